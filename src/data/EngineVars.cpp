@@ -1,0 +1,29 @@
+#include "data/EngineVars.h"
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+EngineVars readEngineVars(const char* filename)
+{
+    EngineVars vars;
+    vars.fullscreen = false;
+
+    std::ifstream in(filename, std::ios::in | std::ios::binary);
+    if (!in.is_open()) {
+        fprintf(stderr, "%s: Engine variables file %s is missing\n", "loadEngineVars", filename);
+        return vars;
+    }
+
+    // Orders are short, but a longer line is read whole, so it is reported
+    // once as a single order instead of being split into pieces. Only the
+    // exact text "fs" counts: a line ending in a carriage return is reported.
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line == "fs")
+            vars.fullscreen = true;
+        else
+            fprintf(stderr, "Engine order '%s' not understood.\n", line.c_str());
+    }
+    return vars;
+}

@@ -1,0 +1,7 @@
+#include "world/HealthPill.h"
+
+HealthPill::HealthPill()
+{
+    graphic = 34;
+    type = WEAPON_TYPE_HEALTH_PILL;
+}

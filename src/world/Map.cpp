@@ -1,0 +1,180 @@
+#include "world/Map.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+namespace {
+
+bool inGrid(int x, int y)
+{
+    return x >= 0 && x < Map::SIZE && y >= 0 && y < Map::SIZE;
+}
+
+bool outsideWorld(float x, float y)
+{
+    return x < 0 || y < 0 || x >= Map::WORLD || y >= Map::WORLD;
+}
+
+// Solid tiles that bullets and lines of sight pass (windows, railings, ...).
+bool isSeeThroughType(int tile)
+{
+    switch (tile) {
+    case 22: case 30: case 31: case 32: case 33: case 42: case 44:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+Map::Map() : timer(0.0f), tileFrame(0)
+{
+    std::memset(level, 0, sizeof(level));
+}
+
+// Each physical line is read whole and only its first 80 characters are
+// used, so a carriage return before the newline (or any other excess) is
+// ignored. Rows shorter than 80 characters are filled with tile 0, and when
+// the file holds fewer than 80 rows the missing rows are tile 0 as well.
+int Map::loadMap(const char* filename)
+{
+    std::ifstream in(filename, std::ios::in | std::ios::binary);
+    if (!in.is_open()) {
+        fprintf(stderr, "map file %s is missing\n", filename);
+        return -1;
+    }
+
+    std::string line;
+    int row = 0;
+    while (row < SIZE && std::getline(in, line)) {
+        if (line.size() >= 2 && line[0] == '#' && line[1] == '#')
+            continue;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        for (int col = 0; col < SIZE; ++col) {
+            if (col >= (int)line.size()) {
+                level[row][col] = 0;
+                continue;
+            }
+            int tile = (int)(signed char)line[col] - 'A';
+            if (tile < 0) {
+                fprintf(stderr, "negative tile at %i,%i\n", col, row);
+                tile = 0;
+            }
+            level[row][col] = tile;
+        }
+        ++row;
+    }
+    for (; row < SIZE; ++row)
+        for (int col = 0; col < SIZE; ++col)
+            level[row][col] = 0;
+
+    printf("map loaded....\n");
+    timer = 0.0f;
+    tileFrame = 0;
+    return 0;
+}
+
+int Map::saveMap(const char* filename)
+{
+    std::ofstream out(filename, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!out.is_open()) {
+        fprintf(stderr, "map file %s could not be written\n", filename);
+        return -1;
+    }
+    std::string row(SIZE + 1, '\n');
+    for (int y = 0; y < SIZE; ++y) {
+        for (int x = 0; x < SIZE; ++x)
+            row[x] = (char)((int8_t)level[y][x] + 'A');
+        out.write(row.data(), (std::streamsize)row.size());
+    }
+    printf("Written. closing\n");
+    out.close();
+    if (out.fail()) {
+        fprintf(stderr, "map file %s could not be written\n", filename);
+        return -1;
+    }
+    return 0;
+}
+
+int Map::getTileAt(int x, int y) const
+{
+    if (!inGrid(x, y))
+        return 0;
+    return level[y][x];
+}
+
+void Map::setTileAt(int x, int y, int tile)
+{
+    if (!inGrid(x, y))
+        return;
+    level[y][x] = tile;
+}
+
+bool Map::isSolidType(int tile)
+{
+    switch (tile) {
+    case 1:
+    case 12: case 13: case 14: case 15: case 16: case 17: case 18:
+    case 19: case 20: case 21: case 22:
+    case 28: case 29: case 30: case 31: case 32: case 33: case 34:
+    case 38: case 42: case 43: case 44:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Map::isSolidTile(int x, int y) const
+{
+    if (!inGrid(x, y))
+        return true;
+    return isSolidType(getTileAt(x, y));
+}
+
+bool Map::isSolid(float x, float y) const
+{
+    if (outsideWorld(x, y))
+        return true;
+    return isSolidTile((int)x / TILE, (int)y / TILE);
+}
+
+bool Map::isBulletSolid(float x, float y) const
+{
+    if (outsideWorld(x, y))
+        return true;
+    if (!isSolid(x, y))
+        return false;
+    return !isSeeThroughType(getTileAt((int)x / TILE, (int)y / TILE));
+}
+
+bool Map::isBulletSolidTile(int x, int y) const
+{
+    if (!inGrid(x, y))
+        return true;  // same answer as the pixel test, without overflowing x * TILE
+    return isBulletSolid((float)(x * TILE), (float)(y * TILE));
+}
+
+bool Map::isAnimatedTile(int tile)
+{
+    return tile == 22 || tile == 35;
+}
+
+int Map::getTileFrame() const
+{
+    return tileFrame;
+}
+
+void Map::updateTileAnimation(float dt)
+{
+    timer += dt;
+    if (timer >= 0.15) {
+        timer = 0.0f;  // the excess is dropped on purpose
+        tileFrame += 1;
+        if (tileFrame > 2)
+            tileFrame = 0;
+    }
+}

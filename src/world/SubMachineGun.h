@@ -1,0 +1,9 @@
+#pragma once
+
+#include "world/Weapon.h"
+
+// Rapid fire, two bullets per pull, low damage.
+class SubMachineGun : public Weapon {
+public:
+    SubMachineGun();
+};
