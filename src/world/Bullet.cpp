@@ -1,0 +1,94 @@
+#include "world/Bullet.h"
+
+#include <cmath>
+
+namespace {
+// Degrees to radians, in the single precision that all headings use.
+const double DEG_TO_RAD = 0.017453292522222223;
+// Side of an actor's square box.
+const float ACTOR_SIZE = 48.0f;
+
+float headingRadians(double heading)
+{
+    return static_cast<float>((heading + 90.0) * DEG_TO_RAD);
+}
+}
+
+Bullet::Bullet()
+    : damage(0), graphic(9), range(0), team(0), distance(0.0f), speed(0.0f),
+      lastX(45.0f), lastY(45.0f), heading(0.0), x(45.0f), y(45.0f)
+{
+}
+
+float Bullet::getNewX(float d) const
+{
+    return x + std::sin(headingRadians(heading)) * d;
+}
+
+float Bullet::getNewY(float d) const
+{
+    return y + std::cos(headingRadians(heading)) * d;
+}
+
+void Bullet::step(float d)
+{
+    if (std::fabs(x - lastX) >= 4.0f)
+        lastX = x;
+    if (std::fabs(y - lastY) >= 4.0f)
+        lastY = y;
+    x = getNewX(d);
+    y = getNewY(d);
+    distance += d;
+}
+
+void Bullet::advance(float delta, float multiplier)
+{
+    step(speed * delta * multiplier);
+}
+
+bool Bullet::canHit(int actorTeam, float ax, float ay) const
+{
+    if (actorTeam == team)
+        return false;
+    if (ay + ACTOR_SIZE < y || ay > y + BULLET_PROBE_SIZE)
+        return false;
+    if (ax + ACTOR_SIZE < x || ax > x + BULLET_PROBE_SIZE)
+        return false;
+    return true;
+}
+
+BulletEnd Bullet::flightEnd(bool inSolidTile) const
+{
+    if (distance >= static_cast<float>(range))
+        return BULLET_SPENT;
+    if (inSolidTile)
+        return BULLET_STOPPED;
+    return BULLET_FLYING;
+}
+
+int moveShots(std::list<Bullet*>& shots, float delta, float multiplier,
+              const ShotPassHooks& hooks)
+{
+    int moved = 0;
+    for (auto it = shots.begin(); it != shots.end();) {
+        Bullet* b = *it;
+        b->advance(delta, multiplier);
+        moved++;
+        if (hooks.resolveHit && hooks.resolveHit(*b)) {
+            shots.erase(it);
+            delete b;
+            return moved;
+        }
+        bool solid = hooks.isBulletSolid && hooks.isBulletSolid(b->x, b->y);
+        BulletEnd end = b->flightEnd(solid);
+        if (end == BULLET_FLYING) {
+            ++it;
+            continue;
+        }
+        if (end == BULLET_SPENT && hooks.spawnBulletHole)
+            hooks.spawnBulletHole(*b);
+        it = shots.erase(it);
+        delete b;
+    }
+    return moved;
+}
