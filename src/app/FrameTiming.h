@@ -1,0 +1,35 @@
+#pragma once
+#include <SDL.h>
+
+// The arithmetic of game time, kept apart from the loops that use it.
+namespace FrameTiming {
+
+// Game seconds of a frame that lasted from startTicks to endTicks (ms).
+inline float frameDelta(Uint32 startTicks, Uint32 endTicks, float deltaTimer)
+{
+    return (float)(endTicks - startTicks) / deltaTimer;
+}
+
+// The frame counter is turned into frames per second once more than 999 ms
+// have passed since the last count (unsigned, so a wrapped clock still works).
+inline bool fpsDue(Uint32 now, Uint32 lastCheck)
+{
+    return (Uint32)(now - lastCheck) > 999;
+}
+
+// One slow-motion step: the timer counts real seconds (game seconds times the
+// multiplier); the last two seconds run at half the slow speed again.
+inline void updateSlowmo(float& slowMoTimer, float& deltaTimer, float delta, float multiplier)
+{
+    if (slowMoTimer > 0) {
+        slowMoTimer -= delta * multiplier;
+        if (slowMoTimer < 2.0f)
+            deltaTimer = multiplier * 1000.0f * 2.0f;
+        else
+            deltaTimer = multiplier * 1000.0f;
+    } else {
+        deltaTimer = 1000.0f;
+    }
+}
+
+} // namespace FrameTiming

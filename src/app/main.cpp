@@ -1,0 +1,15 @@
+#include <cstdio>
+#include <memory>
+
+#include "app/CGame.h"
+#include "app/SDLMain.h"
+
+int main(int argc, char** argv)
+{
+    if (!findDataFolder(argc > 0 ? argv[0] : nullptr))
+        return 1;
+    auto game = std::make_unique<CGame>(800, 600);
+    printf("Passing to menu loop\n");
+    game->menuLoop();
+    return 0;
+}

@@ -1,0 +1,3 @@
+#include "audio/SoundEffectManager.h"
+
+SoundEffectManager::SoundEffectManager(const char*) {}
