@@ -1,0 +1,186 @@
+#include "render/KelBitmapFont.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <GL/glu.h>
+#include <SDL.h>
+#include <SDL_image.h>
+
+namespace {
+
+// Channel masks giving the bytes R, G, B, A in memory on any host.
+#if SDL_BYTEORDER == SDL_BIG_ENDIAN
+const Uint32 kRedMask = 0xff000000, kGreenMask = 0x00ff0000,
+             kBlueMask = 0x0000ff00, kAlphaMask = 0x000000ff;
+#else
+const Uint32 kRedMask = 0x000000ff, kGreenMask = 0x0000ff00,
+             kBlueMask = 0x00ff0000, kAlphaMask = 0xff000000;
+#endif
+
+// Glyph pages are taken to be 256 x 256 pixels whatever the file says.
+const double kPageSide = 256.0;
+
+} // namespace
+
+KelBitmapFont::KelBitmapFont(const char* pageFile, const char* defFile)
+{
+    printf("INFO) Initializing bitmap font load (tga:%s fnt:%s)\n", pageFile, defFile);
+    Uint32 start = SDL_GetTicks();
+    if (loadBitmap(pageFile) < 0) {
+        fprintf(stderr, "FAIL) Bitmap font bitmap file %s not found or unusable\n", pageFile);
+        return;
+    }
+    if (loadDefinition(defFile) < 0) {
+        fprintf(stderr, "FAIL) Bitmap font definition file %s not found or unusable\n", defFile);
+        return;
+    }
+    bIsReady = true;
+    printf("PASS) Startup sequence completed in %i ms using %s, %s\n",
+           (int)(SDL_GetTicks() - start), pageFile, defFile);
+}
+
+KelBitmapFont::KelBitmapFont(const char* commonName)
+{
+    printf("INFO) Initializing bitmap font load (family: %s)\n", commonName);
+    Uint32 start = SDL_GetTicks();
+    std::string pageFile = std::string(commonName) + ".tga";
+    std::string defFile = std::string(commonName) + ".fnt";
+    if (loadBitmap(pageFile.c_str()) < 0) {
+        fprintf(stderr, "FAIL) Bitmap font bitmap file %s not found or unusable\n", pageFile.c_str());
+        return;
+    }
+    if (loadDefinition(defFile.c_str()) < 0) {
+        fprintf(stderr, "FAIL) Bitmap font definition file %s not found or unusable\n", defFile.c_str());
+        return;
+    }
+    bIsReady = true;
+    printf("PASS) Bitmap font load completed in %i ms\n", (int)(SDL_GetTicks() - start));
+}
+
+KelBitmapFont::~KelBitmapFont()
+{
+    printf("INFO) Emptying bitmap font\n");
+    Uint32 start = SDL_GetTicks();
+    for (auto& page : texturePages) {
+        if (page)
+            glDeleteTextures(1, page.get());
+    }
+    texturePages.clear();
+    printf("PASS) Bitmap font emptied in %i ms\n", (int)(SDL_GetTicks() - start));
+}
+
+int KelBitmapFont::loadBitmap(const char* filename)
+{
+    SDL_Surface* image = IMG_Load(filename);
+    if (!image) {
+        fprintf(stderr, "FAIL) Image file %s not found\n", filename);
+        return -1;
+    }
+
+    // Pure black is the page's background: the colour key keeps those pixels
+    // out of the blit, so they stay transparent in the zero-filled target.
+    SDL_SetColorKey(image, SDL_SRCCOLORKEY, SDL_MapRGB(image->format, 0, 0, 0));
+    SDL_SetAlpha(image, 0, 255);
+
+    SDL_Surface* rgba = SDL_CreateRGBSurface(SDL_SWSURFACE, image->w, image->h, 32,
+                                             kRedMask, kGreenMask, kBlueMask, kAlphaMask);
+    if (!rgba) {
+        fprintf(stderr, "FAIL) New surface couldn't be created for %s. Likely cause: out of RAM\n",
+                filename);
+        SDL_FreeSurface(image);
+        return -1;
+    }
+    SDL_FillRect(rgba, nullptr, 0);
+    SDL_BlitSurface(image, nullptr, rgba, nullptr);
+
+    std::unique_ptr<GLuint> holder(new GLuint(0));
+    glGenTextures(1, holder.get());
+    glBindTexture(GL_TEXTURE_2D, *holder);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    SDL_LockSurface(rgba);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 4, rgba->w, rgba->h, GL_RGBA, GL_UNSIGNED_BYTE,
+                      rgba->pixels);
+    SDL_UnlockSurface(rgba);
+
+    SDL_FreeSurface(rgba);
+    SDL_FreeSurface(image);
+    texturePages.push_back(std::move(holder));
+    return 0;
+}
+
+bool KelBitmapFont::reportIfNotReady() const
+{
+    if (bIsReady)
+        return false;
+    fprintf(stderr, "FAIL) This font isn't ready to print to. Didn't complete construction\n");
+    return true;
+}
+
+void KelBitmapFont::print(const std::string& text, int x, int y)
+{
+    print(text, x, y, 1.0f);
+}
+
+void KelBitmapFont::print(const std::string& text, int x, int y, float alpha)
+{
+    if (reportIfNotReady())
+        return;
+    drawQuads(layoutText(text, x, y, false), alpha);
+}
+
+void KelBitmapFont::rightAlignPrint(const std::string& text, int x, int y)
+{
+    rightAlignPrint(text, x, y, 1.0f);
+}
+
+void KelBitmapFont::rightAlignPrint(const std::string& text, int x, int y, float alpha)
+{
+    if (reportIfNotReady())
+        return;
+    drawQuads(layoutText(text, x, y, true), alpha);
+}
+
+void KelBitmapFont::drawQuads(const std::vector<GlyphQuad>& quads, float alpha)
+{
+    for (const GlyphQuad& q : quads)
+        drawChar(q.srcX, q.srcY, q.srcR, q.srcB, q.destX, q.destY, q.destW, q.destH, r, g, b, alpha);
+}
+
+void KelBitmapFont::setFontColour(unsigned char mR, unsigned char mG, unsigned char mB)
+{
+    r = mR;
+    g = mG;
+    b = mB;
+}
+
+void KelBitmapFont::drawChar(int srcX, int srcY, int srcR, int srcB, int destX, int destY,
+                             int destW, int destH, unsigned char cr, unsigned char cg,
+                             unsigned char cb, float af)
+{
+    double left = srcX / kPageSide;
+    double top = srcY / kPageSide;
+    double right = srcR / kPageSide;
+    double bottom = srcB / kPageSide;
+
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (texturePages.empty() || !texturePages[0]) {
+        fprintf(stderr, "Page #0 is gone!\n");
+        exit(1);
+    }
+    glBindTexture(GL_TEXTURE_2D, *texturePages[0]);
+
+    glBegin(GL_QUADS);
+    glColor4f(cr / 255.0f, cg / 255.0f, cb / 255.0f, af);
+    glTexCoord2d(left, top);     glVertex2i(destX, destY);
+    glTexCoord2d(right, top);    glVertex2i(destX + destW, destY);
+    glTexCoord2d(right, bottom); glVertex2i(destX + destW, destY + destH);
+    glTexCoord2d(left, bottom);  glVertex2i(destX, destY + destH);
+    glEnd();
+
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glPopMatrix();
+}

@@ -1,0 +1,192 @@
+#include "render/SpriteManager.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <GL/glu.h>
+#include <SDL.h>
+#include <SDL_image.h>
+
+namespace {
+
+const int kNoScreenLimit = 100000;
+const int kCentreMarker = -1337;
+
+// Channel masks giving the bytes R, G, B, A in memory on any host, the layout
+// GL_RGBA with GL_UNSIGNED_BYTE expects.
+#if SDL_BYTEORDER == SDL_BIG_ENDIAN
+const Uint32 kRedMask = 0xff000000, kGreenMask = 0x00ff0000,
+             kBlueMask = 0x0000ff00, kAlphaMask = 0x000000ff;
+#else
+const Uint32 kRedMask = 0x000000ff, kGreenMask = 0x0000ff00,
+             kBlueMask = 0x00ff0000, kAlphaMask = 0xff000000;
+#endif
+
+} // namespace
+
+SpriteManager::SpriteManager(const char* dir)
+    : screenWidth(kNoScreenLimit), screenHeight(kNoScreenLimit)
+{
+    for (int i = 0;; ++i) {
+        std::string filename = std::string(dir) + "/" + std::to_string(i) + ".png";
+        if (addSprite(filename.c_str()) < 0) {
+            printf("Loaded %i sprites\n", i);
+            break;
+        }
+    }
+    screenWidth = kNoScreenLimit;
+    screenHeight = kNoScreenLimit;
+}
+
+SpriteManager::~SpriteManager()
+{
+    freeSprites();
+}
+
+void SpriteManager::setScreenSize(int w, int h)
+{
+    screenWidth = w;
+    screenHeight = h;
+}
+
+int SpriteManager::addSprite(const char* filename)
+{
+    SDL_Surface* image = IMG_Load(filename);
+    if (!image) {
+        fprintf(stderr, "Sorry, sprite %s is missing\n", filename);
+        return -1;
+    }
+
+    std::unique_ptr<GLuint> holder(new GLuint(0));
+    glGenTextures(1, holder.get());
+
+    // Without per-surface alpha the blit copies the image's own alpha
+    // channel, and gives opaque pixels where the image has none.
+    SDL_SetAlpha(image, 0, 255);
+
+    SDL_Surface* rgba = SDL_CreateRGBSurface(SDL_SWSURFACE, image->w, image->h, 32,
+                                             kRedMask, kGreenMask, kBlueMask, kAlphaMask);
+    if (!rgba) {
+        fprintf(stderr, "FAIL %s, %i) New surface couldn't be created for %s. Likely cause: out of RAM\n",
+                "SpriteManager", __LINE__, filename);
+        exit(1);
+    }
+    SDL_BlitSurface(image, nullptr, rgba, nullptr);
+
+    glBindTexture(GL_TEXTURE_2D, *holder);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+
+    // gluBuild2DMipmaps rescales sides that are not powers of two.
+    SDL_LockSurface(rgba);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 4, rgba->w, rgba->h, GL_RGBA, GL_UNSIGNED_BYTE,
+                      rgba->pixels);
+    SDL_UnlockSurface(rgba);
+
+    SDL_FreeSurface(rgba);
+    SDL_FreeSurface(image);
+    sprites.push_back(std::move(holder));
+    return 0;
+}
+
+int SpriteManager::addSprite(GLuint* raw)
+{
+    if (!raw)
+        return -1;
+    sprites.emplace_back(raw);
+    return (int)sprites.size() - 1;
+}
+
+unsigned SpriteManager::size() const
+{
+    return (unsigned)sprites.size();
+}
+
+GLuint* SpriteManager::getSprite(int num)
+{
+    if (num < 0 || num >= (int)sprites.size()) {
+        fprintf(stderr, "Requested sprite %i is out of bounds\n", num);
+        return nullptr;
+    }
+    return sprites[num].get();
+}
+
+bool SpriteManager::isVisible(int x, int y, int w, int h, int screenW, int screenH)
+{
+    return -w <= x && x < screenW && -h <= y && y < screenH;
+}
+
+void SpriteManager::resolveCentring(int& x, int& y, int screenW, int screenH)
+{
+    if (x == kCentreMarker && y == kCentreMarker) {
+        x = screenW / 2;
+        y = screenH / 2;
+    }
+}
+
+void SpriteManager::drawSprite(int spriteNum, int targetX, int targetY, int width, int height,
+                               float rotation)
+{
+    resolveCentring(targetX, targetY, screenWidth, screenHeight);
+    if (!isVisible(targetX, targetY, width, height, screenWidth, screenHeight))
+        return;
+
+    int halfWidth = width / 2;
+    int halfHeight = height / 2;
+
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glTranslatef((float)(targetX + halfWidth), (float)(targetY + halfHeight), 0.0f);
+    // The quad below is laid out upside down; the half-turn rights it.
+    glRotatef(180.0f - rotation, 0.0f, 0.0f, 1.0f);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+
+    GLuint* texture = getSprite(spriteNum);
+    if (!texture) {
+        fprintf(stderr, "FAIL) Requested dead sprite %i to be drawn at (%i,%i)\n",
+                spriteNum, targetX, targetY);
+        glPopMatrix();
+        return;
+    }
+
+    glBindTexture(GL_TEXTURE_2D, *texture);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f); glVertex2i(halfWidth, halfHeight);
+    glTexCoord2f(1.0f, 0.0f); glVertex2i(-halfWidth, halfHeight);
+    glTexCoord2f(1.0f, 1.0f); glVertex2i(-halfWidth, -halfHeight);
+    glTexCoord2f(0.0f, 1.0f); glVertex2i(halfWidth, -halfHeight);
+    glEnd();
+
+    glPopMatrix();
+}
+
+void SpriteManager::drawRaw(GLuint* raw, int x, int y, int width, int height)
+{
+    if (!raw)
+        return;
+    int halfWidth = width / 2;
+    int halfHeight = height / 2;
+
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glTranslatef((float)(x + halfWidth), (float)(y + halfHeight), 0.0f);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glBindTexture(GL_TEXTURE_2D, *raw);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f); glVertex2i(halfWidth, halfHeight);
+    glTexCoord2f(1.0f, 0.0f); glVertex2i(-halfWidth, halfHeight);
+    glTexCoord2f(1.0f, 1.0f); glVertex2i(-halfWidth, -halfHeight);
+    glTexCoord2f(0.0f, 1.0f); glVertex2i(halfWidth, -halfHeight);
+    glEnd();
+    glPopMatrix();
+}
+
+void SpriteManager::freeSprites()
+{
+    for (auto& holder : sprites) {
+        if (holder)
+            glDeleteTextures(1, holder.get());
+    }
+    sprites.clear();
+}
