@@ -66,8 +66,9 @@ BulletEnd Bullet::flightEnd(bool inSolidTile) const
     return BULLET_FLYING;
 }
 
-int moveShots(std::list<Bullet*>& shots, float delta, float multiplier,
-              const ShotPassHooks& hooks)
+namespace {
+template <typename ShotList>
+int moveShotList(ShotList& shots, float delta, float multiplier, const ShotPassHooks& hooks)
 {
     int moved = 0;
     for (auto it = shots.begin(); it != shots.end();) {
@@ -91,4 +92,17 @@ int moveShots(std::list<Bullet*>& shots, float delta, float multiplier,
         delete b;
     }
     return moved;
+}
+}
+
+int moveShots(std::vector<Bullet*>& shots, float delta, float multiplier,
+              const ShotPassHooks& hooks)
+{
+    return moveShotList(shots, delta, multiplier, hooks);
+}
+
+int moveShots(std::list<Bullet*>& shots, float delta, float multiplier,
+              const ShotPassHooks& hooks)
+{
+    return moveShotList(shots, delta, multiplier, hooks);
 }

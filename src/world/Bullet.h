@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <list>
+#include <vector>
 
 // Size of the square probe with which a bullet meets actors.
 const float BULLET_PROBE_SIZE = 8.0f;
@@ -65,6 +66,9 @@ struct ShotPassHooks {
 // Moves every bullet of `shots` in list order for one frame. A bullet that hits
 // an actor is deleted and ends the pass: the bullets after it wait for the next
 // frame. A bullet that flew its range or entered a solid tile is deleted and the
-// pass goes on with the next one. Returns the number of bullets moved.
+// pass goes on with the next one. The hooks must not add or remove bullets.
+// Returns the number of bullets moved.
+int moveShots(std::vector<Bullet*>& shots, float delta, float multiplier,
+              const ShotPassHooks& hooks);
 int moveShots(std::list<Bullet*>& shots, float delta, float multiplier,
               const ShotPassHooks& hooks);

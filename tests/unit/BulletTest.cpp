@@ -19,7 +19,8 @@ Bullet* makeBullet(float x, float y, double heading, int range, float speed)
     return b;
 }
 
-void deleteAll(std::list<Bullet*>& shots)
+template <typename ShotList>
+void deleteAll(ShotList& shots)
 {
     for (Bullet* b : shots)
         delete b;
@@ -124,7 +125,7 @@ TEST(BulletTest, FlightEndsAtRangeOrWall)
 
 TEST(BulletTest, PassEndsAtTheFirstHit)
 {
-    std::list<Bullet*> shots;
+    std::vector<Bullet*> shots;  // the game keeps its shots in a vector
     Bullet* first = makeBullet(0.0f, 0.0f, 0.0, 1000, 100.0f);
     Bullet* second = makeBullet(0.0f, 0.0f, 0.0, 1000, 100.0f);
     shots.push_back(first);
