@@ -1,0 +1,152 @@
+// One compiled script and the stack machine that runs it. The compiler fills
+// the tables (constants, opcodes, labels, functions, globals) during Create;
+// Step then executes a bounded number of opcodes per call.
+#ifndef MORSCRIPT_STATE_H
+#define MORSCRIPT_STATE_H
+
+#include <string>
+#include <vector>
+
+#include "morscript/IO.h"
+#include "morscript/Opcodes.h"
+#include "morscript/Value.h"
+
+namespace MorScript {
+
+class State;
+
+// A host function: pops its argument count of values (last argument first),
+// pushes exactly one result and returns non-zero on success.
+typedef int (*HostFunction)(State* S, int argumentCount, void* user);
+// Polled before every instruction while set: 0 keeps the script waiting, any
+// other result releases it. terminating is 1 when the state goes away.
+typedef int (*WaitFunction)(State* S, void* user, int terminating);
+
+enum PARAM_LIMIT { PARAMS_MIN = 0, PARAMS_MAX = 1, PARAMS_EXACT = 2 };
+
+enum FunctionType { FUNC_HOST = 0, FUNC_SCRIPT = 1 };
+
+struct Function {
+    std::string name;  // lower case
+    int type = FUNC_HOST;
+    int params = 0;
+    PARAM_LIMIT limittype = PARAMS_EXACT;
+    unsigned calllabel = 0;  // script function: label of its entry point
+    HostFunction address = nullptr;
+    void* user = nullptr;
+    int vars = 0;  // script function: local slots of its frame
+    bool baked = false;  // has a body
+};
+
+struct Opcode {
+    int code;
+    int line;
+    int val;
+};
+
+typedef unsigned OpcodeHandle;
+
+// The operand stack. Popped slots keep their storage, so pushing a text into
+// a slot that held one before reuses its buffer instead of allocating.
+class ValueStack {
+public:
+    size_t Size() const { return m_size; }
+    bool Empty() const { return m_size == 0; }
+    void Push(const Value& v)
+    {
+        if (m_size == m_data.size())
+            m_data.push_back(v);
+        else
+            m_data[m_size] = v;
+        ++m_size;
+    }
+    Value& Top() { return m_data[m_size - 1]; }
+    void Pop()
+    {
+        if (m_size)
+            --m_size;
+    }
+    void Clear() { m_size = 0; }
+    Value& operator[](size_t i) { return m_data[i]; }
+
+    std::vector<Value> m_data;
+    size_t m_size = 0;
+};
+
+// One active call of a script function: its slots in State::m_slots.
+struct Frame {
+    size_t base;
+    int size;
+};
+
+class State {
+public:
+    static const int MAX_FUNCTIONS = 65536;
+    // Nested script-function calls allowed before the script is stopped.
+    static const int MAX_CALL_DEPTH = 100000;
+
+    State();
+    State(const State& other);
+    State& operator=(const State& other);
+    virtual ~State();
+
+    int Create(Inputter* in, Outputter* out, void* user);
+
+    int AddFunc(const char* name, HostFunction function, int params, PARAM_LIMIT limit, void* user);
+    int AddMorScriptFunc(const std::string& name, int params, unsigned calllabel, bool baked);
+    int AddVar(int* localCounter);
+    unsigned AddConst(const std::string& text);
+    unsigned RegLabel();
+    void SetLabel(unsigned label, OpcodeHandle target);
+
+    int Step(int count);
+    int Push(const Value& v);
+    Value Pop();
+    int CallFunc(const char* name, int argumentCount);
+    void Rewind() { InternalRewind(0); }
+    bool Done() const { return !m_opcodes.empty() && m_currcode == m_opcodes.size() - 1; }
+    void MoveToEnd() { m_currcode = m_opcodes.empty() ? 0 : static_cast<OpcodeHandle>(m_opcodes.size() - 1); }
+
+    int SetWaitFunc(WaitFunction callback, void* user);
+    void TermWaitFunc();
+
+    int Output(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    // Compile error: stores the message and abandons the compilation.
+    [[noreturn]] void Error(int line, const char* format, ...) __attribute__((format(printf, 3, 4)));
+    // Run-time error: stops the script on its final DONE and writes the message.
+    void RuntimeError(int line, const char* format, ...) __attribute__((format(printf, 3, 4)));
+
+    int InternalCall(int line, int index, int argumentCount);
+    void InternalRewind(int keep);
+
+    void* GetUserVal() const { return m_user; }
+    void SetUserVal(void* user) { m_user = user; }
+    Outputter* GetOutputter() const { return m_outputter; }
+    void SetOutputter(Outputter* out) { m_outputter = out; }
+    const std::string& GetError() const { return m_err; }
+
+    Outputter* m_outputter = nullptr;
+    void* m_user = nullptr;
+    std::vector<Function> m_funcs;
+    std::vector<OpcodeHandle> m_callstack;
+    std::vector<Value> m_consts;
+    std::vector<Opcode> m_opcodes;
+    OpcodeHandle m_currcode = 0;
+    std::vector<Value> m_vars;
+    ValueStack m_stack;
+    std::vector<OpcodeHandle> m_labels;
+    std::vector<Frame> m_pages;  // call frames; the last is the current one
+    std::vector<Value> m_slots;  // local slots of every frame, stacked
+    WaitFunction m_waitfunc = nullptr;
+    void* m_waituser = nullptr;
+    std::string m_err;
+
+private:
+    Value* VarRef(int id);
+    void PushFrame(int vars);
+    void PopFrame();
+};
+
+}  // namespace MorScript
+
+#endif

@@ -1,0 +1,66 @@
+#include "morscript/Value.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace MorScript {
+
+void Value::MakeStr() const
+{
+    char buf[64];
+    int n = snprintf(buf, sizeof buf, "%g", m_num);
+    m_str.assign(buf, n > 0 ? static_cast<size_t>(n) : 0);
+    m_strok = true;
+}
+
+bool Value::IsNumericalText(const std::string& s)
+{
+    bool point = false;
+    for (char c : s) {
+        if (c == '.') {
+            if (point)
+                return false;
+            point = true;
+        } else if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Value::MakeIsNum() const
+{
+    m_isnum = IsNumericalText(GetStr());
+    m_isnumok = true;
+}
+
+void Value::MakeNum() const
+{
+    // atof stops at an embedded zero byte just as it would in a C string.
+    m_num = IsNumerical() ? atof(GetStr().c_str()) : 1.0;
+    m_numok = true;
+}
+
+bool Value::IsEqual(const Value& other) const
+{
+    if (IsNumerical() && other.IsNumerical())
+        return GetNum() == other.GetNum();
+    const std::string& a = GetStr();
+    const std::string& b = other.GetStr();
+    return a.size() == b.size() && memcmp(a.data(), b.data(), a.size()) == 0;
+}
+
+int32_t Value::ToInt(double d)
+{
+    if (std::isnan(d))
+        return 0;
+    if (d >= 2147483647.0)
+        return INT32_MAX;
+    if (d <= -2147483648.0)
+        return INT32_MIN;
+    return static_cast<int32_t>(d);
+}
+
+}  // namespace MorScript

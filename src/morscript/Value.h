@@ -1,0 +1,133 @@
+// The script language's only data type: a text and a number at once, each
+// derived from the other on demand and cached.
+#ifndef MORSCRIPT_VALUE_H
+#define MORSCRIPT_VALUE_H
+
+#include <cstdint>
+#include <string>
+
+namespace MorScript {
+
+class Value final {
+public:
+    Value() { Init(); }
+    explicit Value(double d) { SetNum(d); }
+    explicit Value(const std::string& s) { SetStr(s); }
+    explicit Value(std::string&& s) { SetStr(std::move(s)); }
+    explicit Value(const char* s) { SetStr(std::string(s)); }
+    Value(const Value& other) { CopyFrom(other); }
+    Value(Value&& other) noexcept { MoveFrom(other); }
+    virtual ~Value() {}
+
+    Value& operator=(const Value& other)
+    {
+        if (this != &other)
+            CopyFrom(other);
+        return *this;
+    }
+    Value& operator=(Value&& other) noexcept
+    {
+        if (this != &other)
+            MoveFrom(other);
+        return *this;
+    }
+
+    // Empty text, number 0, numerical; all forms valid. Keeps the text's
+    // storage for reuse.
+    void Init()
+    {
+        m_str.clear();
+        m_num = 0;
+        m_isnum = true;
+        m_strok = m_numok = m_isnumok = true;
+    }
+    void SetNum(double d)
+    {
+        m_num = d;
+        m_isnum = true;
+        m_numok = m_isnumok = true;
+        m_strok = false;
+    }
+    void SetStr(const std::string& s)
+    {
+        m_str = s;
+        m_strok = true;
+        m_numok = m_isnumok = false;
+    }
+    void SetStr(std::string&& s)
+    {
+        m_str = std::move(s);
+        m_strok = true;
+        m_numok = m_isnumok = false;
+    }
+
+    // Text form; a number is written with "%g".
+    const std::string& GetStr() const
+    {
+        if (!m_strok)
+            MakeStr();
+        return m_str;
+    }
+    // Number form; a non-numerical text counts as 1.
+    double GetNum() const
+    {
+        if (!m_numok)
+            MakeNum();
+        return m_num;
+    }
+    // Empty text, or digits with at most one point.
+    bool IsNumerical() const
+    {
+        if (!m_isnumok)
+            MakeIsNum();
+        return m_isnum;
+    }
+    void CalcAllInfo() const
+    {
+        GetStr();
+        IsNumerical();
+        GetNum();
+    }
+    // Numbers compare when both are numerical, texts byte for byte otherwise.
+    bool IsEqual(const Value& other) const;
+
+    // Number truncated toward zero to a 32-bit integer, saturating.
+    int32_t GetInt() const { return ToInt(GetNum()); }
+    static int32_t ToInt(double d);
+    // Whether text s counts as numerical.
+    static bool IsNumericalText(const std::string& s);
+
+    mutable std::string m_str;
+    mutable double m_num = 0;
+    mutable bool m_isnum = true;
+    mutable bool m_strok = true, m_numok = true, m_isnumok = true;
+
+private:
+    void CopyFrom(const Value& other)
+    {
+        m_strok = other.m_strok;
+        m_numok = other.m_numok;
+        m_isnumok = other.m_isnumok;
+        m_isnum = other.m_isnum;
+        m_num = other.m_num;
+        if (other.m_strok)
+            m_str = other.m_str;
+    }
+    void MoveFrom(Value& other)
+    {
+        m_strok = other.m_strok;
+        m_numok = other.m_numok;
+        m_isnumok = other.m_isnumok;
+        m_isnum = other.m_isnum;
+        m_num = other.m_num;
+        if (other.m_strok)
+            m_str.swap(other.m_str);
+    }
+    void MakeStr() const;
+    void MakeNum() const;
+    void MakeIsNum() const;
+};
+
+}  // namespace MorScript
+
+#endif
