@@ -1,0 +1,187 @@
+// The game's loops driven through the scripted seam: menu, play frames,
+// help screen, death fade, credits.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "GameHarness.h"
+#include "world/Actor.h"
+
+namespace {
+
+const Rgb RED = {255, 0, 0};
+const Rgb WHITE = {255, 255, 255};
+
+class GameFlow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        h.writeMinimalData();
+        game = h.start();
+    }
+    // A story game that is not won at once: the player and one bystander.
+    void newGameWithBystander()
+    {
+        game->newGame();
+        Actor* bystander = new Actor();
+        bystander->x = 1000;
+        bystander->y = 1000;
+        game->actors.push_back(bystander);
+    }
+    GameHarness h;
+    CGame* game = nullptr;
+};
+
+// Menu items sit at the bottom, one line each: with the test font (line
+// height 20) "New Game" is at y 520, "Quit" at y 580.
+int itemY(int item) { return 520 + 20 * item + 8; }
+
+TEST_F(GameFlow, MenuSelectionWrapsAndQuitEndsTheLoop)
+{
+    std::vector<int> selected;
+    h.io().onFrame = [&](int frame) {
+        int red = -1;
+        for (int i = 0; i < 4; i++)
+            if (h.pixel(15, itemY(i)) == RED)
+                red = i;
+        selected.push_back(red);
+        if (frame == 1)
+            h.io().press(SDLK_UP); // from New Game up to Quit
+        if (frame == 2)
+            h.io().press(SDLK_DOWN); // from Quit down to New Game
+        if (frame == 3)
+            h.io().press(SDLK_UP);
+        if (frame == 4)
+            h.io().press(SDLK_RETURN);
+        if (frame > 10)
+            h.io().quit(); // safety net
+    };
+    game->menuLoop();
+    ASSERT_GE(selected.size(), 4u);
+    EXPECT_EQ(selected[0], 0);
+    EXPECT_EQ(selected[1], 3);
+    EXPECT_EQ(selected[2], 0);
+    EXPECT_EQ(selected[3], 3);
+    EXPECT_EQ(selected.size(), 4u) << "Return on Quit ends the menu in the same iteration";
+}
+
+TEST_F(GameFlow, ClosingTheWindowLeavesTheMenu)
+{
+    h.io().quit();
+    game->menuLoop();
+    EXPECT_EQ(h.io().framesDone, 1);
+}
+
+TEST_F(GameFlow, HelpScreenPausesPlayUntilAKey)
+{
+    newGameWithBystander();
+    game->slowMoTimer = 10;
+    game->deltaTimer = 1800;
+    int helpFrames = 0;
+    h.io().onFrame = [&](int frame) {
+        if (frame <= 3 && h.pixel(400, 300) == spriteColour(43))
+            helpFrames++;
+        if (frame == 3)
+            h.io().press(SDLK_SPACE);
+    };
+    h.runFrames(3);
+    EXPECT_EQ(helpFrames, 3);
+    EXPECT_TRUE(game->help);
+    EXPECT_FLOAT_EQ(game->slowMoTimer, 10.0f) << "slow motion does not run under the help screen";
+
+    // runFrames starts a new game loop, which raises the help screen again;
+    // the queued key press takes it down on the first frame.
+    h.runFrames(2);
+    EXPECT_FALSE(game->help);
+    EXPECT_LT(game->slowMoTimer, 10.0f);
+}
+
+TEST_F(GameFlow, FrameDeltaFollowsTheClockAndSlowMotion)
+{
+    newGameWithBystander();
+    h.io().press(SDLK_SPACE); // past the help screen
+    h.io().frameMs = 50;
+    h.runFrames(2);
+    EXPECT_FLOAT_EQ(game->delta, 0.05f);
+
+    game->initSlowmo();
+    EXPECT_FLOAT_EQ(game->slowMoTimer, 30.0f);
+    h.io().press(SDLK_SPACE);
+    h.runFrames(2);
+    EXPECT_NEAR(game->delta, 50.0f / 1800.0f, 1e-6);
+    EXPECT_LT(game->slowMoTimer, 30.0f);
+}
+
+TEST_F(GameFlow, LoneSurvivorWinsOnTheFirstFrame)
+{
+    game->newGame(); // the player alone: no actor files in this data folder
+    ASSERT_EQ(game->actors.size(), 1u);
+    EXPECT_TRUE(game->gameWon());
+    testing::internal::CaptureStdout();
+    h.runFrames(10);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("Player has completed the game\n"), std::string::npos);
+    EXPECT_TRUE(game->bGameOver);
+}
+
+TEST_F(GameFlow, SurvivalIsNeverWonByTheWinTest)
+{
+    game->newSurvival();
+    EXPECT_FALSE(game->gameWon());
+    EXPECT_EQ(game->player->getHealth(), 200);
+    EXPECT_FLOAT_EQ(game->player->x, 2000.0f);
+}
+
+TEST_F(GameFlow, DeathFadeGoesToRedAndBack)
+{
+    std::vector<Rgb> colours;
+    h.io().frameMs = 100;
+    h.io().onFrame = [&](int) { colours.push_back(h.pixel(400, 300)); };
+    game->delta = 0.5f;
+    game->deathAnimation();
+
+    ASSERT_GE(colours.size(), 15u);
+    size_t peak = 0;
+    for (size_t i = 0; i < colours.size(); i++) {
+        EXPECT_EQ(colours[i].g, 0);
+        EXPECT_EQ(colours[i].b, 0);
+        if (colours[i].r > colours[peak].r)
+            peak = i;
+    }
+    EXPECT_EQ(colours.front().r, 0);
+    EXPECT_GE(colours[peak].r, 250);
+    for (size_t i = 1; i <= peak; i++)
+        EXPECT_GE(colours[i].r, colours[i - 1].r);
+    for (size_t i = peak + 1; i < colours.size(); i++)
+        EXPECT_LE(colours[i].r, colours[i - 1].r);
+    EXPECT_LE(colours.back().r, 30);
+    EXPECT_FLOAT_EQ(game->delta, 0.0f) << "the fade is not fed into the next frame";
+
+    game->clearScreen();
+    EXPECT_EQ(h.pixel(400, 300), (Rgb{0, 0, 0})) << "clear colour restored";
+}
+
+TEST_F(GameFlow, CreditsScrollUntilAKey)
+{
+    h.writeFile("data/credits.txt", "Larder\nCredits\n");
+    int frames = 0;
+    h.io().onFrame = [&](int frame) {
+        frames = frame;
+        if (frame == 5)
+            h.io().press(SDLK_a);
+    };
+    h.io().press(SDLK_DOWN);
+    h.io().press(SDLK_DOWN);
+    h.io().press(SDLK_RETURN); // Credits
+    h.io().onFrame = [&](int frame) {
+        frames = frame;
+        if (frame == 6)
+            h.io().press(SDLK_a); // ends the credits
+        if (frame == 8)
+            h.io().quit(); // and then the menu
+    };
+    game->menuLoop();
+    EXPECT_EQ(frames, 8);
+}
+
+} // namespace

@@ -1,0 +1,55 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "ScriptedPlatform.h"
+#include "app/CGame.h"
+
+struct Rgb {
+    int r, g, b;
+    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
+};
+std::ostream& operator<<(std::ostream& os, const Rgb& c);
+
+// A real game in a temporary working folder, on the headless display, with
+// its input and clock replaced by a ScriptedPlatform. Tests first lay out the
+// data folder (small pictures of known colours, fonts, maps), then start().
+class GameHarness {
+public:
+    GameHarness();
+    ~GameHarness();
+
+    // Data folder construction, relative to the temporary working folder.
+    void writeFile(const std::string& path, const std::string& content);
+    // A picture of one colour, w x h, stored as data/<set>/<index>.png.
+    void writeSolidImage(const std::string& path, int w, int h, Rgb colour);
+    // Sprites 0..count-1 of a set, each a solid colour from colourOf(index).
+    void writeSolidSet(const std::string& set, int count, int size, Rgb (*colourOf)(int));
+    // A font whose every printable glyph is a solid white block of w x h,
+    // advancing by `advance`, with the given line height.
+    void writeBlockFont(const std::string& name, int w, int h, int advance, int lineHeight);
+    // A map of one tile everywhere, with optional overrides given as rows.
+    void writeMap(int number, int fillTile);
+    // Everything start() needs: sprites, tiles, portraits, both fonts, map 0.
+    void writeMinimalData();
+
+    CGame* start();
+    CGame* game() { return theGame.get(); }
+    ScriptedPlatform& io() { return *platform; }
+
+    // Colour of a window pixel (origin top-left) in the back buffer.
+    Rgb pixel(int x, int y);
+    // Runs the play loop until `frames` frames have been drawn.
+    void runFrames(int frames);
+
+    std::string dir;
+
+private:
+    std::string oldCwd;
+    std::unique_ptr<CGame> theGame;
+    ScriptedPlatform* platform = nullptr;
+};
+
+// Colours used by the standard test data: tile n and sprite n.
+Rgb tileColour(int n);
+Rgb spriteColour(int n);

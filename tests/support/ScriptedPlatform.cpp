@@ -1,0 +1,58 @@
+#include "ScriptedPlatform.h"
+
+ScriptedPlatform::ScriptedPlatform() : keys(SDLK_LAST, 0) {}
+
+bool ScriptedPlatform::pollEvent(SDL_Event& event)
+{
+    if (events.empty())
+        return false;
+    event = events.front();
+    events.pop_front();
+    if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP)
+        keys[event.key.keysym.sym] = event.type == SDL_KEYDOWN ? 1 : 0;
+    return true;
+}
+
+void ScriptedPlatform::swapBuffers()
+{
+    now += frameMs;
+    framesDone++;
+    if (onFrame)
+        onFrame(framesDone);
+}
+
+void ScriptedPlatform::key(SDLKey sym, bool down)
+{
+    SDL_Event e = {};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = sym;
+    events.push_back(e);
+}
+
+void ScriptedPlatform::mouseMotion(int x, int y)
+{
+    SDL_Event e = {};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.x = (Uint16)x;
+    e.motion.y = (Uint16)y;
+    events.push_back(e);
+}
+
+void ScriptedPlatform::mouseButton(int button, bool down, int x, int y)
+{
+    SDL_Event e = {};
+    e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    e.button.button = (Uint8)button;
+    e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.button.x = (Uint16)x;
+    e.button.y = (Uint16)y;
+    events.push_back(e);
+}
+
+void ScriptedPlatform::quit()
+{
+    SDL_Event e = {};
+    e.type = SDL_QUIT;
+    events.push_back(e);
+}

@@ -1,0 +1,37 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "app/Platform.h"
+
+// A platform for tests: events come from a queue, the clock only moves when
+// the game waits or finishes a frame, and every finished frame is reported
+// to the test before the next one starts (the picture is still in the back
+// buffer then, so the test can read its pixels).
+class ScriptedPlatform : public Platform {
+public:
+    ScriptedPlatform();
+
+    bool pollEvent(SDL_Event& event) override;
+    Uint8* keyState() override { return keys.data(); }
+    Uint32 ticks() override { return now; }
+    void delay(Uint32 ms) override { now += ms; }
+    void swapBuffers() override;
+
+    // Queueing input.
+    void key(SDLKey sym, bool down = true);
+    void press(SDLKey sym) { key(sym, true); key(sym, false); }
+    void mouseMotion(int x, int y);
+    void mouseButton(int button, bool down, int x, int y);
+    void quit();
+    void hold(SDLKey sym, bool down) { keys[sym] = down ? 1 : 0; }
+
+    std::deque<SDL_Event> events;
+    std::vector<Uint8> keys;
+    Uint32 now = 1000;
+    Uint32 frameMs = 20; // how long each frame takes on the fake clock
+    int framesDone = 0;
+    // Called after each frame with its number (1 for the first).
+    std::function<void(int)> onFrame;
+};
