@@ -420,7 +420,7 @@ def picket_fence(vertical):
 
 
 def window(vertical):
-    img = brick(seed=32)
+    img = concrete()
     c = Canvas(T, T)
     c.rect((0, 13, 48, 35), fill=(70, 70, 76, 255))
     c.rect((0, 16, 48, 32), fill=(150, 200, 236, 255))
