@@ -291,9 +291,8 @@ def build():
     t.fill(41, 41, 70, 70, 0)
     t.stamp(43, 42, WAREHOUSE)
     t.stamp(60, 42, POLICE)
-    t.fill(41, 54, 70, 70, 27)
-    t.fill(41, 55, 70, 56, 0)
-    t.fill(41, 66, 70, 66, 0)
+    for y in (58, 64, 68):            # rows of parking bays in the yard
+        t.fill(44, y, 67, y, 27)
     t.fill(43, 62, 68, 62, 42)        # railing across the yard...
     t.fill(55, 62, 56, 62, 0)         # ...with a gap in the middle
     for (x, y) in ((42, 58), (43, 58), (68, 68), (69, 68), (69, 67)):
