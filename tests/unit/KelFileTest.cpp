@@ -176,15 +176,6 @@ TEST_F(KelFileTest, DumpToIntMapReadsEveryRecordFromTheStart)
     EXPECT_EQ(values, (std::map<std::string, int>{{"a", 3}, {"b", 0}, {"c", -2}}));
 }
 
-TEST(KelFileLines, PrefixAndContainment)
-{
-    EXPECT_TRUE(KelFileRead::lineStartsWith("speedx=5", "speed"));
-    EXPECT_FALSE(KelFileRead::lineStartsWith("xspeed=5", "speed"));
-    EXPECT_FALSE(KelFileRead::lineStartsWith("sp", "speed"));
-    EXPECT_TRUE(KelFileRead::lineContains("xspeed=5", "speed"));
-    EXPECT_FALSE(KelFileRead::lineContains("spee", "speed"));
-}
-
 TEST_F(KelFileTest, WriterLinesAndAppendMode)
 {
     std::string path = dir + "/w.def";
