@@ -148,22 +148,54 @@ public:
     void drawLarders(float centreX, float centreY);
     void drawHUD();
 
-    // Play.
+    // Play: the player, bullets and NPCs.
     void getInput();
     bool playerCollision(float nx, float ny);
     void handleShots();
     void handleAI();
+    void AI_gunFired(float x, float y);
+    void AI_actorShot(float x, float y, int shooterTeam, int victimTeam);
+    void AI_actorKilled(float x, float y, int killerTeam, int victimTeam);
 
+    // Killing, corpses and larders.
+    void killActor(Actor* victim, int killerTeam);
+    void detectOverCorpse(float x, float y);
+    Corpse* getCorpseAt(float x, float y);
+    void checkCorpseViewers(float x, float y, bool lugging);
+    void larderDrop(float x, float y);
+
+    // Pick-ups, entity triggers and talking.
+    void detectOverWeapon(float x, float y);
+    Weapon* getWeaponAt(float x, float y);
+    void detectEntities(float x, float y);
+    void talkToNPC(float x, float y, float range);
+    void talkToNPC(Actor* npc);
+
+    // Effects and the head-up display.
+    void spawnBlood(int amount, float x, float y);
+    void spawnBulletHole(double angle, float x, float y);
+    void spawnBulletCasing(double angle, float x, float y);
+    void drawInfoPanel();
+
+    // Survival mode.
     void survivalUpdate(float dt);
+    void survivalSpawn(float x, float y);
     void survivalResults();
 
     // Scripts and cut-scenes.
+    void runScript(const char* filename);
+    void scriptEngineInterface();
     void initCinema(const char* filename);
 
     // Developer tools.
+    void consoleLoop();
+    int processConsole(const std::string& line);
     void consolePrint(const std::string& s);
     void gameAssert(bool condition, const char* file, int line);
+    void takeScreenshot(const char* filename);
     void editorLoop();
+    void editorInput();
+    void editorHUD();
 
 private:
     void releaseWorld();
