@@ -115,6 +115,8 @@ float Actor::angleOutOf360(float angle) {
     if (std::fabs(angle) > ANGLE_REDUCE_LIMIT) angle = std::fmod(angle, 360.0f);
     while (angle >= 360.0f) angle -= 360.0f;
     while (angle < 0.0f) angle += 360.0f;
+    // A tiny negative angle plus 360 can round up to exactly 360.
+    if (angle >= 360.0f) angle = 0.0f;
     return angle;
 }
 

