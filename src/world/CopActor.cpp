@@ -74,7 +74,7 @@ bool CopActor::canSeeHostile(float tx, float ty, Map* theMap) {
     return canSee(tx, ty, theMap);
 }
 
-int CopActor::fireAt(float tx, float ty, std::list<Bullet*>& shots, float delta) {
+int CopActor::fireAt(float tx, float ty, std::vector<Bullet*>& shots, float delta) {
     float aim = angleTo(tx, ty);
     float off = angleDistance(static_cast<float>(heading), aim);
     if (std::abs(static_cast<int>(off)) > AIM_TOLERANCE) rotateWithGoal(delta * AIM_TURN_RATE, aim);

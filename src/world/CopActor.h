@@ -2,7 +2,7 @@
 // A police officer: armed with a pistol, hostile to the player's side from the
 // start, fires at its target and calms down one second after its last anger
 // (never in survival mode).
-#include <list>
+#include <vector>
 
 #include "world/AIActor.h"
 
@@ -30,7 +30,7 @@ public:
     // degrees, and fires one volley along the current heading when the gun is
     // ready; the bullets are appended to shots. Returns the number created.
     // The sample, the clip and the casing are left to the caller.
-    virtual int fireAt(float x, float y, std::list<Bullet*>& shots, float delta);
+    virtual int fireAt(float x, float y, std::vector<Bullet*>& shots, float delta);
     virtual void cacheMap(Map* theMap);
     virtual void setSurvivalMode(bool b);
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <list>
 #include <string>
+#include <vector>
 
 #include "world/AIActor.h"
 #include "world/Bullet.h"
@@ -48,7 +48,7 @@ public:
     }
 };
 
-void clearShots(std::list<Bullet*>& shots) {
+void clearShots(std::vector<Bullet*>& shots) {
     for (Bullet* b : shots) delete b;
     shots.clear();
 }
@@ -225,7 +225,7 @@ TEST(CopActorStates, UpdateReloadsAnEmptyClip) {
 
     cop.getGun()->setInClip(0);
     cop.getGun()->setReserve(0);
-    std::list<Bullet*> shots;
+    std::vector<Bullet*> shots;
     for (int i = 0; i < 10; ++i) {
         cop.update(0.5f);
         EXPECT_EQ(cop.fireAt(1200, 1000, shots, 0.5f), 0);
@@ -271,7 +271,7 @@ TEST(CopActorSight, ViewConeAndWalls) {
 
 TEST(CopActorFiring, VolleyAlongTheCurrentHeading) {
     Officer cop;
-    std::list<Bullet*> shots;
+    std::vector<Bullet*> shots;
     EXPECT_EQ(cop.fireAt(1200, 1000, shots, 0.1f), 1);
     ASSERT_EQ(shots.size(), 1u);
     Bullet* b = shots.front();
