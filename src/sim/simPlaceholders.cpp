@@ -18,9 +18,8 @@ void CGame::getInput()
 
 bool CGame::playerCollision(float, float) { return false; }
 
-// Bullets and NPC behaviour do not run yet.
+// Bullets do not fly yet.
 void CGame::handleShots() {}
-void CGame::handleAI() {}
 
 // Survival mode does not spawn officers yet and has no results screen.
 void CGame::survivalUpdate(float) {}
