@@ -19,15 +19,17 @@ Parser::Parser(State* S, Inputter* in) : m_S(S), m_L(S, this, in)
 
 int Parser::AddID(const char* name)
 {
-    int h = Hash(name);
-    for (size_t i = 0; i < m_ids.size(); ++i)
-        if (m_ids[i].hash == h && m_ids[i].name == name)
-            return static_cast<int>(i);
+    // The index map keeps long scripts with many names linear to compile.
+    auto found = m_idIndex.find(name);
+    if (found != m_idIndex.end())
+        return found->second;
     Identifier id;
     id.name = name;
-    id.hash = h;
+    id.hash = Hash(name);
     m_ids.push_back(id);
-    return static_cast<int>(m_ids.size() - 1);
+    int index = static_cast<int>(m_ids.size() - 1);
+    m_idIndex.emplace(id.name, index);
+    return index;
 }
 
 void Parser::NextTok()

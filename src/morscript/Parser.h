@@ -4,6 +4,7 @@
 #define MORSCRIPT_PARSER_H
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "morscript/Lexer.h"
@@ -98,6 +99,7 @@ private:
     void EnterNesting();
     int m_nesting = 0;
     std::vector<int> m_declared;  // identifiers declared in open blocks, in order
+    std::unordered_map<std::string, int> m_idIndex;  // name -> index in m_ids
 
     // Counts one level of nesting for the lifetime of a construct.
     struct Nest {

@@ -60,6 +60,8 @@ State& State::operator=(const State& other)
     m_slots = other.m_slots;
     m_waitfunc = other.m_waitfunc;
     m_waituser = other.m_waituser;
+    m_fast.clear();
+    SyncFrame();
     return *this;
 }
 
@@ -82,6 +84,7 @@ int State::Create(Inputter* in, Outputter* out, void* user)
         return 0;
     }
     m_currcode = 0;
+    BuildFastCode(m_opcodes, m_labels, m_consts.size(), m_vars.size(), &m_fast);
     return 1;
 }
 
@@ -201,6 +204,7 @@ void State::InternalRewind(int keep)
     m_stack = std::move(fresh);
     m_callstack.clear();
     m_pages.clear();
+    SyncFrame();
 }
 
 int State::SetWaitFunc(WaitFunction callback, void* user)

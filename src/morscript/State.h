@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "morscript/FastCode.h"
 #include "morscript/IO.h"
 #include "morscript/Opcodes.h"
 #include "morscript/Value.h"
@@ -65,6 +66,14 @@ public:
     {
         if (m_size)
             --m_size;
+    }
+    void PushNum(double d)
+    {
+        if (m_size == m_data.size())
+            m_data.emplace_back(d);
+        else
+            m_data[m_size].SetNum(d);
+        ++m_size;
     }
     void Clear() { m_size = 0; }
     Value& operator[](size_t i) { return m_data[i]; }
@@ -141,10 +150,35 @@ public:
     void* m_waituser = nullptr;
     std::string m_err;
 
+    // Runs of opcodes executed in one go; rebuilt whenever the number of
+    // opcodes changes. Call InvalidateFastCode after editing opcodes in place.
+    std::vector<FastOp> m_fast;
+    void InvalidateFastCode() { m_fast.clear(); }
+
 private:
-    Value* VarRef(int id);
+    // A variable by id, or null for an id that names no variable.
+    Value* VarRef(int id)
+    {
+        if (id >= 0)
+            return static_cast<size_t>(id) < m_vars.size() ? &m_vars[id] : nullptr;
+        int slot = id & 0x7FFFFFFF;
+        return slot < m_localCount ? m_locals + slot : nullptr;
+    }
+    // A variable of a fast run: global ids were checked when the runs were built.
+    Value* FastVar(int id)
+    {
+        if (id >= 0)
+            return m_vars.data() + id;
+        int slot = id & 0x7FFFFFFF;
+        return slot < m_localCount ? m_locals + slot : nullptr;
+    }
     void PushFrame(int vars);
     void PopFrame();
+    void SyncFrame();
+    bool RunFast(const FastOp& f);
+
+    Value* m_locals = nullptr;  // the current frame's slots
+    int m_localCount = 0;
 };
 
 }  // namespace MorScript

@@ -7,42 +7,37 @@
 namespace MorScript {
 
 namespace {
+
 const char* const BAD_OPCODE = "Unrecognized opcode";
 
-int32_t ShiftLeft(int32_t a, int32_t count)
+// Stack operands each opcode reads. Operands missing from the stack (a host
+// function popped too much) read as empty texts.
+const signed char OPERANDS[OP_COUNT] = {
+    0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2,
+    2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 0, 0, 1, 0, 0, 1, 1, 0,
+};
+
+// Both values hold valid numbers that the operator can use directly.
+inline bool PlainNumbers(const Value* a, const Value* b, int op)
 {
-    int n = count & 63;
-    if (n >= 32)
-        return 0;
-    return static_cast<int32_t>(static_cast<uint32_t>(a) << n);
+    if (!a->m_numok || !b->m_numok)
+        return false;
+    if (op == OP_EQUAL || op == OP_NE)  // numbers compare only if both are numerical
+        return a->m_isnumok && a->m_isnum && b->m_isnumok && b->m_isnum;
+    return true;
 }
 
-int32_t ShiftRight(int32_t a, int32_t count)
-{
-    int n = count & 63;
-    if (n >= 32)
-        return a < 0 ? -1 : 0;
-    return a >> n;
-}
-
-// Remainder of a / b with the sign of a; b is not 0.
-int32_t Remainder(int32_t a, int32_t b)
-{
-    if (b == -1)
-        return 0;  // INT32_MIN % -1 would trap
-    return a % b;
-}
 }  // namespace
 
-Value* State::VarRef(int id)
+void State::SyncFrame()
 {
-    if (id >= 0)
-        return static_cast<size_t>(id) < m_vars.size() ? &m_vars[id] : nullptr;
-    if (m_pages.empty())
-        return nullptr;
-    const Frame& frame = m_pages.back();
-    int slot = id & 0x7FFFFFFF;
-    return slot < frame.size ? &m_slots[frame.base + slot] : nullptr;
+    if (m_pages.empty()) {
+        m_locals = nullptr;
+        m_localCount = 0;
+    } else {
+        m_locals = m_slots.data() + m_pages.back().base;
+        m_localCount = m_pages.back().size;
+    }
 }
 
 void State::PushFrame(int vars)
@@ -53,12 +48,14 @@ void State::PushFrame(int vars)
     for (int i = 0; i < vars; ++i)
         m_slots[base + i].Init();
     m_pages.push_back(Frame{base, vars});
+    SyncFrame();
 }
 
 void State::PopFrame()
 {
     if (!m_pages.empty())
         m_pages.pop_back();
+    SyncFrame();
 }
 
 int State::InternalCall(int line, int index, int argumentCount)
@@ -80,6 +77,7 @@ int State::InternalCall(int line, int index, int argumentCount)
         RuntimeError(line, "Call to prototyped but not defined function '%s()'", f.name.c_str());
         return 0;
     }
+    // Without a bound, runaway recursion would exhaust memory.
     if (m_callstack.size() >= static_cast<size_t>(MAX_CALL_DEPTH)) {
         RuntimeError(line, "Stack overflow (more than %d nested calls)", MAX_CALL_DEPTH);
         return 0;
@@ -94,11 +92,79 @@ int State::InternalCall(int line, int index, int argumentCount)
     return 1;
 }
 
+// Executes the run described by f if its operands allow; false leaves the
+// state untouched so that the first opcode runs on its own.
+inline bool State::RunFast(const FastOp& f)
+{
+    switch (f.kind) {
+    case FAST_NOOPS:
+        m_currcode += f.len;
+        return true;
+    case FAST_JUMP:
+        m_currcode = f.target;
+        return true;
+    case FAST_STORE: {
+        Value* var = FastVar(f.a);
+        if (!var || m_stack.Empty())
+            return false;
+        // The popped slot is dead: hand its text over instead of copying it.
+        Value& top = m_stack.Top();
+        if (top.m_strok) {
+            var->Swap(top);
+        } else {
+            var->m_num = top.m_num;
+            var->m_isnum = top.m_isnum;
+            var->m_strok = false;
+            var->m_numok = top.m_numok;
+            var->m_isnumok = top.m_isnumok;
+        }
+        m_stack.Pop();
+        m_currcode += 2;
+        return true;
+    }
+    case FAST_STEP: {
+        Value* var = FastVar(f.a);
+        if (!var || !var->m_numok)
+            return false;
+        var->SetNum(f.op == OP_INC ? var->m_num + 1 : var->m_num - 1);
+        m_currcode += f.len;
+        return true;
+    }
+    case FAST_BRANCH: case FAST_ASSIGN: case FAST_PUSH_ARITH: {
+        const Value* a = FastVar(f.a);
+        const Value* b = f.bConst ? &m_consts[f.b] : FastVar(f.b);
+        double r;
+        if (!a || !b || !PlainNumbers(a, b, f.op) || !NumericOp(f.op, a->m_num, b->m_num, &r))
+            return false;
+        if (f.kind == FAST_BRANCH) {
+            if ((r != 0) == f.jumpIfTrue)
+                m_currcode = f.target;
+            else
+                m_currcode += 4;
+        } else if (f.kind == FAST_ASSIGN) {
+            Value* c = FastVar(f.c);
+            if (!c)
+                return false;
+            c->SetNum(r);
+            m_currcode += 5;
+        } else {
+            m_stack.PushNum(r);
+            m_currcode += 3;
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 int State::Step(int count)
 {
+    if (m_fast.size() != m_opcodes.size())
+        BuildFastCode(m_opcodes, m_labels, m_consts.size(), m_vars.size(), &m_fast);
     long long budget = count < 0 ? LLONG_MAX : count;
     ValueStack& st = m_stack;
-    while (budget-- > 0) {
+    while (budget > 0) {
         if (m_waitfunc) {
             if (!m_waitfunc(this, m_waituser, 0))
                 return 2;
@@ -109,19 +175,18 @@ int State::Step(int count)
             RuntimeError(0, "Reached end of VM code without hitting OP_DONE");
             return 0;
         }
-        const Opcode op = m_opcodes[m_currcode];
-
-        // Operands missing from the stack (a host function popped too much)
-        // read as empty texts.
-        static const signed char NEEDS[OP_COUNT] = {
-            0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2,
-            2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 0, 0, 1, 0, 0, 1, 1, 0,
-        };
-        if (static_cast<unsigned>(op.code) < OP_COUNT) {
-            while (st.Size() < static_cast<size_t>(NEEDS[op.code]))
-                st.Push(Value(std::string()));
+        const FastOp& fast = m_fast[m_currcode];
+        if (fast.kind != FAST_NONE && fast.len <= budget && RunFast(fast)) {
+            budget -= fast.len;
+            continue;
         }
 
+        --budget;
+        const Opcode op = m_opcodes[m_currcode];
+        if (static_cast<unsigned>(op.code) < OP_COUNT) {
+            while (st.Size() < static_cast<size_t>(OPERANDS[op.code]))
+                st.Push(Value(std::string()));
+        }
         switch (op.code) {
         case OP_NOOP:
             break;
@@ -160,40 +225,10 @@ int State::Step(int count)
         case OP_SHL: case OP_SHR: case OP_AND: case OP_OR: case OP_XOR:
         case OP_LAND: case OP_LOR: case OP_LT: case OP_GT: case OP_LE: case OP_GE: {
             Value& a = st[st.Size() - 2];
-            const Value& b = st.Top();
-            const double x = a.GetNum(), y = b.GetNum();
-            double r = 0;
-            switch (op.code) {
-            case OP_ADD: r = x + y; break;
-            case OP_SUB: r = x - y; break;
-            case OP_MUL: r = x * y; break;
-            case OP_DIV:
-                if (y == 0) {
-                    RuntimeError(op.line, "Divide by zero");
-                    return 0;
-                }
-                r = x / y;
-                break;
-            case OP_MOD: {
-                int32_t d = Value::ToInt(y);
-                if (d == 0) {
-                    RuntimeError(op.line, "Modulus divide by zero");
-                    return 0;
-                }
-                r = Remainder(Value::ToInt(x), d);
-                break;
-            }
-            case OP_SHL: r = ShiftLeft(Value::ToInt(x), Value::ToInt(y)); break;
-            case OP_SHR: r = ShiftRight(Value::ToInt(x), Value::ToInt(y)); break;
-            case OP_AND: r = Value::ToInt(x) & Value::ToInt(y); break;
-            case OP_OR: r = Value::ToInt(x) | Value::ToInt(y); break;
-            case OP_XOR: r = Value::ToInt(x) ^ Value::ToInt(y); break;
-            case OP_LAND: r = (x != 0 && y != 0) ? 1 : 0; break;
-            case OP_LOR: r = (x == 0 && y == 0) ? 0 : 1; break;
-            case OP_LT: r = x < y; break;
-            case OP_GT: r = x > y; break;
-            case OP_LE: r = x <= y; break;
-            case OP_GE: r = x >= y; break;
+            double r;
+            if (!NumericOp(op.code, a.GetNum(), st.Top().GetNum(), &r)) {
+                RuntimeError(op.line, op.code == OP_DIV ? "Divide by zero" : "Modulus divide by zero");
+                return 0;
             }
             a.SetNum(r);
             st.Pop();
@@ -217,6 +252,9 @@ int State::Step(int count)
         case OP_CALL:
             if (!InternalCall(op.line, op.val & 0xFFFF, static_cast<int>(static_cast<unsigned>(op.val) >> 16)))
                 return 0;
+            // a host function may have compiled more code into this state
+            if (m_fast.size() != m_opcodes.size())
+                BuildFastCode(m_opcodes, m_labels, m_consts.size(), m_vars.size(), &m_fast);
             continue;
         case OP_RETURN:
             if (m_callstack.empty()) {

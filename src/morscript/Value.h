@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace MorScript {
 
@@ -30,6 +31,16 @@ public:
         if (this != &other)
             MoveFrom(other);
         return *this;
+    }
+
+    void Swap(Value& other) noexcept
+    {
+        m_str.swap(other.m_str);
+        std::swap(m_num, other.m_num);
+        std::swap(m_isnum, other.m_isnum);
+        std::swap(m_strok, other.m_strok);
+        std::swap(m_numok, other.m_numok);
+        std::swap(m_isnumok, other.m_isnumok);
     }
 
     // Empty text, number 0, numerical; all forms valid. Keeps the text's
