@@ -12,7 +12,7 @@ cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
 trap cleanup EXIT
 if [ -z "${DISPLAY:-}" ]; then
     displayfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$displayfile" >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$displayfile" ] && break

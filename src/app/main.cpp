@@ -6,6 +6,8 @@
 
 int main(int argc, char** argv)
 {
+    // Progress lines reach a log or a pipe as they happen.
+    setvbuf(stdout, nullptr, _IOLBF, 0);
     if (!findDataFolder(argc > 0 ? argv[0] : nullptr))
         return 1;
     auto game = std::make_unique<CGame>(800, 600);

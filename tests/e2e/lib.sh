@@ -3,18 +3,7 @@ set -u
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # start_game EXE [WORKDIR]: runs the game in the background, output in $OUT.
-# The headless X server now and then hangs up on a new connection; a start
-# that ends on exactly that is tried again.
 start_game() {
-    for _ in 1 2 3 4 5; do
-        try_start_game "$@" && return 0
-        grep -q "Couldn't open X11 display" "$OUT/stderr" || break
-        sleep 0.3
-    done
-    fail "the game ended before its menu: $(cat "$OUT/stderr")"
-}
-
-try_start_game() {
     local exe=$1 workdir=${2:-$(mktemp -d)}
     OUT=$(mktemp -d)
     (cd "$workdir" && exec "$exe" >"$OUT/stdout" 2>"$OUT/stderr") &
@@ -23,7 +12,7 @@ try_start_game() {
     for _ in $(seq 200); do
         WINDOW=$(xdotool search --name '^Larder \]\[$' 2>/dev/null | head -n1 || true)
         [ -n "$WINDOW" ] && grep -q "Entering menu loop" "$OUT/stdout" 2>/dev/null && break
-        kill -0 "$GAME_PID" 2>/dev/null || return 1
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its menu: $(cat "$OUT/stderr")"
         sleep 0.1
     done
     [ -n "$WINDOW" ] || fail "no game window appeared"

@@ -118,13 +118,6 @@ void GameHarness::writeMinimalData()
 
 CGame* GameHarness::start()
 {
-    // The headless X server now and then hangs up on a connection made right
-    // after another one closed; the game's start-up would end on that, so
-    // the display is opened here first, with a few tries.
-    for (int attempt = 0; attempt < 10 && !SDL_WasInit(SDL_INIT_VIDEO); attempt++) {
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) < 0)
-            SDL_Delay(200);
-    }
     theGame = std::make_unique<CGame>(800, 600);
     auto scripted = std::make_unique<ScriptedPlatform>();
     platform = scripted.get();
