@@ -175,7 +175,6 @@ private:
     void PushFrame(int vars);
     void PopFrame();
     void SyncFrame();
-    bool RunFast(const FastOp& f);
 
     Value* m_locals = nullptr;  // the current frame's slots
     int m_localCount = 0;

@@ -42,13 +42,15 @@ void State::SyncFrame()
 
 void State::PushFrame(int vars)
 {
-    size_t base = m_pages.empty() ? 0 : m_pages.back().base + m_pages.back().size;
+    const size_t base = m_pages.empty() ? 0 : m_pages.back().base + m_pages.back().size;
     if (m_slots.size() < base + vars)
         m_slots.resize(base + vars);
+    Value* slots = m_slots.data() + base;
     for (int i = 0; i < vars; ++i)
-        m_slots[base + i].Init();
-    m_pages.push_back(Frame{base, vars});
-    SyncFrame();
+        slots[i].Init();
+    m_pages.emplace_back(Frame{base, vars});
+    m_locals = slots;
+    m_localCount = vars;
 }
 
 void State::PopFrame()
@@ -92,97 +94,99 @@ int State::InternalCall(int line, int index, int argumentCount)
     return 1;
 }
 
-// Executes the run described by f if its operands allow; false leaves the
-// state untouched so that the first opcode runs on its own.
-inline bool State::RunFast(const FastOp& f)
-{
-    switch (f.kind) {
-    case FAST_NOOPS:
-        m_currcode += f.len;
-        return true;
-    case FAST_JUMP:
-        m_currcode = f.target;
-        return true;
-    case FAST_STORE: {
-        Value* var = FastVar(f.a);
-        if (!var || m_stack.Empty())
-            return false;
-        // The popped slot is dead: hand its text over instead of copying it.
-        Value& top = m_stack.Top();
-        if (top.m_strok) {
-            var->Swap(top);
-        } else {
-            var->m_num = top.m_num;
-            var->m_isnum = top.m_isnum;
-            var->m_strok = false;
-            var->m_numok = top.m_numok;
-            var->m_isnumok = top.m_isnumok;
-        }
-        m_stack.Pop();
-        m_currcode += 2;
-        return true;
-    }
-    case FAST_STEP: {
-        Value* var = FastVar(f.a);
-        if (!var || !var->m_numok)
-            return false;
-        var->SetNum(f.op == OP_INC ? var->m_num + 1 : var->m_num - 1);
-        m_currcode += f.len;
-        return true;
-    }
-    case FAST_BRANCH: case FAST_ASSIGN: case FAST_PUSH_ARITH: {
-        const Value* a = FastVar(f.a);
-        const Value* b = f.bConst ? &m_consts[f.b] : FastVar(f.b);
-        double r;
-        if (!a || !b || !PlainNumbers(a, b, f.op) || !NumericOp(f.op, a->m_num, b->m_num, &r))
-            return false;
-        if (f.kind == FAST_BRANCH) {
-            if ((r != 0) == f.jumpIfTrue)
-                m_currcode = f.target;
-            else
-                m_currcode += 4;
-        } else if (f.kind == FAST_ASSIGN) {
-            Value* c = FastVar(f.c);
-            if (!c)
-                return false;
-            c->SetNum(r);
-            m_currcode += 5;
-        } else {
-            m_stack.PushNum(r);
-            m_currcode += 3;
-        }
-        return true;
-    }
-    default:
-        return false;
-    }
-}
-
 int State::Step(int count)
 {
     if (m_fast.size() != m_opcodes.size())
         BuildFastCode(m_opcodes, m_labels, m_consts.size(), m_vars.size(), &m_fast);
     long long budget = count < 0 ? LLONG_MAX : count;
     ValueStack& st = m_stack;
+    size_t ncode = m_opcodes.size();
+    OpcodeHandle pc = m_currcode;
+    // The program counter lives in pc and is written back before anything
+    // that may look at it (host functions, errors, returning).
     while (budget > 0) {
         if (m_waitfunc) {
+            m_currcode = pc;
             if (!m_waitfunc(this, m_waituser, 0))
                 return 2;
             m_waitfunc = nullptr;
             m_waituser = nullptr;
+            pc = m_currcode;
         }
-        if (m_currcode >= m_opcodes.size()) {
+        if (pc >= ncode) {
             RuntimeError(0, "Reached end of VM code without hitting OP_DONE");
             return 0;
         }
-        const FastOp& fast = m_fast[m_currcode];
-        if (fast.kind != FAST_NONE && fast.len <= budget && RunFast(fast)) {
-            budget -= fast.len;
-            continue;
+
+        const FastOp& f = m_fast[pc];
+        if (f.len <= budget) {
+            switch (f.kind) {
+            case FAST_NOOPS:
+                pc += f.len;
+                budget -= f.len;
+                continue;
+            case FAST_JUMP:
+                pc = f.target;
+                budget -= f.len;
+                continue;
+            case FAST_STORE: {
+                Value* var = FastVar(f.a);
+                if (!var || st.Empty())
+                    break;
+                // The popped slot is dead: hand its text over instead of copying it.
+                Value& top = st.Top();
+                if (top.m_strok) {
+                    var->Swap(top);
+                } else {
+                    var->m_num = top.m_num;
+                    var->m_isnum = top.m_isnum;
+                    var->m_strok = false;
+                    var->m_numok = top.m_numok;
+                    var->m_isnumok = top.m_isnumok;
+                }
+                st.Pop();
+                pc += 2;
+                budget -= 2;
+                continue;
+            }
+            case FAST_STEP: {
+                Value* var = FastVar(f.a);
+                if (!var || !var->m_numok)
+                    break;
+                var->SetNum(f.op == OP_INC ? var->m_num + 1 : var->m_num - 1);
+                pc += f.len;
+                budget -= f.len;
+                continue;
+            }
+            case FAST_BRANCH: case FAST_ASSIGN: case FAST_PUSH_ARITH: {
+                const Value* a = FastVar(f.a);
+                const Value* b = f.bConst ? &m_consts[f.b] : FastVar(f.b);
+                double r;
+                if (!a || !b || !PlainNumbers(a, b, f.op) || !NumericOp(f.op, a->m_num, b->m_num, &r))
+                    break;
+                if (f.kind == FAST_BRANCH) {
+                    pc = (r != 0) == f.jumpIfTrue ? f.target : pc + 4;
+                } else if (f.kind == FAST_ASSIGN) {
+                    Value* c = FastVar(f.c);
+                    if (!c)
+                        break;
+                    c->SetNum(r);
+                    pc += 5;
+                } else {
+                    st.PushNum(r);
+                    pc += 3;
+                }
+                budget -= f.len;
+                continue;
+            }
+            default:
+                break;
+            }
         }
 
+        // One opcode on its own.
         --budget;
-        const Opcode op = m_opcodes[m_currcode];
+        const Opcode op = m_opcodes[pc];
         if (static_cast<unsigned>(op.code) < OP_COUNT) {
             while (st.Size() < static_cast<size_t>(OPERANDS[op.code]))
                 st.Push(Value(std::string()));
@@ -250,18 +254,21 @@ int State::Step(int count)
             break;
         }
         case OP_CALL:
+            m_currcode = pc;
             if (!InternalCall(op.line, op.val & 0xFFFF, static_cast<int>(static_cast<unsigned>(op.val) >> 16)))
                 return 0;
+            pc = m_currcode;
             // a host function may have compiled more code into this state
             if (m_fast.size() != m_opcodes.size())
                 BuildFastCode(m_opcodes, m_labels, m_consts.size(), m_vars.size(), &m_fast);
+            ncode = m_opcodes.size();
             continue;
         case OP_RETURN:
             if (m_callstack.empty()) {
                 RuntimeError(op.line, "Callstack is empty!");
                 return 0;
             }
-            m_currcode = m_callstack.back();
+            pc = m_callstack.back();
             m_callstack.pop_back();
             PopFrame();
             continue;
@@ -290,7 +297,7 @@ int State::Step(int count)
                 jump = (op.code == OP_JT) == truth;
             }
             if (jump) {
-                m_currcode = m_labels[op.val];
+                pc = m_labels[op.val];
                 continue;
             }
             break;
@@ -302,8 +309,9 @@ int State::Step(int count)
             RuntimeError(op.line, "%s", BAD_OPCODE);
             return 0;
         }
-        ++m_currcode;
+        ++pc;
     }
+    m_currcode = pc;
     return 1;
 }
 
