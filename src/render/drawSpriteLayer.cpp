@@ -1,25 +1,40 @@
 #include "app/CGame.h"
 
+#include "render/ScreenPosition.h"
 #include "render/SpriteManager.h"
+#include "render/drawCorpses.h"
 #include "world/AIActor.h"
 #include "world/Actor.h"
 
-// Screen position of a world point seen from the camera point (cx, cy).
-static int screenX(const CGame& g, float x, int cx) { return g.scrWidth / 2 - (int)(cx - x); }
-static int screenY(const CGame& g, float y, int cy) { return g.scrHeight / 2 - (int)(cy - y); }
+namespace {
+const int ACTOR_SIZE = 48;
+// An actor is drawn while its corner lies right of and below this, and not
+// beyond the far edges of the window.
+const int ACTOR_MARGIN = -20;
 
-// Living actors, the player included, each turned to its heading.
-void CGame::drawSpriteLayer(int centreX, int centreY)
+void drawActor(CGame& g, Actor* a, int centreX, int centreY)
 {
-    for (Actor* a : actors)
-        actorSprites->drawSprite(a->getSpriteID(), screenX(*this, a->x, centreX),
-                                 screenY(*this, a->y, centreY), 48, 48, (float)a->getRotation());
+    int sx = screenCoord(a->x, centreX, g.scrWidth);
+    int sy = screenCoord(a->y, centreY, g.scrHeight);
+    if (sx > ACTOR_MARGIN && sx <= g.scrWidth && sy > ACTOR_MARGIN && sy <= g.scrHeight)
+        g.actorSprites->drawSprite(a->getSpriteID(), sx, sy, ACTOR_SIZE, ACTOR_SIZE,
+                                   (float)a->getRotation());
+}
 }
 
-// The cast of a cut-scene.
+// The bodies (the dragged one first, with their bleeding and on-screen state),
+// then the living actors, the player included, so the living appear above
+// the dead.
+void CGame::drawSpriteLayer(int centreX, int centreY)
+{
+    drawCorpses(*this, centreX, centreY);
+    for (Actor* a : actors)
+        drawActor(*this, a, centreX, centreY);
+}
+
+// The cast of a cut-scene, by the same rule as the actors of play.
 void CGame::drawSpriteLayer(int centreX, int centreY, std::vector<AIActor*>& cast)
 {
     for (AIActor* a : cast)
-        actorSprites->drawSprite(a->getSpriteID(), screenX(*this, a->x, centreX),
-                                 screenY(*this, a->y, centreY), 48, 48, (float)a->getRotation());
+        drawActor(*this, a, centreX, centreY);
 }

@@ -2,11 +2,9 @@
 
 #include <GL/gl.h>
 
-// Layers of the world that have nothing to draw yet: effects, items lying
-// on the map, bullets and larders arrive with the simulation that makes them.
+// Layers of the world that have nothing to draw yet: effects and larders
+// arrive with the simulation that makes them.
 void CGame::drawEffectLayer(int, int) {}
-void CGame::drawWeapons(int, int) {}
-void CGame::drawShots(int, int) {}
 void CGame::drawLarders(float, float) {}
 
 // The head-up display is not drawn yet.
