@@ -148,7 +148,6 @@ TEST(StateStep, CountsOpcodesAndStaysDone)
     EXPECT_EQ(1u, s.S.m_stack.Size());
     EXPECT_EQ(1, s.S.Step(2));
     EXPECT_EQ(3u, s.S.m_currcode);
-    EXPECT_FALSE(s.S.Done() && false);
     EXPECT_EQ(0, s.S.Step(1));
     EXPECT_TRUE(s.S.Done());
     EXPECT_EQ(0, s.S.Step(1));
