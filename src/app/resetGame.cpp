@@ -4,11 +4,14 @@
 #include <string>
 
 #include "data/KelFileRead.h"
+#include "render/Effect.h"
 #include "script/CinemaScene.h"
 #include "world/AIActor.h"
 #include "world/Actor.h"
 #include "world/Bullet.h"
 #include "world/CopActor.h"
+#include "world/Corpse.h"
+#include "world/Larder.h"
 #include "world/Map.h"
 #include "world/MicroAR.h"
 #include "world/Weapon.h"
@@ -27,11 +30,10 @@ void CGame::releaseWorld()
     deleteAll(actors);
     deleteAll(shots);
     deleteAll(items);
-    // Corpses, effects and larders do not exist yet in this build of the
-    // world; their lists stay empty.
-    corpses.clear();
-    effects.clear();
-    larders.clear();
+    deleteAll(corpses);
+    deleteAll(effects);
+    deleteAll(larders);
+    delete luggedCorpse;
     luggedCorpse = nullptr;
     player = nullptr;
 }

@@ -2,11 +2,6 @@
 
 #include <GL/gl.h>
 
-// Layers of the world that have nothing to draw yet: effects and larders
-// arrive with the simulation that makes them.
-void CGame::drawEffectLayer(int, int) {}
-void CGame::drawLarders(float, float) {}
-
 // The head-up display is not drawn yet.
 void CGame::drawHUD() {}
 

@@ -4,9 +4,6 @@
 void CGame::survivalUpdate(float) {}
 void CGame::survivalResults() {}
 
-// Corpses cannot be dragged yet, so there is never one to drop.
-void CGame::dropLuggedCorpse() { bIsLuggingCorpse = false; }
-
 // Called by the player's controls; each does nothing until its owner lands.
 void CGame::talkToNPC(float, float, float) {} // placeholder until talking arrives
 void CGame::detectEntities(float, float) {} // placeholder until entity triggers arrive
