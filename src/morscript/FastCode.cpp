@@ -35,12 +35,13 @@ void BuildFastCode(const std::vector<Opcode>& code, const std::vector<uint32_t>&
             f.len = noops[i];
         } else if (op.code == OP_JMP && labelOk(op.val)) {
             f.kind = FAST_JUMP;
-            f.target = labels[op.val];
+            uint32_t target = labels[op.val];
             f.len = 1;
-            if (f.target < n) {
-                f.len += noops[f.target];
-                f.target += noops[f.target];
+            if (target < n) {
+                f.len += noops[target];
+                target += noops[target];
             }
+            f.c = static_cast<int>(target);
         } else if (op.code == OP_SETVAR && varOk(op.val) && is(i + 1, OP_POP)) {
             f.kind = FAST_STORE;
             f.len = 2;
@@ -72,7 +73,7 @@ void BuildFastCode(const std::vector<Opcode>& code, const std::vector<uint32_t>&
                            labelOk(code[i + 3].val)) {
                     f.kind = FAST_BRANCH;
                     f.jumpIfTrue = code[i + 3].code == OP_JT;
-                    f.target = labels[code[i + 3].val];
+                    f.c = static_cast<int>(labels[code[i + 3].val]);
                     f.len = 4;
                 } else {
                     f.kind = FAST_PUSH_ARITH;

@@ -36,8 +36,8 @@ struct FastOp {
     uint8_t op = 0;        // the arithmetic, compare, INC or DEC opcode
     bool bConst = false;   // operand b is a constant index, not a variable id
     bool jumpIfTrue = false;
-    int a = 0, b = 0, c = 0;
-    uint32_t target = 0;   // opcode index a jump lands on
+    int a = 0, b = 0;
+    int c = 0;             // the variable an assignment sets, or the opcode index a jump lands on
 };
 
 // Builds the table for a program; labels map label numbers to opcode indices.

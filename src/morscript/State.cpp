@@ -84,7 +84,7 @@ int State::Create(Inputter* in, Outputter* out, void* user)
         return 0;
     }
     m_currcode = 0;
-    BuildFastCode(m_opcodes, m_labels, m_consts.size(), m_vars.size(), &m_fast);
+    m_fast.clear();  // rebuilt by the first Step
     return 1;
 }
 

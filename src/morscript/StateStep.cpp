@@ -126,7 +126,7 @@ int State::Step(int count)
                 budget -= f.len;
                 continue;
             case FAST_JUMP:
-                pc = f.target;
+                pc = static_cast<OpcodeHandle>(f.c);
                 budget -= f.len;
                 continue;
             case FAST_STORE: {
@@ -165,7 +165,7 @@ int State::Step(int count)
                 if (!a || !b || !PlainNumbers(a, b, f.op) || !NumericOp(f.op, a->m_num, b->m_num, &r))
                     break;
                 if (f.kind == FAST_BRANCH) {
-                    pc = (r != 0) == f.jumpIfTrue ? f.target : pc + 4;
+                    pc = (r != 0) == f.jumpIfTrue ? static_cast<OpcodeHandle>(f.c) : pc + 4;
                 } else if (f.kind == FAST_ASSIGN) {
                     Value* c = FastVar(f.c);
                     if (!c)

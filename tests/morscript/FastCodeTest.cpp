@@ -52,6 +52,8 @@ TEST(FastCode, CommonShapesAreRecognised)
 {
     Script s;
     ASSERT_TRUE(s.Compile("var s = 0, i = 0; while (i < 10) { s += i; ++i; } i++; s = i * 2 + 1;"));
+    EXPECT_TRUE(s.S.m_fast.empty());  // built by the first Step
+    EXPECT_EQ(1, s.S.Step(0));
     EXPECT_TRUE(HasKind(s.S, FAST_STORE));
     EXPECT_TRUE(HasKind(s.S, FAST_BRANCH));
     EXPECT_TRUE(HasKind(s.S, FAST_ASSIGN));
