@@ -2,6 +2,7 @@
 // instruction loop lives in StateStep.cpp.
 #include "morscript/State.h"
 
+#include <climits>
 #include <cstdarg>
 #include <cstdio>
 
@@ -128,7 +129,8 @@ int State::AddVar(int* localCounter)
         if (*localCounter < 0)
             return -1;
         int id = static_cast<int>(static_cast<unsigned>(*localCounter) | 0x80000000u);
-        ++*localCounter;
+        // Past the last slot the counter turns negative: no slot is left.
+        *localCounter = *localCounter == INT_MAX ? -1 : *localCounter + 1;
         return id;
     }
     if (m_vars.size() >= 0x7FFFFFFFu)

@@ -187,3 +187,16 @@ TEST(ParserErrors, FunctionTableLimit)
     EXPECT_EQ("Error, line 2: Can't add 'g()' - Reached 65536-function limit", S.GetError());
     EXPECT_EQ("Error, line 2: Can't add 'g()' - Reached 65536-function limit\r\n", out.text_);
 }
+
+TEST(ParserErrors, VariableSlotsRunOut)
+{
+    State S;
+    int counter = 0x7FFFFFFF;
+    EXPECT_EQ(static_cast<int>(0xFFFFFFFFu), S.AddVar(&counter));  // the last slot
+    EXPECT_EQ(-1, S.AddVar(&counter));  // the counter has wrapped negative
+    int fresh = 0;
+    EXPECT_EQ(static_cast<int>(0x80000000u), S.AddVar(&fresh));
+    EXPECT_EQ(1, fresh);
+    EXPECT_EQ(0, S.AddVar(nullptr));
+    EXPECT_EQ(1, S.AddVar(nullptr));
+}
