@@ -103,7 +103,7 @@ void CGame::newGame()
     ActorMassLoader("data/actors");
 
     printf("Massloading entities and weapons\n");
-    // The entity file (items, larders, hospitals, areas) is not read yet.
+    ents.load("data/entities.txt", items, larders);
 }
 
 void CGame::newSurvival()

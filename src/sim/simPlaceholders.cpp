@@ -5,7 +5,5 @@ void CGame::survivalUpdate(float) {}
 void CGame::survivalResults() {}
 
 // Called by the player's controls; each does nothing until its owner lands.
-void CGame::talkToNPC(float, float, float) {} // placeholder until talking arrives
-void CGame::detectEntities(float, float) {} // placeholder until entity triggers arrive
 void CGame::consoleLoop() {} // placeholder until the developer console arrives
 void CGame::takeScreenshot(const char*) {} // placeholder until screenshots arrive

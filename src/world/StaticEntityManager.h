@@ -1,17 +1,38 @@
 #pragma once
+// The level's static entities (spawn points, message and script areas) and
+// the reader of the entity file, which also places the level's weapons,
+// pills and larders.
 #include <vector>
+
+#include "world/StaticEntity.h"
 
 class Actor;
 class Weapon;
 class Larder;
 
-// The level's static entities (spawn points, message and script areas) and
-// the reader of the entity file. Only emptying exists so far: the entity
-// file and its triggers are not read yet, so a level has no entities.
 class StaticEntityManager {
 public:
-    void clear() {}
-    // Revival at a hospital: without spawn points the player stays where it
-    // fell; it loses its weapon and wakes with 10 health.
-    void respawnPlayer(Actor* player, bool removeWeapon);
+    StaticEntityManager() = default;
+    ~StaticEntityManager();
+    StaticEntityManager(const StaticEntityManager&) = delete;
+    StaticEntityManager& operator=(const StaticEntityManager&) = delete;
+
+    // Reads an entity file: static entities into ents, weapons and pills
+    // into items, larders into larders. Problems are reported per line and
+    // loading goes on; a missing file loads nothing.
+    void load(const char* filename, std::vector<Weapon*>& items, std::vector<Larder*>& larders);
+    // Creates an entity, appends it to ents and returns it (ents keeps it).
+    StaticEntity* newEntity(StaticEntityType type, int x, int y, int radius);
+    // The first entity of the type, in file order, whose radius holds the
+    // point, or null.
+    StaticEntity* getEntity(float x, float y, StaticEntityType type);
+    // Puts the player on a random hospital spawn point (bDied) or jail spawn
+    // point, or at (10, 10) when there is none; takes its weapon out of its
+    // hands (the caller has put it on the map) and sets its health to 10.
+    void respawnPlayer(Actor* player, bool bDied);
+    // Deletes every entity.
+    void clear();
+
+    // In file order; owned.
+    std::vector<StaticEntity*> ents;
 };
