@@ -1,0 +1,190 @@
+#!/usr/bin/env python3
+"""Checks the story level's placements against data/map0.dat.
+
+Every character, item, larder and spawn point must stand on open floor, be
+reachable on foot from the player's start, and keep off the larders (no body
+may step onto a larder). Area messages and lines of dialogue must fit the
+conversation box (smallfont, four lines of 250 pixels). Prints one line per
+problem and exits with status 1 when there is any.
+
+Usage: tools/check_level.py [data folder]   (default: data/ beside tools/)
+"""
+import glob
+import os
+import re
+import sys
+from collections import deque
+
+TILE = 48
+SIZE = 80
+SOLID = {1, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 28, 29, 30, 31, 32, 33, 34, 38, 42, 43, 44}
+START = (40, 40)
+BODY = 48          # an actor's box
+ITEM = 32          # a lying item's box
+LARDER = 128       # a larder's box
+BOX_WIDTH = 250    # text room in the conversation box
+BOX_LINES = 4
+STEP = 4           # grid of the reachability search, pixels
+
+problems = []
+
+
+def load_map(path):
+    rows = [l.rstrip("\n") for l in open(path, encoding="latin-1") if not l.startswith("##")]
+    return [[ord(c) - 65 for c in row[:SIZE]] for row in rows[:SIZE]]
+
+
+def solid_at(grid, px, py):
+    if px < 0 or py < 0 or px >= SIZE * TILE or py >= SIZE * TILE:
+        return True
+    return grid[int(py) // TILE][int(px) // TILE] in SOLID
+
+
+def box_on_floor(grid, x, y, size):
+    """No tile touched by the box [x, x+size) x [y, y+size) is solid."""
+    for ty in range(int(y) // TILE, (int(y) + size - 1) // TILE + 1):
+        for tx in range(int(x) // TILE, (int(x) + size - 1) // TILE + 1):
+            if solid_at(grid, tx * TILE, ty * TILE):
+                return False
+    return True
+
+
+def body_blocked(grid, x, y):
+    """The game's walking test: any corner of the 40 x 40 body in a solid tile."""
+    if x < 0 or y < 0:
+        return True
+    return any(solid_at(grid, x + dx, y + dy) for dx in (0, 40) for dy in (0, 40))
+
+
+def boxes_overlap(ax, ay, asz, bx, by, bsz):
+    return ax <= bx + bsz and bx <= ax + asz and ay <= by + bsz and by <= ay + asz
+
+
+def reachable_cells(grid, larders):
+    def free(x, y):
+        if body_blocked(grid, x, y):
+            return False
+        return not any(boxes_overlap(x, y, BODY, lx, ly, LARDER) for lx, ly in larders)
+    seen = set()
+    start = (START[0] // STEP, START[1] // STEP)
+    queue = deque([start])
+    seen.add(start)
+    while queue:
+        cx, cy = queue.popleft()
+        for nx, ny in ((cx + 1, cy), (cx - 1, cy), (cx, cy + 1), (cx, cy - 1)):
+            if (nx, ny) not in seen and free(nx * STEP, ny * STEP):
+                seen.add((nx, ny))
+                queue.append((nx, ny))
+    return seen
+
+
+def glyph_advances(fnt_path):
+    adv = {}
+    for line in open(fnt_path):
+        m = re.match(r"char id=(\d+) .*xadvance=(-?\d+)", line)
+        if m:
+            adv[chr(int(m.group(1)))] = int(m.group(2))
+    return adv
+
+
+def check_text(what, text, adv):
+    lines = text.split("\\")
+    if len(lines) > BOX_LINES:
+        problems.append(f"{what}: {len(lines)} lines, the box holds {BOX_LINES}")
+    for line in lines:
+        width = sum(adv.get(c, 0) for c in line.rstrip(" "))
+        if width > BOX_WIDTH:
+            problems.append(f"{what}: line '{line}' is {width} px wide (max {BOX_WIDTH})")
+
+
+def read_entities(path):
+    """(keyword, a, b, c, rest) per record, by the game's reading rules."""
+    records = []
+    for line in open(path):
+        fields = [f for f in line.rstrip("\r\n").split(" ") if f]
+        if not fields:
+            break
+        if fields[0] == "#":
+            continue
+        if len(fields) < 4:
+            problems.append(f"entities: short line '{line.strip()}'")
+            continue
+        records.append((fields[0], int(fields[1]), int(fields[2]), int(fields[3]), fields[4:]))
+    return records
+
+
+def read_def(path):
+    values = {}
+    for line in open(path):
+        key, eq, value = line.rstrip("\n").partition("=")
+        if eq and key not in values:
+            values[key] = value
+    return values
+
+
+def main():
+    data = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "data")
+    grid = load_map(os.path.join(data, "map0.dat"))
+    adv = glyph_advances(os.path.join(data, "smallfont.fnt"))
+    records = read_entities(os.path.join(data, "entities.txt"))
+    larders = [(a, b) for k, a, b, c, rest in records if k == "larder"]
+    reach = reachable_cells(grid, larders)
+
+    def reachable(x, y, size):
+        # Some standing spot of the player overlaps the thing's box.
+        for gx in range((int(x) - BODY) // STEP, (int(x) + size) // STEP + 1):
+            for gy in range((int(y) - BODY) // STEP, (int(y) + size) // STEP + 1):
+                if (gx, gy) in reach and boxes_overlap(gx * STEP, gy * STEP, BODY, x, y, size):
+                    return True
+        return False
+
+    def larder_in_reach(x, y):
+        # The player stores a body within a squared distance of 17000 of
+        # the larder's centre, measured from his top-left corner.
+        cx, cy = x + LARDER // 2, y + LARDER // 2
+        return any((gx * STEP - cx) ** 2 + (gy * STEP - cy) ** 2 <= 17000 for gx, gy in reach)
+
+    def place(what, x, y, size, must_reach=True):
+        if not box_on_floor(grid, x, y, size):
+            problems.append(f"{what} at ({x},{y}): its {size}-px box overlaps a solid tile")
+        for lx, ly in larders:
+            if (what.split()[0] != "larder" or (lx, ly) != (x, y)) and boxes_overlap(x, y, size, lx, ly, LARDER):
+                problems.append(f"{what} at ({x},{y}) overlaps the larder at ({lx},{ly})")
+        in_reach = larder_in_reach(x, y) if what == "larder" else reachable(x, y, size)
+        if must_reach and not in_reach:
+            problems.append(f"{what} at ({x},{y}) cannot be reached from the start")
+
+    counts = {}
+    for k, a, b, c, rest in records:
+        counts[k] = counts.get(k, 0) + 1
+        if k == "larder":
+            place(f"larder", a, b, LARDER)
+        elif k in ("pistol", "revolver", "shotgun", "smg", "nailgun", "ar", "pill", "health"):
+            place(f"{k}", a, b, ITEM)
+        elif k in ("hospitalspawn", "jailspawn", "spawn"):
+            place(f"{k}", a, b, BODY)
+        elif k == "areamessage":
+            if solid_at(grid, a, b):
+                problems.append(f"areamessage at ({a},{b}): its point lies in a solid tile")
+            check_text(f"areamessage at ({a},{b})", " ".join(rest), adv)
+    cast = {"civilians": 0, "officers": 0}
+    for path in sorted(glob.glob(os.path.join(data, "actors", "*.def")), key=lambda p: int(os.path.basename(p)[:-4])):
+        d = read_def(path)
+        name = os.path.basename(path)
+        x, y = int(d.get("x", 0)), int(d.get("y", 0))
+        place(f"actor {name}", x, y, BODY)
+        if d.get("isCop", "0") != "0":
+            cast["officers"] += 1
+        else:
+            cast["civilians"] += 1
+            check_text(f"dialogue of {name}", d.get("dialogue", ""), adv)
+    for p in problems:
+        print(p)
+    print(f"{cast['civilians']} civilians, {cast['officers']} officers; entities: "
+          + ", ".join(f"{k} {n}" for k, n in sorted(counts.items())))
+    print("level OK" if not problems else f"{len(problems)} problem(s)")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
