@@ -62,7 +62,8 @@ void BuildFastCode(const std::vector<Opcode>& code, const std::vector<uint32_t>&
             } else if (((is(i + 1, OP_GETVAR) && varOk(code[i + 1].val)) ||
                         (is(i + 1, OP_PUSH) && static_cast<size_t>(code[i + 1].val) < constCount)) &&
                        i + 2 < n && IsNumericOp(code[i + 2].code)) {
-                f.bConst = code[i + 1].code == OP_PUSH;
+                if (code[i + 1].code == OP_PUSH)
+                    f.flags |= FAST_B_CONST;
                 f.b = code[i + 1].val;
                 f.op = static_cast<uint8_t>(code[i + 2].code);
                 if (is(i + 3, OP_SETVAR) && varOk(code[i + 3].val) && is(i + 4, OP_POP)) {
@@ -72,7 +73,8 @@ void BuildFastCode(const std::vector<Opcode>& code, const std::vector<uint32_t>&
                 } else if (IsCompareOp(f.op) && (is(i + 3, OP_JT) || is(i + 3, OP_JF)) &&
                            labelOk(code[i + 3].val)) {
                     f.kind = FAST_BRANCH;
-                    f.jumpIfTrue = code[i + 3].code == OP_JT;
+                    if (code[i + 3].code == OP_JT)
+                        f.flags |= FAST_IF_TRUE;
                     f.c = static_cast<int>(labels[code[i + 3].val]);
                     f.len = 4;
                 } else {

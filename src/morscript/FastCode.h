@@ -30,12 +30,14 @@ enum FastKind : uint8_t {
     FAST_STORE,       // SETVAR a; POP
 };
 
+const uint8_t FAST_B_CONST = 1;  // operand b is a constant index, not a variable id
+const uint8_t FAST_IF_TRUE = 2;  // the branch is taken on a true comparison (JT)
+
 struct FastOp {
     uint8_t kind = FAST_NONE;
     uint8_t len = 1;       // opcodes covered
     uint8_t op = 0;        // the arithmetic, compare, INC or DEC opcode
-    bool bConst = false;   // operand b is a constant index, not a variable id
-    bool jumpIfTrue = false;
+    uint8_t flags = 0;     // FAST_B_CONST, FAST_IF_TRUE
     int a = 0, b = 0;
     int c = 0;             // the variable an assignment sets, or the opcode index a jump lands on
 };

@@ -48,7 +48,11 @@ void State::PushFrame(int vars)
     Value* slots = m_slots.data() + base;
     for (int i = 0; i < vars; ++i)
         slots[i].Init();
-    m_pages.emplace_back(Frame{base, vars});
+    // Filled in place: building the record on the stack and copying it costs
+    // a store-forwarding stall on every call.
+    m_pages.emplace_back();
+    m_pages.back().base = base;
+    m_pages.back().size = vars;
     m_locals = slots;
     m_localCount = vars;
 }
@@ -160,12 +164,12 @@ int State::Step(int count)
             }
             case FAST_BRANCH: case FAST_ASSIGN: case FAST_PUSH_ARITH: {
                 const Value* a = FastVar(f.a);
-                const Value* b = f.bConst ? &m_consts[f.b] : FastVar(f.b);
+                const Value* b = (f.flags & FAST_B_CONST) ? &m_consts[f.b] : FastVar(f.b);
                 double r;
                 if (!a || !b || !PlainNumbers(a, b, f.op) || !NumericOp(f.op, a->m_num, b->m_num, &r))
                     break;
                 if (f.kind == FAST_BRANCH) {
-                    pc = (r != 0) == f.jumpIfTrue ? static_cast<OpcodeHandle>(f.c) : pc + 4;
+                    pc = (r != 0) == ((f.flags & FAST_IF_TRUE) != 0) ? static_cast<OpcodeHandle>(f.c) : pc + 4;
                 } else if (f.kind == FAST_ASSIGN) {
                     Value* c = FastVar(f.c);
                     if (!c)
