@@ -111,6 +111,9 @@ public:
     int Step(int count);
     int Push(const Value& v);
     Value Pop();
+    // Calls a function by name with the top argumentCount values of the stack
+    // (everything else is dropped) and returns into the final DONE. The kept
+    // values change order, so push a script function's arguments last first.
     int CallFunc(const char* name, int argumentCount);
     void Rewind() { InternalRewind(0); }
     bool Done() const { return !m_opcodes.empty() && m_currcode == m_opcodes.size() - 1; }
@@ -175,6 +178,7 @@ private:
     void PushFrame(int vars);
     void PopFrame();
     void SyncFrame();
+    void RefreshProgram(size_t* ncode);
 
     Value* m_locals = nullptr;  // the current frame's slots
     int m_localCount = 0;

@@ -98,13 +98,21 @@ int State::InternalCall(int line, int index, int argumentCount)
     return 1;
 }
 
-int State::Step(int count)
+// Host code (a host function, the wait callback) may have compiled more code
+// into this state: the run table must cover the whole program.
+void State::RefreshProgram(size_t* ncode)
 {
     if (m_fast.size() != m_opcodes.size())
         BuildFastCode(m_opcodes, m_labels, m_consts.size(), m_vars.size(), &m_fast);
+    *ncode = m_opcodes.size();
+}
+
+int State::Step(int count)
+{
+    size_t ncode;
+    RefreshProgram(&ncode);
     long long budget = count < 0 ? LLONG_MAX : count;
     ValueStack& st = m_stack;
-    size_t ncode = m_opcodes.size();
     OpcodeHandle pc = m_currcode;
     // The program counter lives in pc and is written back before anything
     // that may look at it (host functions, errors, returning).
@@ -116,6 +124,7 @@ int State::Step(int count)
             m_waitfunc = nullptr;
             m_waituser = nullptr;
             pc = m_currcode;
+            RefreshProgram(&ncode);
         }
         if (pc >= ncode) {
             RuntimeError(0, "Reached end of VM code without hitting OP_DONE");
@@ -262,10 +271,7 @@ int State::Step(int count)
             if (!InternalCall(op.line, op.val & 0xFFFF, static_cast<int>(static_cast<unsigned>(op.val) >> 16)))
                 return 0;
             pc = m_currcode;
-            // a host function may have compiled more code into this state
-            if (m_fast.size() != m_opcodes.size())
-                BuildFastCode(m_opcodes, m_labels, m_consts.size(), m_vars.size(), &m_fast);
-            ncode = m_opcodes.size();
+            RefreshProgram(&ncode);
             continue;
         case OP_RETURN:
             if (m_callstack.empty()) {
