@@ -275,10 +275,10 @@ int Lexer::ReadEscape()
                 m_S->Error(m_line, "'%d': Too big for one character", value);
             return value;
         }
+        // A backslash as the very last byte would otherwise report the
+        // end-of-input marker as a character.
         if (m_char == -1)
             m_S->Error(m_line, "Hit end-of-script while reading constant");
-        if (m_char == '\n' || m_char == '\r')
-            m_S->Error(m_line, "Newline in constant");
         m_S->Error(m_line, "'%c': Unrecognized escape sequence", m_char);
     }
 }

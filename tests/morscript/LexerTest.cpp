@@ -144,6 +144,8 @@ TEST(Lexer, StringLiteralsAndEscapes)
     EXPECT_EQ("Error, line 1: Newline in constant", CompileError("\"ab\r\ncd\";"));
     EXPECT_EQ("Error, line 2: Hit end-of-script while reading constant", CompileError("\n\"abc"));
     EXPECT_EQ("Error, line 1: Hit end-of-script while reading constant", CompileError("\"abc\\"));
+    // a backslash before a line break is an unknown escape, reported with the line feed itself
+    EXPECT_EQ("Error, line 1: '\n': Unrecognized escape sequence", CompileError("\"abc\\\ndef\";"));
 }
 
 TEST(Lexer, NamesAreCaseInsensitiveAndKeywordsRecognised)
