@@ -144,25 +144,25 @@ def main():
         cx, cy = x + LARDER // 2, y + LARDER // 2
         return any((gx * STEP - cx) ** 2 + (gy * STEP - cy) ** 2 <= 17000 for gx, gy in reach)
 
-    def place(what, x, y, size, must_reach=True):
+    def place(what, x, y, size):
         if not box_on_floor(grid, x, y, size):
             problems.append(f"{what} at ({x},{y}): its {size}-px box overlaps a solid tile")
         for lx, ly in larders:
-            if (what.split()[0] != "larder" or (lx, ly) != (x, y)) and boxes_overlap(x, y, size, lx, ly, LARDER):
+            if (what != "larder" or (lx, ly) != (x, y)) and boxes_overlap(x, y, size, lx, ly, LARDER):
                 problems.append(f"{what} at ({x},{y}) overlaps the larder at ({lx},{ly})")
         in_reach = larder_in_reach(x, y) if what == "larder" else reachable(x, y, size)
-        if must_reach and not in_reach:
+        if not in_reach:
             problems.append(f"{what} at ({x},{y}) cannot be reached from the start")
 
     counts = {}
     for k, a, b, c, rest in records:
         counts[k] = counts.get(k, 0) + 1
         if k == "larder":
-            place(f"larder", a, b, LARDER)
+            place("larder", a, b, LARDER)
         elif k in ("pistol", "revolver", "shotgun", "smg", "nailgun", "ar", "pill", "health"):
-            place(f"{k}", a, b, ITEM)
+            place(k, a, b, ITEM)
         elif k in ("hospitalspawn", "jailspawn", "spawn"):
-            place(f"{k}", a, b, BODY)
+            place(k, a, b, BODY)
         elif k == "areamessage":
             if solid_at(grid, a, b):
                 problems.append(f"areamessage at ({a},{b}): its point lies in a solid tile")
