@@ -5,8 +5,6 @@
 namespace {
 // Degrees to radians, in the single precision that all headings use.
 const double DEG_TO_RAD = 0.017453292522222223;
-// Side of an actor's square box.
-const float ACTOR_SIZE = 48.0f;
 
 float headingRadians(double heading)
 {
@@ -44,17 +42,6 @@ void Bullet::step(float d)
 void Bullet::advance(float delta, float multiplier)
 {
     step(speed * delta * multiplier);
-}
-
-bool Bullet::canHit(int actorTeam, float ax, float ay) const
-{
-    if (actorTeam == team)
-        return false;
-    if (ay + ACTOR_SIZE < y || ay > y + BULLET_PROBE_SIZE)
-        return false;
-    if (ax + ACTOR_SIZE < x || ax > x + BULLET_PROBE_SIZE)
-        return false;
-    return true;
 }
 
 BulletEnd Bullet::flightEnd(bool inSolidTile) const

@@ -39,7 +39,13 @@ public:
 
     // Whether this bullet hits an actor of `actorTeam` whose 48 x 48 box has its
     // top-left corner at (ax, ay).
-    bool canHit(int actorTeam, float ax, float ay) const;
+    // Called for every bullet and actor each frame, so it is inline.
+    bool canHit(int actorTeam, float ax, float ay) const
+    {
+        const float actorSize = 48.0f;
+        return actorTeam != team && ay + actorSize >= y && ay <= y + BULLET_PROBE_SIZE &&
+               ax + actorSize >= x && ax <= x + BULLET_PROBE_SIZE;
+    }
     // After a move that hit nobody: has the bullet flown its range, or does it
     // stand in a tile that stops bullets (`inSolidTile`)?
     BulletEnd flightEnd(bool inSolidTile) const;
