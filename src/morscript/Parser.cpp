@@ -112,10 +112,10 @@ int Parser::PlaceLabel(int label)
     return at;
 }
 
-void Parser::EnterNesting()
+void Parser::EnterNesting(int* depth, int limit)
 {
-    if (++m_nesting > MAX_NESTING)
-        m_S->Error(Line(), "Too deeply nested (max is %d levels)", MAX_NESTING);
+    if (++*depth > limit)
+        m_S->Error(Line(), "Too deeply nested (max is %d levels)", limit);
 }
 
 void Parser::Start()
@@ -131,7 +131,7 @@ void Parser::Start()
 
 void Parser::Stmt()
 {
-    Nest nest(this);
+    Nest nest(this, &m_stmtNesting, MAX_STMT_NESTING);
     switch (Type()) {
     case TK_IF: IfStmt(); break;
     case TK_WHILE: WhileStmt(); break;

@@ -45,8 +45,11 @@ extern const AssignOp ASSIGN_OPS[ASSIGN_OP_COUNT];
 class Parser {
 public:
     // Statements and expressions nested deeper than this are refused, so that
-    // a hostile source cannot exhaust the compiler's own stack.
-    static const int MAX_NESTING = 256;
+    // a hostile source cannot exhaust the compiler's own stack. A level of
+    // statements (a long else-if chain nests one per branch) costs far less
+    // stack than a level of parentheses.
+    static const int MAX_STMT_NESTING = 1024;
+    static const int MAX_EXPR_NESTING = 256;
 
     Parser(State* S, Inputter* in);
 
@@ -96,16 +99,17 @@ private:
     Identifier& CurrentID();
     int PlaceLabel(int label);
     void Declare(int index, int type, int scope, int id);
-    void EnterNesting();
-    int m_nesting = 0;
+    void EnterNesting(int* depth, int limit);
+    int m_stmtNesting = 0;
+    int m_exprNesting = 0;
     std::vector<int> m_declared;  // identifiers declared in open blocks, in order
     std::unordered_map<std::string, int> m_idIndex;  // name -> index in m_ids
 
     // Counts one level of nesting for the lifetime of a construct.
     struct Nest {
-        explicit Nest(Parser* p) : parser(p) { parser->EnterNesting(); }
-        ~Nest() { --parser->m_nesting; }
-        Parser* parser;
+        Nest(Parser* p, int* d, int limit) : depth(d) { p->EnterNesting(depth, limit); }
+        ~Nest() { --*depth; }
+        int* depth;
     };
 };
 

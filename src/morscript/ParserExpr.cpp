@@ -48,7 +48,7 @@ void Parser::AssignExpr()
         BinaryExpr(0);
         return;
     }
-    Nest nest(this);  // assignment is right-associative: a = b = c
+    Nest nest(this, &m_exprNesting, MAX_EXPR_NESTING);  // assignment is right-associative: a = b = c
     if (Type() != TK_IDENTIFIER)
         m_S->Error(Line(), "Expected identifier");
     int var = GetVarID();
@@ -90,7 +90,7 @@ void Parser::BinaryExpr(int level)
 
 void Parser::UnaryExpr()
 {
-    Nest nest(this);
+    Nest nest(this, &m_exprNesting, MAX_EXPR_NESTING);
     const int line = Line();
     int opcode = -1;
     switch (Type()) {

@@ -166,7 +166,11 @@ TEST(ParserErrors, DeepNestingIsRefusedNotACrash)
 {
     std::string parens = std::string(100000, '(') + "1" + std::string(100000, ')') + ";";
     EXPECT_EQ("Error, line 1: Too deeply nested (max is 256 levels)", CompileError(parens));
-    EXPECT_EQ("Error, line 1: Too deeply nested (max is 256 levels)", CompileError(std::string(100000, '{')));
+    EXPECT_EQ("Error, line 1: Too deeply nested (max is 1024 levels)", CompileError(std::string(100000, '{')));
+    std::string chain = "var x;";
+    for (int i = 0; i < 1000; ++i)
+        chain += "if (x == " + std::to_string(i) + ") x = 1; else ";
+    EXPECT_EQ("", CompileError(chain + "x = 2;"));  // long else-if chains are fine
     EXPECT_EQ("Error, line 1: Too deeply nested (max is 256 levels)", CompileError(std::string(100000, '!') + "1;"));
     std::string assigns = "var a;";
     for (int i = 0; i < 100000; ++i)
