@@ -77,8 +77,8 @@ def render(name, path, size, spacing):
 
 
 def main():
-    for spec in FONTS:
-        render(*spec)
+    for font in FONTS:
+        render(*font)
 
 
 if __name__ == "__main__":
