@@ -3,15 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+// A broken internal invariant ends the game at once, naming where it broke.
 void CGame::gameAssert(bool condition, const char* file, int line)
 {
     if (condition)
         return;
-    printf("Game assertion (File %s, line %i)\n", file, line);
+    fprintf(stderr, "Game assertion (File %s, line %i)\n", file, line);
     exit(1);
-}
-
-void CGame::consolePrint(const std::string& s)
-{
-    consoleHistory.push_back(">>>" + s);
 }

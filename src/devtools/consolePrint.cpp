@@ -1,0 +1,6 @@
+#include "app/CGame.h"
+
+void CGame::consolePrint(const std::string& s)
+{
+    consoleHistory.push_back(">>>" + s);
+}
