@@ -1,1 +1,117 @@
 #include "script/ScriptManager.h"
+
+#include <ctime>
+
+#include "script/ScriptIO.h"
+
+FILE* logFile = nullptr;
+
+namespace {
+const char* const SOURCE = "ScriptManager";
+const char* const LOG_NAME = "morscript-log.txt";
+}
+
+// The whole text is written, zero bytes included.
+int logprint(MorScript::State* S, int argumentCount, void*)
+{
+    if (argumentCount < 1)
+        return 0;
+    MorScript::Value v = S->Pop();
+    const std::string& text = v.GetStr();
+    if (logFile) {
+        fwrite(text.data(), 1, text.size(), logFile);
+        fflush(logFile);
+    }
+    S->Push(MorScript::Value(""));
+    return 1;
+}
+
+ScriptManager::ScriptManager()
+{
+    printf("ScriptManager(): Adding builtin 'print' function\n");
+    if (!logFile)
+        logFile = fopen(LOG_NAME, "a");
+    if (logFile) {
+        time_t now = time(nullptr);
+        fprintf(logFile, "MorScript 0.26 initialized for Larder 2 at %s", ctime(&now));
+        fflush(logFile);
+    } else {
+        fprintf(stderr, "%s: Cannot open %s for appending\n", SOURCE, LOG_NAME);
+    }
+}
+
+ScriptManager::~ScriptManager()
+{
+    delete state;
+    if (logFile) {
+        fclose(logFile);
+        logFile = nullptr;
+    }
+}
+
+MorScript::State* ScriptManager::getState()
+{
+    return state;
+}
+
+void ScriptManager::reset()
+{
+    if (state) {
+        printf("%s: Stale state found, resetting\n", SOURCE);
+        delete state;
+    }
+    state = new MorScript::State();
+    printf("%s: New state successfully created...\n", SOURCE);
+}
+
+void ScriptManager::addFunction(const char* name, MorScript::HostFunction function, int params,
+                                MorScript::PARAM_LIMIT limit)
+{
+    if (state)
+        state->AddFunc(name, function, params, limit, nullptr);
+}
+
+int ScriptManager::compile(const char* path)
+{
+    if (!state)
+        return 0;
+    MyInputter in(path);
+    if (!in.isOpen())
+        fprintf(stderr, "%s: Cannot open script %s\n", SOURCE, path);
+    return state->Create(&in, &outputter, nullptr);
+}
+
+int ScriptManager::loadScript(const char* path)
+{
+    if (!compile(path))
+        return 0;
+    printf("Script loading successful from %s\n", path);
+    return 1;
+}
+
+int ScriptManager::stepScript(int count)
+{
+    if (!state)
+        return 0;
+    running++;
+    int result = state->Step(count);
+    running--;
+    return result;
+}
+
+void ScriptManager::execScript(const char* path, bool verbose)
+{
+    int opcodes = 0;
+    if (compile(path)) {
+        while (stepScript(1) != 0) {
+            if (++opcodes >= MAX_SCRIPT_OPCODES) {
+                fprintf(stderr, "%s: script %s stopped after %i opcodes without ending\n", SOURCE,
+                        path, opcodes);
+                state->MoveToEnd();
+                break;
+            }
+        }
+    }
+    if (verbose)
+        printf("script %s executed. %i opcodes completed\n", path, opcodes);
+}

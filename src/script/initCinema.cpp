@@ -1,16 +1,30 @@
 #include "app/CGame.h"
 
-#include <cstdio>
+#include <string>
 
 #include "script/CinemaScene.h"
-#include "world/Actor.h"
+#include "script/ScriptManager.h"
 
-// Starts a cut-scene. Scripts do not run yet, so the scene holds only its
-// camera point (the player) and ends on its first frame.
+// Starts a cut-scene: a fresh state with the game and cut-scene functions and
+// the scene's script compiled; the play loop steps it from the next frame.
 void CGame::initCinema(const char* filename)
 {
-    printf("Cut-scene %s cannot play in this build.\n", filename);
+    std::string path = filename;
+    // Asked for from inside a running script (a console command run by the
+    // script): replacing its state now would pull it from under the script,
+    // so the request waits until that script has ended, as "playCinema" does.
+    if (script->isRunning()) {
+        shouldLoadCinema = true;
+        cinemaName = path;
+        return;
+    }
+    while (io->pollEvent(event)) {
+    }
     delete scene;
-    scene = new CinemaScene(player ? player->x + 24 : 0, player ? player->y + 24 : 0);
+    scene = new CinemaScene(path.c_str(), script);
+    script->reset();
+    scriptEngineInterface();
+    scene->scriptCinemaInterface(0.0f);
+    scene->execScript();
     bInCinema = true;
 }
