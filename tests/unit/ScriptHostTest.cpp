@@ -1,0 +1,170 @@
+// The script host without a game: the log, running to the end, the shipped
+// scripts, and cut-scene scripts stepped frame by frame.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "script/CinemaScene.h"
+#include "script/ScriptBindings.h"
+#include "script/ScriptManager.h"
+#include "world/AIActor.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ScriptHost : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/larder-script-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir = pattern;
+        oldCwd = fs::current_path();
+        fs::current_path(dir);
+        core = std::make_unique<ScriptManager>();
+    }
+    void TearDown() override
+    {
+        scene.reset();
+        core.reset();
+        fs::current_path(oldCwd);
+        fs::remove_all(dir);
+    }
+    static std::string read(const std::string& path)
+    {
+        std::ifstream in(path);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    // A cut-scene of the given source, compiled and ready to tick.
+    void startScene(const std::string& source)
+    {
+        std::ofstream("scene.mor") << source;
+        scene = std::make_unique<CinemaScene>("scene.mor", core.get());
+        core->reset();
+        addGameFunctions(core.get());
+        scene->scriptCinemaInterface(0);
+        scene->execScript();
+    }
+    int ticksUntilUnlocked(float delta)
+    {
+        int ticks = 0;
+        do {
+            scene->tickScript(delta);
+            ticks++;
+        } while (scene->lockState != NOT_LOCKED && ticks < 10000);
+        return ticks;
+    }
+    std::string dir;
+    fs::path oldCwd;
+    std::unique_ptr<ScriptManager> core;
+    std::unique_ptr<CinemaScene> scene;
+};
+
+TEST_F(ScriptHost, LogGetsABannerPerStartAndWhatScriptsPrint)
+{
+    std::ofstream("hello.mor") << "print(\"hello\\n\");";
+    testing::internal::CaptureStdout();
+    core->reset();
+    addGameFunctions(core.get());
+    core->execScript("hello.mor", true);
+    core.reset();
+    core = std::make_unique<ScriptManager>();
+
+    std::string log = read("morscript-log.txt");
+    const std::string banner = "MorScript 0.26 initialized for Larder 2 at ";
+    ASSERT_EQ(log.rfind(banner, 0), 0u) << log;
+    size_t hello = log.find("\nhello\n");
+    ASSERT_NE(hello, std::string::npos) << log;
+    EXPECT_EQ(log.find(banner, hello), hello + 7) << "the second start appends, never truncates";
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("script hello.mor executed. 3 opcodes completed\n"), std::string::npos) << out;
+}
+
+TEST_F(ScriptHost, AnEndlessScriptIsStoppedAndAMissingOneRunsNothing)
+{
+    std::ofstream("forever.mor") << "var i = 0; while (1) { i++; }";
+    core->reset();
+    testing::internal::CaptureStderr();
+    core->execScript("forever.mor", false);
+    core->execScript("absent.mor", false);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("ScriptManager: script forever.mor stopped after 10000000 opcodes without ending\n"),
+              std::string::npos);
+    EXPECT_NE(err.find("ScriptManager: Cannot open script absent.mor\n"), std::string::npos);
+}
+
+TEST_F(ScriptHost, ShippedScriptsCompileWithTheGameAndCutSceneFunctions)
+{
+    int found = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(fs::path(LARDER_SOURCE_DIR) / "data")) {
+        if (entry.path().extension() != ".mor")
+            continue;
+        found++;
+        core->reset();
+        addGameFunctions(core.get());
+        addCinemaFunctions(core.get());
+        EXPECT_EQ(core->loadScript(entry.path().c_str()), 1) << entry.path();
+    }
+    EXPECT_GE(found, 2);
+}
+
+TEST_F(ScriptHost, AWalkHoldsTheScriptUntilTheActorArrives)
+{
+    startScene("var a = npcAdd(10, 4, 100, 200); var b = npcAdd(10, 4, 0, 0);\n"
+               "lockWalk(a, 300, 200); snapCamera(b, 7);");
+    scene->tickScript(0.05f);
+    ASSERT_EQ(scene->actors.size(), 2u);
+    EXPECT_EQ(scene->actors[0]->x, 100.0f);
+    EXPECT_EQ(scene->actors[0]->getSpriteID(), 10);
+    EXPECT_EQ(scene->lockState, MOVING_ACTOR);
+    EXPECT_EQ(scene->cinemaX, 0.0f) << "held before the statement after the walk";
+
+    int ticks = ticksUntilUnlocked(0.05f);
+    EXPECT_NEAR(ticks * 0.05f, 200.0f / 255.0f, 0.15f);
+    EXPECT_NEAR(scene->actors[0]->x, 300.0f, 10.0f);
+    EXPECT_EQ(scene->cinemaX, 1.0f) << "resumes in the frame the lock is freed";
+    EXPECT_EQ(scene->cinemaY, 7.0f);
+    EXPECT_TRUE(scene->isDone());
+}
+
+TEST_F(ScriptHost, CameraScrollsAt65UnitsASecondAndArrivesEvenOnSlowFrames)
+{
+    startScene("scrollCamera(500, 0);");
+    scene->tickScript(0);
+    int ticks = ticksUntilUnlocked(0.05f);
+    EXPECT_NEAR(ticks * 0.05f, 491.0f / 65.0f, 0.1f);
+    EXPECT_GT(scene->cinemaX, 490.0f);
+
+    // A frame of two seconds moves 130 units: without landing on the target
+    // the camera would swing across the arrival window for ever.
+    startScene("scrollCamera(500, 0);");
+    scene->tickScript(0);
+    EXPECT_LT(ticksUntilUnlocked(2.0f), 10);
+}
+
+TEST_F(ScriptHost, UnknownCastAndBrokenScenes)
+{
+    startScene("npcTurn(5, 0, 0); lockWalk(3, 1, 1); done();");
+    testing::internal::CaptureStderr();
+    scene->tickScript(0);
+    scene->tickScript(0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "CinemaScene: UID #5 does not apply to any known actor\n"
+              "CinemaScene: UID 5 does not apply to any known actor\n"
+              "CinemaScene: UID #3 does not apply to any known actor\n"
+              "Tried to move a NULL actor. Unlocking.\n");
+    EXPECT_TRUE(scene->isDone());
+
+    startScene("npcAdd(1, 1, 0, 0); sayLock(2, ;");
+    EXPECT_TRUE(scene->isDone()) << "a scene that does not compile ends at once";
+    scene->tickScript(0);
+    EXPECT_TRUE(scene->actors.empty()) << "its partial program is never run";
+}
+
+} // namespace
