@@ -1,11 +1,11 @@
+// Actors: stepping, heading arithmetic, animation, sight and their files.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "Captured.h"
+#include "TempDir.h"
 #include "world/Actor.h"
 #include "world/Map.h"
 #include "world/Pistol.h"
@@ -23,90 +23,55 @@ public:
 class OrderProbe : public Actor {
 public:
     float seenX = -1.0f;
-    float getNewY(float d) override {
+    float getNewY(float d) override
+    {
         seenX = x;
         return Actor::getNewY(d);
     }
 };
 
-class TempDir {
-public:
-    TempDir() {
-        char pattern[] = "/tmp/actortest-XXXXXX";
-        path = mkdtemp(pattern);
-    }
-    ~TempDir() { std::filesystem::remove_all(path); }
-    std::string file(const char* name) const { return path + "/" + name; }
-    std::string path;
-};
-
-void writeFile(const std::string& name, const std::string& text) {
-    std::ofstream(name) << text;
-}
-
 }  // namespace
 
-TEST(ActorMovement, StepsAlongHeading) {
+TEST(ActorMovement, StepsAlongHeadingXFirst)
+{
     Actor a;
     a.x = 100;
     a.y = 100;
     EXPECT_NEAR(a.getNewX(10), 110, 1e-4);
     EXPECT_NEAR(a.getNewY(10), 100, 1e-4);
     a.setRotation(90);  // up the screen
-    EXPECT_NEAR(a.getNewX(10), 100, 1e-4);
     EXPECT_NEAR(a.getNewY(10), 90, 1e-4);
     a.setRotation(-90);  // down the screen
-    EXPECT_NEAR(a.getForwardX(10), 100, 1e-4);
-    EXPECT_NEAR(a.getForwardY(10), 110, 1e-4);
     a.step(10);
     EXPECT_NEAR(a.x, 100, 1e-4);
     EXPECT_NEAR(a.y, 110, 1e-4);
-    EXPECT_EQ(a.getRotation(), -90);  // moving never touches the heading
+
+    OrderProbe probe;
+    probe.x = 0;
+    probe.step(20);
+    EXPECT_NEAR(probe.seenX, 20, 1e-4);
 }
 
-TEST(ActorMovement, StepMovesXBeforeComputingY) {
-    OrderProbe a;
-    a.x = 0;
-    a.step(20);
-    EXPECT_NEAR(a.seenX, 20, 1e-4);
-}
-
-TEST(ActorAngles, AngleToCardinalPoints) {
+TEST(ActorAngles, AngleToRotateToAndWrapping)
+{
     Actor a;
     a.x = 500;
     a.y = 500;
     EXPECT_NEAR(a.angleTo(600, 500), 0, 1e-3);
     EXPECT_NEAR(a.angleTo(500, 400), 90, 1e-3);
     EXPECT_NEAR(a.angleTo(500, 600), -90, 1e-3);
-    EXPECT_EQ(a.angleTo(400, 500), -180.0f);  // exactly -180, never 180
-    EXPECT_EQ(a.angleTo(500, 500), -180.0f);  // own position
-    for (int deg = 0; deg < 360; deg += 7) {
-        float r = deg * 0.0174533f;
-        float ang = a.angleTo(500 + 100 * std::cos(r), 500 - 100 * std::sin(r));
-        EXPECT_GE(ang, -180.0f);
-        EXPECT_LT(ang, 180.0f);
-    }
-}
-
-TEST(ActorAngles, RotateToFacesAwayUntilTurnedBack) {
-    Actor a;
-    a.x = 500;
-    a.y = 500;
-    a.rotateTo(600, 500);
+    EXPECT_EQ(a.angleTo(400, 500), -180.0f) << "exactly -180, never 180";
+    EXPECT_EQ(a.angleTo(500, 500), -180.0f) << "own position";
+    a.rotateTo(600, 500);  // faces away until turned back
     EXPECT_NEAR(a.getRotation(), 180, 1e-3);
     EXPECT_NEAR(a.rotate(-180), 0, 1e-3);
-    a.rotateTo(500, 600);  // below: faces up until turned
-    EXPECT_NEAR(a.getRotation(), 90, 1e-3);
-}
 
-TEST(ActorAngles, AngleOutOf360AndDistance) {
     EXPECT_EQ(Actor::angleOutOf360(360), 0);
     EXPECT_EQ(Actor::angleOutOf360(-10), 350);
     EXPECT_EQ(Actor::angleOutOf360(725), 5);
-    EXPECT_EQ(Actor::angleOutOf360(-1e-6f), 0);  // 360 - 1e-6 rounds to 360
+    EXPECT_EQ(Actor::angleOutOf360(-1e-6f), 0) << "360 - 1e-6 rounds to 360";
     float huge = Actor::angleOutOf360(1e30f);  // must terminate
-    EXPECT_GE(huge, 0);
-    EXPECT_LT(huge, 360);
+    EXPECT_TRUE(huge >= 0 && huge < 360) << huge;
 
     EXPECT_EQ(Actor::angleDistance(350, 10), 20);
     EXPECT_EQ(Actor::angleDistance(10, 350), -20);
@@ -115,32 +80,28 @@ TEST(ActorAngles, AngleOutOf360AndDistance) {
     EXPECT_EQ(Actor::angleDistance(720, -30), -30);
 }
 
-TEST(ActorAngles, RotateWithGoalTakesOneBoundedStep) {
+TEST(ActorAngles, RotateWithGoalTakesOneBoundedStep)
+{
     Actor a;
     a.rotateWithGoal(50, 2.9);  // inside the dead zone
     EXPECT_EQ(a.getRotation(), 0);
     a.rotateWithGoal(50, 3);  // full step, overshooting
     EXPECT_EQ(a.getRotation(), 50);
-
-    a.setRotation(0);
-    a.rotateWithGoal(5, -3);
-    EXPECT_EQ(a.getRotation(), -5);
     a.setRotation(0);
     a.rotateWithGoal(5, 350);  // shorter the other way round
     EXPECT_EQ(a.getRotation(), -5);
-
     a.setRotation(-370);  // 350 once normalised; goal 10 is 20 ahead
     a.rotateWithGoal(5, 10);
-    EXPECT_EQ(a.getRotation(), -365);  // not normalised afterwards
+    EXPECT_EQ(a.getRotation(), -365) << "not normalised afterwards";
     a.setRotation(359);
     a.rotateWithGoal(5, 10);
     EXPECT_EQ(a.getRotation(), 364);
 }
 
-TEST(ActorAnimation, TicksEveryNinetyMilliseconds) {
+TEST(ActorAnimation, TicksEveryNinetyMillisecondsAndTemporaryFramesLastOneTick)
+{
     TestActor a;
     a.setFrames(29, 3);
-    EXPECT_EQ(a.getSpriteID(), 29);
     a.updateTimer(0.09f);  // not beyond the frame time yet
     EXPECT_EQ(a.getSpriteID(), 29);
     a.updateTimer(0.01f);
@@ -149,32 +110,26 @@ TEST(ActorAnimation, TicksEveryNinetyMilliseconds) {
     a.updateTimer(0.1f);
     a.updateTimer(0.1f);  // 3 frames: wraps to frame 0
     EXPECT_EQ(a.getSpriteID(), 29);
-    a.updateTimer(0.1f);
-    a.stopAnimation();
-    EXPECT_EQ(a.getSpriteID(), 29);
-}
 
-TEST(ActorAnimation, TemporaryFrameLastsOneTick) {
-    TestActor a;
-    a.setFrames(29, 3);
     a.updateTimer(0.08f);
     a.temporaryFrame(32);
     EXPECT_EQ(a.getSpriteID(), 32);
     a.updateTimer(0.05f);  // timer restarted by the temporary frame
     EXPECT_EQ(a.getSpriteID(), 32);
     a.updateTimer(0.05f);
-    EXPECT_EQ(a.getSpriteID(), 29);  // 29 + 1 >= 3 wraps to frame 0
+    EXPECT_EQ(a.getSpriteID(), 29) << "29 + 1 >= 3 wraps to frame 0";
 
     TestActor player;
     player.setFrames(0, 3);
     player.updateTimer(0.1f);
     player.temporaryFrame(3);
-    player.updateTimer(0.1f);  // resumes from 0 + 1, not from the frame before
-    EXPECT_EQ(player.getSpriteID(), 1);
+    player.updateTimer(0.1f);
+    EXPECT_EQ(player.getSpriteID(), 1) << "resumes from 0 + 1, not from the frame before";
 }
 
-TEST(ActorHealth, HurtCapsHealingButNotDamage) {
-    Actor a;
+TEST(ActorBody, HealingIsCappedDamageIsNotAndBoxesTouching)
+{
+    Actor a, b;
     a.setHealthMax(150);
     a.setHealth(20);
     a.hurt(-1000);
@@ -182,32 +137,26 @@ TEST(ActorHealth, HurtCapsHealingButNotDamage) {
     a.setHealth(20);
     a.hurt(30);
     EXPECT_EQ(a.getHealth(), -10);
-}
 
-TEST(ActorGeometry, BoxOverlapAndDistance) {
-    Actor a, b;
-    a.x = 100;
-    a.y = 100;
+    a.x = a.y = b.y = 100;
     b.x = 148;  // edges touch
-    b.y = 100;
     EXPECT_TRUE(a.collides(&b));
     b.x = 148.5f;
     EXPECT_FALSE(a.collides(&b));
-    EXPECT_TRUE(a.collides(90, 90, 10, 10));  // corner touch
     EXPECT_FALSE(a.collides(90, 90, 9.5f, 100));
-    EXPECT_FALSE(a.collides(100, 148.5f, 1, 1));
-    EXPECT_FLOAT_EQ(a.distance(103, 104), 5);  // from the corner, not the centre
+    EXPECT_FLOAT_EQ(a.distance(103, 104), 5) << "from the corner, not the centre";
 }
 
-TEST(ActorSight, LineOfSightOverTiles) {
+TEST(ActorSight, LineOfSightOverTiles)
+{
     Map map;
     Actor a;
     a.x = 10 * 48 + 5;
     a.y = 10 * 48 + 5;
-    EXPECT_TRUE(a.canSee(a.x + 10, a.y + 10, &map));       // own tile
-    EXPECT_TRUE(a.canSee(25 * 48 + 5, a.y, &map));         // 16 tiles tested
-    EXPECT_FALSE(a.canSee(26 * 48 + 5, a.y, &map));        // a 17th is needed
-    EXPECT_FALSE(a.canSee(26 * 48 + 5, 30 * 48, &map));    // also diagonally
+    EXPECT_TRUE(a.canSee(a.x + 10, a.y + 10, &map));     // own tile
+    EXPECT_TRUE(a.canSee(25 * 48 + 5, a.y, &map));       // 16 tiles tested
+    EXPECT_FALSE(a.canSee(26 * 48 + 5, a.y, &map));      // a 17th is needed
+    EXPECT_FALSE(a.canSee(26 * 48 + 5, 30 * 48, &map));  // also diagonally
 
     map.setTileAt(13, 10, 1);  // wall between
     EXPECT_FALSE(a.canSee(20 * 48, a.y, &map));
@@ -227,83 +176,46 @@ TEST(ActorSight, LineOfSightOverTiles) {
     EXPECT_FALSE(a.canSee(a.x, 13 * 48 + 5, &map));
 }
 
-TEST(ActorLifetime, DeletesAGunStillHeld) {
-    testing::internal::CaptureStdout();
-    {
-        Actor a;
-        a.setGun(new Pistol());
-    }
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+TEST(ActorLifetime, DeletesAGunStillHeldAndPlainActorsHaveNoMoods)
+{
+    EXPECT_EQ(capturedStdout([] { Actor().setGun(new Pistol()); }),
               "Actor: Actor still has gun on deletion, taking care of it\n");
-
-    testing::internal::CaptureStdout();
-    {
-        Actor a;
-        Pistol gun;
-        a.setGun(&gun);
-        a.setGun(nullptr);  // handed on first: nothing to report
-    }
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-}
-
-TEST(ActorMoods, PlainActorHasNone) {
+    EXPECT_EQ(capturedStdout([] {
+                  Actor a;
+                  Pistol gun;
+                  a.setGun(&gun);
+                  a.setGun(nullptr);  // handed on first: nothing to report
+              }),
+              "");
     Actor a;
-    EXPECT_EQ(a.getMood(0), 0);
     EXPECT_EQ(a.changeMood(0, -5), 0);
-    EXPECT_EQ(a.getMood(0), 0);
-    EXPECT_FALSE(a.isCop());
 }
 
-TEST(ActorFile, LoadsKeysByTheIntegerRule) {
+TEST(ActorFile, LoadsPositiveIntegersAndAMissingFileOnlyResetsTheHeading)
+{
     TempDir dir;
-    std::string name = dir.file("0.def");
-    writeFile(name,
-              "hp=80\nmax_hp=120\nlevel=0\nheading=45\nnumSprites=4\n"
-              "startSprite=12\nportrait=3\nx=300\ny=-20\nteam=0\n");
+    std::string name = dir.write("0.def", "hp=80\nmax_hp=120\nlevel=0\nheading=45\nnumSprites=4\n"
+                                          "startSprite=12\nportrait=3\nx=300\ny=-20\nteam=0\n");
     TestActor a;
     a.team = 7;
-    testing::internal::CaptureStdout();
-    a.load(name.c_str());
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EXPECT_EQ(a.getHealth(), 80);
+    EXPECT_EQ(capturedStdout([&] { a.load(name.c_str()); }), "");
     EXPECT_EQ(a.getHealthMax(), 120);
-    EXPECT_EQ(a.getLevel(), 1);  // 0 leaves the field alone
-    EXPECT_EQ(a.getRotation(), 45);
-    EXPECT_EQ(a.getPortrait(), 3);
+    EXPECT_EQ(a.getLevel(), 1) << "0 leaves the field alone";
     EXPECT_EQ(a.getSpriteID(), 12);
-    EXPECT_EQ(a.x, 300);
-    EXPECT_EQ(a.y, 0);  // negative values are not assigned: the temporary stays 0
+    EXPECT_EQ(a.y, 0) << "negative values are not assigned: the temporary stays 0";
     EXPECT_EQ(a.team, 7);
-}
 
-TEST(ActorFile, MissingKeysAndMissingFile) {
-    TempDir dir;
-    std::string name = dir.file("1.def");
-    writeFile(name, "hp=5\n");
-    Actor a;
-    a.setRotation(30);
-    testing::internal::CaptureStdout();
-    a.load(name.c_str());
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_NE(out.find("Couldn't find identifier heading\n"), std::string::npos);
-    EXPECT_EQ(a.getRotation(), 0);
-    EXPECT_EQ(a.getHealthMax(), 0);
-    EXPECT_EQ(a.team, 0);
-
-    Actor b;
-    b.setHealth(42);
-    b.setRotation(30);
+    Actor c;
+    c.setHealth(42);
+    c.setRotation(30);
     std::string missing = dir.file("nothere.def");
-    testing::internal::CaptureStderr();
-    b.load(missing.c_str());
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Couldn't load from " + missing + "\n");
-    EXPECT_EQ(b.getHealth(), 42);
-    EXPECT_EQ(b.getRotation(), 0);
-    EXPECT_EQ(b.x, 0);
-    EXPECT_EQ(b.y, 0);
+    EXPECT_EQ(capturedStderr([&] { c.load(missing.c_str()); }), "Couldn't load from " + missing + "\n");
+    EXPECT_EQ(c.getHealth(), 42);
+    EXPECT_EQ(c.getRotation(), 0);
 }
 
-TEST(ActorFile, SaveThenLoadRoundTrip) {
+TEST(ActorFile, SaveThenLoadRoundTrip)
+{
     TempDir dir;
     std::string name = dir.file("2.def");
     TestActor a;
@@ -317,18 +229,12 @@ TEST(ActorFile, SaveThenLoadRoundTrip) {
     a.team = 2;
     a.save(name.c_str(), false);
     a.save(name.c_str(), false);  // truncates: still one copy of each key
-
-    std::ifstream in(name);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text,
-              "hp=100\nmax_hp=150\nlevel=4\nheading=91\nnumSprites=5\n"
-              "startSprite=40\nportrait=6\nx=321\ny=654\nteam=2\n");
+    std::string text = readFile(name);
+    EXPECT_EQ(text, "hp=100\nmax_hp=150\nlevel=4\nheading=91\nnumSprites=5\n"
+                    "startSprite=40\nportrait=6\nx=321\ny=654\nteam=2\n");
 
     TestActor b;
     b.load(name.c_str());
-    std::string again = dir.file("3.def");
-    b.save(again.c_str(), false);
-    std::ifstream in2(again);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in2)), std::istreambuf_iterator<char>()),
-              text);
+    b.save(dir.file("3.def").c_str(), false);
+    EXPECT_EQ(readFile(dir.file("3.def")), text);
 }

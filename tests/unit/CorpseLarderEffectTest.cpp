@@ -7,58 +7,42 @@
 #include "world/Larder.h"
 #include "world/Weapon.h"
 
-TEST(Corpse, LiesStillShowsOneImageAndHoldsNoGun)
+TEST(Corpse, LiesStillHoldsNoGunAndBleedsEverySixtyFiveHundredths)
 {
     Corpse c;
     c.x = 100;
-    c.y = 200;
-    EXPECT_EQ(c.team, -1);
-    EXPECT_EQ(c.getSpriteID(), 17);
-    EXPECT_FLOAT_EQ(c.getNewX(50), 100);
-    EXPECT_FLOAT_EQ(c.getNewY(50), 200);
     c.step(30);
     c.temporaryFrame(3);
     c.updateTimer(5.0f);
     EXPECT_FLOAT_EQ(c.x, 100);
     EXPECT_EQ(c.getSpriteID(), 17) << "no animation";
-
     Weapon gun;
     c.setGun(&gun);
     EXPECT_EQ(c.getGun(), nullptr);
-    c.setFrame(33);
-    EXPECT_EQ(c.getSpriteID(), 33);
-}
 
-TEST(Corpse, BleedsEverySixtyFiveHundredthsWhileActive)
-{
-    Corpse c;
-    EXPECT_TRUE(c.isActive());
-    c.updateTimer(0.64f);
-    EXPECT_FALSE(c.shouldBleed());
-    c.updateTimer(0.01f);
-    EXPECT_TRUE(c.shouldBleed());
-    EXPECT_FALSE(c.shouldBleed()) << "bleeding restarts the count";
-
-    c.updateTimer(1.0f);
-    c.setActive(false);
-    EXPECT_FALSE(c.shouldBleed());
-    c.setActive(true);
-    EXPECT_TRUE(c.shouldBleed()) << "time counted while inactive is kept";
+    Corpse d;
+    d.updateTimer(0.64f);
+    EXPECT_FALSE(d.shouldBleed());
+    d.updateTimer(0.01f);
+    EXPECT_TRUE(d.shouldBleed());
+    EXPECT_FALSE(d.shouldBleed()) << "bleeding restarts the count";
+    d.updateTimer(1.0f);
+    d.setActive(false);
+    EXPECT_FALSE(d.shouldBleed());
+    d.setActive(true);
+    EXPECT_TRUE(d.shouldBleed()) << "time counted while inactive is kept";
 }
 
 TEST(Larder, StoringAnimationShowsThreeFramesThenRests)
 {
     Larder l;
-    EXPECT_EQ(l.getFrame(), 37);
     l.update(1.0f);
     EXPECT_EQ(l.getFrame(), 37) << "idle larders do not animate";
-
     l.freeze(nullptr);
     EXPECT_EQ(l.numFrozen(), 0);
 
     Corpse c;
     l.freeze(&c);
-    EXPECT_EQ(l.numFrozen(), 1);
     l.update(0.24f);
     EXPECT_EQ(l.getFrame(), 37);
     l.update(0.01f);
@@ -66,17 +50,15 @@ TEST(Larder, StoringAnimationShowsThreeFramesThenRests)
     l.update(0.25f);
     EXPECT_EQ(l.getFrame(), 39);
 
-    l.freeze(&c); // a second corpse restarts the animation
+    l.freeze(&c);  // a second corpse restarts the animation
     EXPECT_EQ(l.numFrozen(), 2);
     EXPECT_EQ(l.getFrame(), 37);
-    for (int i = 0; i < 3; i++)
+    for (int i = 0; i < 4; i++)
         l.update(0.25f);
-    EXPECT_EQ(l.getFrame(), 37);
-    l.update(0.25f);
     EXPECT_EQ(l.getFrame(), 37) << "the animation has ended";
 }
 
-TEST(Larder, ReachIsMeasuredFromTheTruncatedCentre)
+TEST(Larder, ReachFromTheTruncatedCentreAndTouchingBoxes)
 {
     Larder l;
     l.setX(100.7f);
@@ -85,11 +67,7 @@ TEST(Larder, ReachIsMeasuredFromTheTruncatedCentre)
     EXPECT_EQ(l.getSquaredDistance(164, 264), 0);
     EXPECT_EQ(l.getSquaredDistance(164 + 130, 264 + 10), 17000);
     EXPECT_EQ(l.getSquaredDistance(164 - 120, 264 - 51), 17001);
-}
 
-TEST(Larder, BoxOverlapCountsTouchingEdges)
-{
-    Larder l;
     l.setX(100);
     l.setY(100);
     EXPECT_TRUE(l.collides(228, 150, 48, 48));
@@ -102,15 +80,9 @@ TEST(Larder, BoxOverlapCountsTouchingEdges)
 TEST(Effect, DriftsAndAges)
 {
     Effect marker(40, 10, 100, 0, -70);
-    EXPECT_EQ(marker.getWidth(), 16);
-    EXPECT_EQ(marker.getHeight(), 16);
-    EXPECT_DOUBLE_EQ(marker.getRotation(), 0.0);
     for (int i = 0; i < 4; i++)
         marker.update(0.25f);
     EXPECT_FLOAT_EQ(marker.getX(), 10);
     EXPECT_FLOAT_EQ(marker.getY(), 30);
     EXPECT_FLOAT_EQ(marker.getTimer(), 1.0f);
-
-    Effect casing(25, 0, 0, 0, 0, 135.0);
-    EXPECT_DOUBLE_EQ(casing.getRotation(), 135.0);
 }
