@@ -3,20 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include <GL/glu.h>
 #include <SDL.h>
 #include <SDL_image.h>
 
-namespace {
+#include "render/TextureUpload.h"
 
-// Channel masks giving the bytes R, G, B, A in memory on any host.
-#if SDL_BYTEORDER == SDL_BIG_ENDIAN
-const Uint32 kRedMask = 0xff000000, kGreenMask = 0x00ff0000,
-             kBlueMask = 0x0000ff00, kAlphaMask = 0x000000ff;
-#else
-const Uint32 kRedMask = 0x000000ff, kGreenMask = 0x0000ff00,
-             kBlueMask = 0x00ff0000, kAlphaMask = 0xff000000;
-#endif
+namespace {
 
 // Glyph pages are taken to be 256 x 256 pixels whatever the file says.
 const double kPageSide = 256.0;
@@ -83,30 +75,15 @@ int KelBitmapFont::loadBitmap(const char* filename)
     SDL_SetColorKey(image, SDL_SRCCOLORKEY, SDL_MapRGB(image->format, 0, 0, 0));
     SDL_SetAlpha(image, 0, 255);
 
-    SDL_Surface* rgba = SDL_CreateRGBSurface(SDL_SWSURFACE, image->w, image->h, 32,
-                                             kRedMask, kGreenMask, kBlueMask, kAlphaMask);
-    if (!rgba) {
+    GLuint texture = 0;
+    int uploaded = uploadMipmappedTexture(image, texture);
+    SDL_FreeSurface(image);
+    if (uploaded < 0) {
         fprintf(stderr, "FAIL) New surface couldn't be created for %s. Likely cause: out of RAM\n",
                 filename);
-        SDL_FreeSurface(image);
         return -1;
     }
-    SDL_FillRect(rgba, nullptr, 0);
-    SDL_BlitSurface(image, nullptr, rgba, nullptr);
-
-    std::unique_ptr<GLuint> holder(new GLuint(0));
-    glGenTextures(1, holder.get());
-    glBindTexture(GL_TEXTURE_2D, *holder);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    SDL_LockSurface(rgba);
-    gluBuild2DMipmaps(GL_TEXTURE_2D, 4, rgba->w, rgba->h, GL_RGBA, GL_UNSIGNED_BYTE,
-                      rgba->pixels);
-    SDL_UnlockSurface(rgba);
-
-    SDL_FreeSurface(rgba);
-    SDL_FreeSurface(image);
-    texturePages.push_back(std::move(holder));
+    texturePages.push_back(std::make_unique<GLuint>(texture));
     return 0;
 }
 

@@ -4,24 +4,15 @@
 #include <cstdlib>
 #include <string>
 
-#include <GL/glu.h>
 #include <SDL.h>
 #include <SDL_image.h>
+
+#include "render/TextureUpload.h"
 
 namespace {
 
 const int kNoScreenLimit = 100000;
 const int kCentreMarker = -1337;
-
-// Channel masks giving the bytes R, G, B, A in memory on any host, the layout
-// GL_RGBA with GL_UNSIGNED_BYTE expects.
-#if SDL_BYTEORDER == SDL_BIG_ENDIAN
-const Uint32 kRedMask = 0xff000000, kGreenMask = 0x00ff0000,
-             kBlueMask = 0x0000ff00, kAlphaMask = 0x000000ff;
-#else
-const Uint32 kRedMask = 0x000000ff, kGreenMask = 0x0000ff00,
-             kBlueMask = 0x00ff0000, kAlphaMask = 0xff000000;
-#endif
 
 } // namespace
 
@@ -58,35 +49,18 @@ int SpriteManager::addSprite(const char* filename)
         return -1;
     }
 
-    std::unique_ptr<GLuint> holder(new GLuint(0));
-    glGenTextures(1, holder.get());
-
     // Without per-surface alpha the blit copies the image's own alpha
     // channel, and gives opaque pixels where the image has none.
     SDL_SetAlpha(image, 0, 255);
-
-    SDL_Surface* rgba = SDL_CreateRGBSurface(SDL_SWSURFACE, image->w, image->h, 32,
-                                             kRedMask, kGreenMask, kBlueMask, kAlphaMask);
-    if (!rgba) {
+    GLuint texture = 0;
+    int uploaded = uploadMipmappedTexture(image, texture);
+    if (uploaded < 0) {
         fprintf(stderr, "FAIL %s, %i) New surface couldn't be created for %s. Likely cause: out of RAM\n",
                 "SpriteManager", __LINE__, filename);
         exit(1);
     }
-    SDL_BlitSurface(image, nullptr, rgba, nullptr);
-
-    glBindTexture(GL_TEXTURE_2D, *holder);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-
-    // gluBuild2DMipmaps rescales sides that are not powers of two.
-    SDL_LockSurface(rgba);
-    gluBuild2DMipmaps(GL_TEXTURE_2D, 4, rgba->w, rgba->h, GL_RGBA, GL_UNSIGNED_BYTE,
-                      rgba->pixels);
-    SDL_UnlockSurface(rgba);
-
-    SDL_FreeSurface(rgba);
     SDL_FreeSurface(image);
-    sprites.push_back(std::move(holder));
+    sprites.push_back(std::make_unique<GLuint>(texture));
     return 0;
 }
 
