@@ -6,30 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "data/SpaceSplit.h"
 #include "world/Actor.h"
 #include "world/Larder.h"
 #include "world/Weapon.h"
 
 namespace {
-
-// Fields of an entity-file line: separated by one or more spaces; only the
-// space separates, so a tab belongs to its field.
-std::vector<std::string> splitFields(const std::string& line)
-{
-    std::vector<std::string> fields;
-    std::string::size_type pos = 0;
-    while (pos < line.size()) {
-        std::string::size_type start = line.find_first_not_of(' ', pos);
-        if (start == std::string::npos)
-            break;
-        std::string::size_type end = line.find(' ', start);
-        if (end == std::string::npos)
-            end = line.size();
-        fields.push_back(line.substr(start, end - start));
-        pos = end;
-    }
-    return fields;
-}
 
 struct EntityKeyword {
     const char* word;
@@ -76,7 +58,7 @@ void StaticEntityManager::load(const char* filename, std::vector<Weapon*>& items
         // Files written on other systems may end their lines with "\r\n".
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        std::vector<std::string> fields = splitFields(line);
+        std::vector<std::string> fields = splitAtSpaces(line);
         if (fields.empty())
             break; // a blank line ends the file
         const std::string& keyword = fields[0];
