@@ -99,6 +99,33 @@ void SpriteManager::resolveCentring(int& x, int& y, int screenW, int screenH)
     }
 }
 
+namespace {
+
+// A width x height quad of the texture whose centre lies half the size right
+// of and below (x, y), turned by `turn` degrees about that centre. The quad
+// is laid out upside down: only a half-turn shows the image upright.
+void drawTurnedQuad(GLuint texture, int x, int y, int width, int height, float turn)
+{
+    int halfWidth = width / 2;
+    int halfHeight = height / 2;
+
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glTranslatef((float)(x + halfWidth), (float)(y + halfHeight), 0.0f);
+    glRotatef(turn, 0.0f, 0.0f, 1.0f);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f); glVertex2i(halfWidth, halfHeight);
+    glTexCoord2f(1.0f, 0.0f); glVertex2i(-halfWidth, halfHeight);
+    glTexCoord2f(1.0f, 1.0f); glVertex2i(-halfWidth, -halfHeight);
+    glTexCoord2f(0.0f, 1.0f); glVertex2i(halfWidth, -halfHeight);
+    glEnd();
+    glPopMatrix();
+}
+
+} // namespace
+
 void SpriteManager::drawSprite(int spriteNum, int targetX, int targetY, int width, int height,
                                float rotation)
 {
@@ -106,54 +133,19 @@ void SpriteManager::drawSprite(int spriteNum, int targetX, int targetY, int widt
     if (!isVisible(targetX, targetY, width, height, screenWidth, screenHeight))
         return;
 
-    int halfWidth = width / 2;
-    int halfHeight = height / 2;
-
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glTranslatef((float)(targetX + halfWidth), (float)(targetY + halfHeight), 0.0f);
-    // The quad below is laid out upside down; the half-turn rights it.
-    glRotatef(180.0f - rotation, 0.0f, 0.0f, 1.0f);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-
     GLuint* texture = getSprite(spriteNum);
     if (!texture) {
         fprintf(stderr, "FAIL) Requested dead sprite %i to be drawn at (%i,%i)\n",
                 spriteNum, targetX, targetY);
-        glPopMatrix();
         return;
     }
-
-    glBindTexture(GL_TEXTURE_2D, *texture);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f); glVertex2i(halfWidth, halfHeight);
-    glTexCoord2f(1.0f, 0.0f); glVertex2i(-halfWidth, halfHeight);
-    glTexCoord2f(1.0f, 1.0f); glVertex2i(-halfWidth, -halfHeight);
-    glTexCoord2f(0.0f, 1.0f); glVertex2i(halfWidth, -halfHeight);
-    glEnd();
-
-    glPopMatrix();
+    drawTurnedQuad(*texture, targetX, targetY, width, height, 180.0f - rotation);
 }
 
 void SpriteManager::drawRaw(GLuint* raw, int x, int y, int width, int height)
 {
-    if (!raw)
-        return;
-    int halfWidth = width / 2;
-    int halfHeight = height / 2;
-
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glTranslatef((float)(x + halfWidth), (float)(y + halfHeight), 0.0f);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glBindTexture(GL_TEXTURE_2D, *raw);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f); glVertex2i(halfWidth, halfHeight);
-    glTexCoord2f(1.0f, 0.0f); glVertex2i(-halfWidth, halfHeight);
-    glTexCoord2f(1.0f, 1.0f); glVertex2i(-halfWidth, -halfHeight);
-    glTexCoord2f(0.0f, 1.0f); glVertex2i(halfWidth, -halfHeight);
-    glEnd();
-    glPopMatrix();
+    if (raw)
+        drawTurnedQuad(*raw, x, y, width, height, 0.0f);
 }
 
 void SpriteManager::freeSprites()
