@@ -10,7 +10,6 @@
 #include "script/CinemaScene.h"
 #include "script/ScriptBindings.h"
 #include "script/ScriptManager.h"
-#include "world/AIActor.h"
 
 namespace fs = std::filesystem;
 
@@ -112,25 +111,6 @@ TEST_F(ScriptHost, ShippedScriptsCompileWithTheGameAndCutSceneFunctions)
         EXPECT_EQ(core->loadScript(entry.path().c_str()), 1) << entry.path();
     }
     EXPECT_GE(found, 2);
-}
-
-TEST_F(ScriptHost, AWalkHoldsTheScriptUntilTheActorArrives)
-{
-    startScene("var a = npcAdd(10, 4, 100, 200); var b = npcAdd(10, 4, 0, 0);\n"
-               "lockWalk(a, 300, 200); snapCamera(b, 7);");
-    scene->tickScript(0.05f);
-    ASSERT_EQ(scene->actors.size(), 2u);
-    EXPECT_EQ(scene->actors[0]->x, 100.0f);
-    EXPECT_EQ(scene->actors[0]->getSpriteID(), 10);
-    EXPECT_EQ(scene->lockState, MOVING_ACTOR);
-    EXPECT_EQ(scene->cinemaX, 0.0f) << "held before the statement after the walk";
-
-    int ticks = ticksUntilUnlocked(0.05f);
-    EXPECT_NEAR(ticks * 0.05f, 200.0f / 255.0f, 0.15f);
-    EXPECT_NEAR(scene->actors[0]->x, 300.0f, 10.0f);
-    EXPECT_EQ(scene->cinemaX, 1.0f) << "resumes in the frame the lock is freed";
-    EXPECT_EQ(scene->cinemaY, 7.0f);
-    EXPECT_TRUE(scene->isDone());
 }
 
 TEST_F(ScriptHost, CameraScrollsAt65UnitsASecondAndArrivesEvenOnSlowFrames)
