@@ -113,7 +113,7 @@ TEST_F(ScriptHost, ShippedScriptsCompileWithTheGameAndCutSceneFunctions)
     EXPECT_GE(found, 2);
 }
 
-TEST_F(ScriptHost, CameraScrollsAt65UnitsASecondAndArrivesEvenOnSlowFrames)
+TEST_F(ScriptHost, CameraScrollsAt65UnitsASecondAndLocksEndEvenOnSlowFrames)
 {
     startScene("scrollCamera(500, 0);");
     scene->tickScript(0);
@@ -126,6 +126,11 @@ TEST_F(ScriptHost, CameraScrollsAt65UnitsASecondAndArrivesEvenOnSlowFrames)
     startScene("scrollCamera(500, 0);");
     scene->tickScript(0);
     EXPECT_LT(ticksUntilUnlocked(2.0f), 10);
+
+    // Likewise a walker whose step is longer than the way left stops on its goal.
+    startScene("lockWalk(npcAdd(1, 1, 0, 0), 300, 0);");
+    scene->tickScript(0);
+    EXPECT_LT(ticksUntilUnlocked(1.0f), 10);
 }
 
 TEST_F(ScriptHost, UnknownCastAndBrokenScenes)
