@@ -16,11 +16,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
+#include "../common/Silence.h"
 #include "GameHarness.h"
 #include "render/Effect.h"
 #include "world/AIActor.h"
@@ -42,34 +41,6 @@ const int BAND_TOP = 50, BAND_BOTTOM = 900;
 const int LEFT = 100, RIGHT = 3700;
 
 using Clock = std::chrono::steady_clock;
-
-// Start-up and new-game chatter on both streams is kept out of the table.
-class Silence {
-public:
-    Silence()
-    {
-        fflush(stdout);
-        fflush(stderr);
-        savedOut = dup(1);
-        savedErr = dup(2);
-        int devNull = open("/dev/null", O_WRONLY);
-        dup2(devNull, 1);
-        dup2(devNull, 2);
-        close(devNull);
-    }
-    ~Silence()
-    {
-        fflush(stdout);
-        fflush(stderr);
-        dup2(savedOut, 1);
-        dup2(savedErr, 2);
-        close(savedOut);
-        close(savedErr);
-    }
-
-private:
-    int savedOut, savedErr;
-};
 
 float randomIn(int lo, int hi) { return static_cast<float>(lo + rand() % (hi - lo)); }
 
