@@ -1,0 +1,78 @@
+// The developer console driven by key events, screenshots and the assertion.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include "GameHarness.h"
+#include "render/SpriteManager.h"
+#include "world/CopActor.h"
+
+static void type(GameHarness& h, const std::string& text)
+{
+    for (char c : text)
+        h.io().press(c == ' ' ? SDLK_SPACE : (SDLKey)(SDLK_a + (c - 'a')));
+    h.io().press(SDLK_RETURN);
+}
+
+TEST(Console, TypedCommandsRecallAndClosing)
+{
+    GameHarness h;
+    h.writeMinimalData();
+    CGame* game = h.start();
+    game->newGame();
+    game->player->setHealth(10);
+    h.io().press(SDLK_UP); // nothing entered yet: stays empty
+    for (const char* line : {"healme", "heal me", "version", "fullammo", "spawncop"})
+        type(h, line);
+    h.io().press(SDLK_UP);
+    h.io().press(SDLK_ESCAPE);
+    game->delta = 0.5f;
+    game->consoleLoop();
+
+    auto& hist = game->consoleHistory;
+    EXPECT_EQ(std::vector<std::string>(hist.end() - 10, hist.end()),
+              std::vector<std::string>({">>>healme", ">>>Cheater", ">>>heal me",
+                  ">>>Unknown command 'heal'.", ">>>version", ">>>Larder 2 version 1.0 ALPHA",
+                  ">>>fullammo", ">>>you don't have a gun", ">>>spawncop", ">>>added cop at your x,y"}));
+    EXPECT_EQ(game->player->getHealth(), 150);
+    ASSERT_EQ(game->actors.size(), 2u);
+    EXPECT_EQ(static_cast<CopActor*>(game->actors[1])->getCachedMap(), game->theMap);
+    EXPECT_TRUE(game->consoleLine == "spawncop" && game->delta == 0.0f);
+    game->consoleLine.clear(); // the prompt keeps its text across closing
+
+    game->newSurvival(); // wingame does nothing here; back-quote closes
+    type(h, "wingame");
+    h.io().press(SDLK_BACKQUOTE);
+    game->consoleLoop();
+    EXPECT_TRUE(hist.back() == ">>>wingame" && !game->bInCinema);
+    game->newGame(); // in a story game it starts the closing scene and closes
+    type(h, "wingame");
+    game->consoleLoop();
+    EXPECT_TRUE(game->bInCinema);
+}
+
+TEST(Console, UprightScreenshotAndFatalAssertion)
+{
+    GameHarness h;
+    h.writeMinimalData();
+    CGame* game = h.start();
+    glClearColor(0, 0, 1, 1);
+    game->clearScreen();
+    game->actorSprites->drawSprite(5, 0, 0, 100, 100);
+    game->takeScreenshot("shot.bmp");
+    SDL_Surface* bmp = SDL_LoadBMP("shot.bmp");
+    ASSERT_NE(bmp, nullptr);
+    EXPECT_TRUE(bmp->w == 800 && bmp->h == 600 && bmp->format->BitsPerPixel == 24);
+    auto at = [&](int x, int y) { // BMP pixels are stored blue, green, red
+        Uint8* p = (Uint8*)bmp->pixels + y * bmp->pitch + x * 3;
+        return Rgb{p[2], p[1], p[0]};
+    };
+    EXPECT_EQ(at(10, 10), spriteColour(5));
+    EXPECT_EQ(at(10, 590), (Rgb{0, 0, 255}));
+    SDL_FreeSurface(bmp);
+
+    // A fresh process: a forked copy of one with a GL context can hang on exit.
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(game->gameAssert(false, "larderDrop", 42), ::testing::ExitedWithCode(1),
+                "Game assertion \\(File larderDrop, line 42\\)");
+}

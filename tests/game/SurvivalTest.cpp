@@ -1,0 +1,57 @@
+// Survival mode: the clock, the officers' arrival and the results screen.
+#include <gtest/gtest.h>
+
+#include "GameHarness.h"
+#include "sim/survivalRanking.h"
+#include "world/CopActor.h"
+#include "world/Map.h"
+
+TEST(Survival, ClockOfficersAndRanking)
+{
+    GameHarness h;
+    h.writeMinimalData();
+    CGame* game = h.start();
+    game->newSurvival();
+    for (int i = 0; i < 6; i++)
+        game->survivalUpdate(0.5f);
+    EXPECT_EQ(game->actors.size(), 1u) << "3 seconds: nobody yet";
+    game->survivalUpdate(0.5f);
+    ASSERT_EQ(game->actors.size(), 2u);
+    CopActor* cop = static_cast<CopActor*>(game->actors[1]);
+    float d = cop->distance(2000, 2000);
+    EXPECT_TRUE(d >= 499 && d < 750 && cop->isSurvivalMode()) << d;
+    EXPECT_EQ(cop->getHealth(), 30) << "ten times the seconds on the clock";
+
+    for (int i = 7; i < 123; i++)
+        game->survivalUpdate(0.5f);
+    EXPECT_EQ(game->survival.minutes * 100 + game->survival.seconds, 101);
+    EXPECT_FLOAT_EQ(game->survival.timer, 0.5f);
+    EXPECT_EQ(game->actors.size(), 10u) << "nine actors still get one more, ten none";
+
+    h.writeMap(1, 1); // solid everywhere: the search gives up at the player
+    game->theMap->loadMap("data/map1.dat");
+    game->survivalSpawn(2000, 2000);
+    EXPECT_TRUE(game->actors.back()->x == 2000 && game->actors.back()->y == 2000);
+
+    EXPECT_EQ(survivalRanking(4) + survivalRanking(5), "LOSERFANATIC");
+    EXPECT_EQ(survivalRanking(29) + survivalRanking(30), "NINJAGOD");
+}
+
+TEST(Survival, DeathShowsResultsThatConsumeTheClosingKey)
+{
+    GameHarness h;
+    h.writeMinimalData();
+    CGame* game = h.start();
+    game->newSurvival();
+    game->player->setHealth(0);
+    bool sawPrompt = false; // the bottom line "Hit any key ..." in white
+    h.io().onFrame = [&](int) {
+        for (int y = 590; y < 600; y++)
+            sawPrompt = sawPrompt || h.pixel(2, y) == Rgb{255, 255, 255};
+        if (h.io().events.empty() && !game->bGameOver)
+            h.io().key(SDLK_a); // drained by the death fade, taken by the results
+    };
+    h.runFrames(2000);
+    EXPECT_LT(h.io().framesDone, 2000) << "the results screen ended the game";
+    EXPECT_TRUE(sawPrompt && h.io().events.empty());
+}
