@@ -1,17 +1,15 @@
-// Killing, corpses and larders in a running game: the combo, dropped guns,
-// bleeding, the sight of a dragged corpse, storing corpses, the effect layer.
+// Killing, corpses and larders in a running game: the score and combo, the
+// dropped gun, bleeding, the sight of a dragged corpse, storing corpses.
 #include <gtest/gtest.h>
 
 #include "GameHarness.h"
 #include "render/Effect.h"
 #include "world/AIActor.h"
-#include "world/Actor.h"
 #include "world/CopActor.h"
 #include "world/Corpse.h"
 #include "world/Larder.h"
 #include "world/Map.h"
 #include "world/Pistol.h"
-#include "world/Weapon.h"
 
 namespace {
 
@@ -19,42 +17,11 @@ class DeathAndLarder : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        h.writeMinimalData();
-        game = h.start();
-        game->newGame();
+        game = h.startStory();
         game->player->x = 1000;
         game->player->y = 1000;
         game->player->setHealthMax(150);
         game->player->setHealth(50);
-    }
-    template <typename T> T* add(float x, float y)
-    {
-        T* a = new T();
-        a->x = x;
-        a->y = y;
-        game->actors.push_back(a);
-        return a;
-    }
-    Larder* addLarder(float x, float y)
-    {
-        Larder* l = new Larder();
-        l->setX(x);
-        l->setY(y);
-        game->larders.push_back(l);
-        return l;
-    }
-    void drag()
-    {
-        game->luggedCorpse = new Corpse();
-        game->bIsLuggingCorpse = true;
-    }
-    // Number of blood splashes lying in the effect list.
-    int blood()
-    {
-        int n = 0;
-        for (Effect* e : game->effects)
-            n += e->getGraphic() >= 10 && e->getGraphic() <= 12;
-        return n;
     }
     void drawCentredOnPlayer()
     {
@@ -64,72 +31,56 @@ protected:
     CGame* game = nullptr;
 };
 
-TEST_F(DeathAndLarder, PlayersKillScoresAndDropsTheLoadedGun)
+TEST_F(DeathAndLarder, PlayersKillScoresAndDropsTheGunAPoliceKillDoesNot)
 {
-    CopActor* cop = add<CopActor>(500, 600);
+    CopActor* cop = h.place<CopActor>(500, 600);
     cop->setRotation(70);
     Weapon* pistol = cop->getGun();
-    int loaded = pistol->getInClip();
+    AIActor* civilian = h.place<AIActor>(1500, 600);
+    AIActor* witness = h.place<AIActor>(1700, 600);
     game->survival.active = true;
 
     game->killActor(cop, game->player->team);
-
     EXPECT_EQ(game->combo.number, 1);
-    EXPECT_FLOAT_EQ(game->combo.timer, 15.0f);
     EXPECT_EQ(game->survival.score, 1);
-    ASSERT_EQ(game->actors.size(), 1u);
     ASSERT_EQ(game->items.size(), 1u);
     EXPECT_EQ(game->items[0], pistol);
     EXPECT_FLOAT_EQ(pistol->x, 500);
     EXPECT_FLOAT_EQ(pistol->y, 600);
-    EXPECT_EQ(pistol->getInClip(), loaded);
     ASSERT_EQ(game->corpses.size(), 1u);
-    Corpse* body = game->corpses[0];
-    EXPECT_FLOAT_EQ(body->x, 500);
-    EXPECT_FLOAT_EQ(body->y, 600);
-    EXPECT_DOUBLE_EQ(body->getRotation(), 70);
-    EXPECT_EQ(body->getSpriteID(), 33);
-}
+    EXPECT_FLOAT_EQ(game->corpses[0]->x, 500);
+    EXPECT_DOUBLE_EQ(game->corpses[0]->getRotation(), 70);
+    EXPECT_EQ(game->corpses[0]->getSpriteID(), 33);
 
-TEST_F(DeathAndLarder, PoliceKillOfAnUnarmedCivilianScoresNothing)
-{
-    add<AIActor>(500, 600);
-    AIActor* witness = add<AIActor>(700, 600);
-    game->survival.active = true;
-
-    game->killActor(game->actors[1], 2);
-
-    EXPECT_EQ(game->combo.number, 0);
-    EXPECT_EQ(game->survival.score, 0);
-    EXPECT_TRUE(game->items.empty());
-    ASSERT_EQ(game->corpses.size(), 1u);
-    EXPECT_EQ(game->corpses[0]->getSpriteID(), 17);
+    game->killActor(civilian, 2);
+    EXPECT_EQ(game->combo.number, 1);
+    EXPECT_EQ(game->survival.score, 1);
+    EXPECT_EQ(game->items.size(), 1u);
+    ASSERT_EQ(game->corpses.size(), 2u);
+    EXPECT_EQ(game->corpses[1]->getSpriteID(), 17);
     EXPECT_EQ(witness->getState(), STATE_SCARED) << "the killing alarms those around";
-
-    game->killActor(game->player, 2);
-    EXPECT_EQ(game->actors.size(), 2u) << "the player's death is not a kill";
 }
 
 TEST_F(DeathAndLarder, TenthKillOfAChainAndEveryLaterOneHeals)
 {
     for (int i = 0; i < 11; i++)
-        add<AIActor>(100.0f + 60 * i, 3000);
+        h.place<AIActor>(100.0f + 60 * i, 3500);
     for (int i = 0; i < 9; i++)
-        game->killActor(game->actors[1], 0);
+        game->killActor(game->actors[2], 0);
     EXPECT_EQ(game->player->getHealth(), 50);
-    game->killActor(game->actors[1], 0);
+    game->killActor(game->actors[2], 0);
     EXPECT_EQ(game->combo.number, 10);
     EXPECT_EQ(game->player->getHealth(), 60);
     game->player->setHealth(145);
-    game->killActor(game->actors[1], 0);
+    game->killActor(game->actors[2], 0);
     EXPECT_EQ(game->player->getHealth(), 150) << "healing stops at the maximum";
 }
 
 TEST_F(DeathAndLarder, LarderTakesTheCorpseWithinSquaredDistance17000)
 {
-    addLarder(2000, 2000);
-    Larder* larder = addLarder(1000, 1000); // centre (1064, 1064)
-    drag();
+    h.addLarder(2000, 2000);
+    Larder* larder = h.addLarder(1000, 1000); // centre (1064, 1064)
+    h.dragCorpse();
 
     game->larderDrop(1064 - 120 + 0.9f, 1064 - 51); // 120² + 51² = 17001
     EXPECT_TRUE(game->bIsLuggingCorpse);
@@ -141,27 +92,7 @@ TEST_F(DeathAndLarder, LarderTakesTheCorpseWithinSquaredDistance17000)
     EXPECT_EQ(larder->numFrozen(), 1);
     EXPECT_EQ(game->inLarder, 1);
     ASSERT_EQ(game->effects.size(), 1u);
-    Effect* marker = game->effects[0];
-    EXPECT_EQ(marker->getGraphic(), 40);
-    EXPECT_FLOAT_EQ(marker->getX(), 1032);
-    EXPECT_FLOAT_EQ(marker->getY(), 1000);
-    EXPECT_FLOAT_EQ(marker->getSpeedY(), -70);
-    EXPECT_EQ(marker->getWidth(), 64);
-    EXPECT_EQ(marker->getHeight(), 64);
-}
-
-TEST_F(DeathAndLarder, OfTwoLardersInReachTheEarlierOneTakesTheCorpse)
-{
-    Larder* first = addLarder(1100, 1000);
-    Larder* second = addLarder(1000, 1000);
-    drag();
-    game->larderDrop(1064, 1064);
-    EXPECT_EQ(first->numFrozen(), 1);
-    EXPECT_EQ(second->numFrozen(), 0);
-
-    game->delta = 0.25f;
-    game->drawLarders(1024, 1024);
-    EXPECT_EQ(first->getFrame(), 38) << "the drawing pass runs the storing animation";
+    EXPECT_EQ(game->effects[0]->getGraphic(), 40) << "the stored marker rises";
 }
 
 TEST_F(DeathAndLarder, OnlyNpcsWithALineOfSightReactToTheDragging)
@@ -172,27 +103,21 @@ TEST_F(DeathAndLarder, OnlyNpcsWithALineOfSightReactToTheDragging)
         game->theMap->setTileAt(col, 23, 1);
     game->player->x = 1000;
     game->player->y = 1300;
-    AIActor* behindWall = add<AIActor>(1000, 1000);
-    AIActor* inOpen = add<AIActor>(1300, 1300);
+    AIActor* behindWall = h.place<AIActor>(1000, 1000);
+    AIActor* inOpen = h.place<AIActor>(1300, 1300);
     inOpen->setRotation(0); // facing away from the player
-    CopActor* cop = add<CopActor>(1200, 1350);
+    CopActor* cop = h.place<CopActor>(1200, 1350);
 
     game->checkCorpseViewers(1000, 1300, false);
     EXPECT_EQ(inOpen->getState(), STATE_IDLE) << "nothing to see without a dragged corpse";
 
-    drag();
+    h.dragCorpse();
     game->checkCorpseViewers(1000, 1300, false);
     EXPECT_EQ(behindWall->getState(), STATE_IDLE);
     EXPECT_EQ(inOpen->getState(), STATE_SCARED);
     EXPECT_FLOAT_EQ(inOpen->getTargetX(), 1000);
     EXPECT_FLOAT_EQ(inOpen->getTargetY(), 1300);
     EXPECT_EQ(cop->getState(), STATE_FIRING);
-
-    inOpen->setAttentionRange(100);
-    inOpen->setState(STATE_IDLE);
-    game->checkCorpseViewers(1000, 1300, true);
-    EXPECT_EQ(inOpen->getState(), STATE_IDLE) << "out of its attention range";
-    EXPECT_EQ(behindWall->getState(), STATE_SCARED) << "made angry unseen";
 }
 
 TEST_F(DeathAndLarder, CorpsesBleedOnScreenAndStopOffScreen)
@@ -209,75 +134,33 @@ TEST_F(DeathAndLarder, CorpsesBleedOnScreenAndStopOffScreen)
     // the next pass on, as long as it stays there.
     game->delta = 0;
     drawCentredOnPlayer();
-    EXPECT_TRUE(near->isActive());
-    EXPECT_FALSE(far->isActive());
-    EXPECT_EQ(blood(), 0);
-
+    EXPECT_EQ(h.effectsOfGraphic(10, 12), 0);
     game->delta = 0.7f;
     drawCentredOnPlayer();
-    ASSERT_EQ(blood(), 5) << "only the corpse on screen bleeds";
+    ASSERT_EQ(h.effectsOfGraphic(10, 12), 5) << "only the corpse on screen bleeds";
     for (Effect* e : game->effects) {
         EXPECT_GE(e->getX(), 1100 + 32 - 25);
         EXPECT_LE(e->getX(), 1100 + 32 + 24);
-        EXPECT_DOUBLE_EQ(e->getRotation(), 0);
-        EXPECT_EQ(e->getWidth(), 16);
     }
     game->delta = 0.3f;
     drawCentredOnPlayer();
-    EXPECT_EQ(blood(), 5) << "five splashes every 0.65 seconds";
-
-    game->detectOverCorpse(far->x, far->y);
-    EXPECT_FALSE(game->bIsOverCorpse) << "an off-screen corpse cannot be picked up";
-    EXPECT_EQ(game->getCorpseAt(far->x + 10, far->y), far);
-    game->detectOverCorpse(near->x + 40, near->y);
-    EXPECT_TRUE(game->bIsOverCorpse);
+    EXPECT_EQ(h.effectsOfGraphic(10, 12), 5) << "five splashes every 0.65 seconds";
 }
 
-TEST_F(DeathAndLarder, InSurvivalOnlyTheDraggedCorpseBleeds)
+TEST(DeathAndHospital, PlayerKilledWhileDraggingLeavesCorpseAndGunAndWakesAtAHospital)
 {
-    Corpse* lying = new Corpse();
-    lying->x = 1100;
-    lying->y = 1000;
-    game->corpses.push_back(lying);
-    drag();
-    game->survival.active = true;
-
-    game->delta = 0.7f;
-    drawCentredOnPlayer();
-    ASSERT_EQ(blood(), 5);
-    for (Effect* e : game->effects) {
-        EXPECT_GE(e->getX(), 1000 + 32 - 25) << "centred on the player";
-        EXPECT_LE(e->getX(), 1000 + 32 + 24);
-    }
-}
-
-TEST_F(DeathAndLarder, DraggedCorpseIsDrawnAheadOfThePlayer)
-{
-    drag();
-    game->luggedCorpse->setActive(false);
-    game->clearScreen();
-    drawCentredOnPlayer();
-    // Player corner on screen (376, 276); the corpse's 64-pixel box starts
-    // 35 pixels ahead along heading 0, at (411, 276).
-    EXPECT_EQ(h.pixel(470, 335), spriteColour(17));
-    EXPECT_FALSE(h.pixel(480, 335) == spriteColour(17));
-    EXPECT_TRUE(game->luggedCorpse->isActive());
-}
-
-TEST_F(DeathAndLarder, PlayerKilledWhileDraggingLeavesCorpseAndGun)
-{
-    Actor* bystander = add<Actor>(3000, 3000);
-    (void)bystander;
+    GameHarness h;
+    CGame* game = h.startStory("hospitalspawn 600 100 0\nhospitalspawn 900 100 0\njailspawn 50 50 0\n");
     Pistol* gun = new Pistol();
     game->player->setGun(gun);
     game->player->x = 700;
     game->player->y = 800;
     game->player->setRotation(45);
-    drag();
+    h.dragCorpse();
     Corpse* body = game->luggedCorpse;
     game->player->setHealth(0);
 
-    h.runFrames(1);
+    h.play(1);
 
     EXPECT_FALSE(game->bIsLuggingCorpse);
     EXPECT_EQ(game->luggedCorpse, nullptr);
@@ -285,47 +168,15 @@ TEST_F(DeathAndLarder, PlayerKilledWhileDraggingLeavesCorpseAndGun)
     EXPECT_EQ(game->corpses[0], body);
     EXPECT_FLOAT_EQ(body->x, 700);
     EXPECT_FLOAT_EQ(body->y, 800);
-    EXPECT_DOUBLE_EQ(body->getRotation(), 45);
     ASSERT_EQ(game->items.size(), 1u);
     EXPECT_EQ(game->items[0], gun);
     EXPECT_FLOAT_EQ(gun->x, 700);
+    EXPECT_EQ(game->player->getGun(), nullptr);
+    float x = game->player->x;
+    EXPECT_TRUE(x == 600.0f || x == 900.0f) << x;
+    EXPECT_FLOAT_EQ(game->player->y, 100.0f);
     EXPECT_EQ(game->player->getHealth(), 10);
-}
-
-TEST_F(DeathAndLarder, EffectsExpireAfterTheirLastFrame)
-{
-    Effect* old = new Effect(24, 1000, 1000, 0, 0);
-    old->update(18.5f);
-    Effect* young = new Effect(25, 1000, 1000, 0, 0);
-    game->effects = {old, young};
-
-    game->delta = 0.25f; // old reaches exactly 18.75: still shown
-    game->drawEffectLayer(1024, 1024);
-    ASSERT_EQ(game->effects.size(), 2u);
-    game->drawEffectLayer(1024, 1024);
-    ASSERT_EQ(game->effects.size(), 1u);
-    EXPECT_EQ(game->effects[0], young);
-    EXPECT_FLOAT_EQ(young->getTimer(), 0.5f) << "the one after an expiring effect still ages";
-}
-
-TEST_F(DeathAndLarder, SpawnersScatterTheirEffects)
-{
-    game->spawnBlood(0, 100, 100);
-    EXPECT_TRUE(game->effects.empty());
-
-    game->spawnBulletHole(30, 100, 200);
-    game->spawnBulletCasing(80, 100, 200);
-    ASSERT_EQ(game->effects.size(), 2u);
-    Effect* hole = game->effects[0];
-    EXPECT_EQ(hole->getGraphic(), 24);
-    EXPECT_FLOAT_EQ(hole->getX(), 100);
-    EXPECT_FLOAT_EQ(hole->getY(), 200);
-    EXPECT_DOUBLE_EQ(hole->getRotation(), 30);
-    Effect* casing = game->effects[1];
-    EXPECT_EQ(casing->getGraphic(), 25);
-    EXPECT_DOUBLE_EQ(casing->getRotation(), 80);
-    EXPECT_GE(casing->getY(), 200 - 25);
-    EXPECT_LE(casing->getY(), 200 + 24);
+    EXPECT_EQ(game->talkingConversation, "You have been revived at a local hospital.");
 }
 
 } // namespace

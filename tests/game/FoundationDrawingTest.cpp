@@ -46,32 +46,25 @@ TEST_F(FoundationDrawing, TileLayerCentresCameraAndAnimates)
     game->clearScreen();
     game->drawTileLayer(cx, cy);
     EXPECT_EQ(h.pixel(400, 300), tileColour(35)) << "the third frame wraps to the first";
-}
 
-TEST_F(FoundationDrawing, TileLayerStopsAtTheMapEdge)
-{
     game->clearScreen();
-    game->drawTileLayer(24, 24); // camera on tile (0, 0)
-    // Tile (0, 0) starts at 400 - 24; left of it and above it lies nothing.
+    game->drawTileLayer(24, 24); // camera on tile (0, 0): nothing left of or above it
     EXPECT_EQ(h.pixel(376, 276), tileColour(0));
     EXPECT_EQ(h.pixel(375, 290), BLACK);
     EXPECT_EQ(h.pixel(390, 275), BLACK);
 }
 
-TEST_F(FoundationDrawing, PrintBreaksLinesAtBackslash)
+TEST_F(FoundationDrawing, PrintedAndRightAlignedTextBreakAtBackslash)
 {
     // Block font: glyphs 10 x 16, advance 12, line height 20.
     game->clearScreen();
     game->font->print("AB\\C", 100, 100);
-    EXPECT_EQ(h.pixel(105, 108), WHITE);  // A
-    EXPECT_EQ(h.pixel(111, 108), BLACK);  // gap between A and B
-    EXPECT_EQ(h.pixel(117, 108), WHITE);  // B
-    EXPECT_EQ(h.pixel(105, 128), WHITE);  // C, one line lower, back at x 100
+    EXPECT_EQ(h.pixel(105, 108), WHITE); // A
+    EXPECT_EQ(h.pixel(111, 108), BLACK); // gap between A and B
+    EXPECT_EQ(h.pixel(117, 108), WHITE); // B
+    EXPECT_EQ(h.pixel(105, 128), WHITE); // C, one line lower, back at x 100
     EXPECT_EQ(h.pixel(117, 128), BLACK);
-}
 
-TEST_F(FoundationDrawing, RightAlignedTextEndsAtX)
-{
     // The bytes are walked from the last: C ends the first line at x 300,
     // then the line break, then B and A end the second line at x 300.
     game->clearScreen();
@@ -79,12 +72,12 @@ TEST_F(FoundationDrawing, RightAlignedTextEndsAtX)
     game->font->rightAlignPrint("AB\\C", 300, 100);
     game->font->setFontColour(255, 255, 255);
     Rgb red = {255, 0, 0};
-    EXPECT_EQ(h.pixel(295, 108), red);   // C
+    EXPECT_EQ(h.pixel(295, 108), red); // C
     EXPECT_EQ(h.pixel(283, 108), BLACK);
     EXPECT_EQ(h.pixel(301, 108), BLACK);
-    EXPECT_EQ(h.pixel(295, 128), red);   // B ends at 300
-    EXPECT_EQ(h.pixel(289, 128), BLACK); // between A and B
-    EXPECT_EQ(h.pixel(283, 128), red);   // A: 300 - 12 - 10
+    EXPECT_EQ(h.pixel(295, 128), red); // B ends at 300
+    EXPECT_EQ(h.pixel(289, 128), BLACK);
+    EXPECT_EQ(h.pixel(283, 128), red); // A: 300 - 12 - 10
     EXPECT_EQ(h.pixel(277, 128), BLACK);
 }
 
@@ -106,15 +99,6 @@ TEST_F(FoundationDrawing, SpritesOutsideTheVisibleAreaAreCulled)
     sprites->drawSprite(2, -1337, -1337, 48, 48); // top-left corner at the centre
     EXPECT_EQ(h.pixel(201, 151), spriteColour(2));
     EXPECT_EQ(h.pixel(199, 151), BLACK);
-}
-
-TEST_F(FoundationDrawing, SpriteTintFollowsTheCurrentColour)
-{
-    game->clearScreen();
-    glColor3f(1, 0, 0);
-    game->actorSprites->drawSprite(0, 0, 0, 48, 48);
-    glColor3f(1, 1, 1);
-    EXPECT_EQ(h.pixel(24, 24), (Rgb{spriteColour(0).r, 0, 0}));
 }
 
 } // namespace

@@ -2,12 +2,17 @@
 
 #include <GL/gl.h>
 #include <cstdlib>
+#include <deque>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
+
+#include "render/Effect.h"
+#include "world/Corpse.h"
+#include "world/Larder.h"
 
 std::ostream& operator<<(std::ostream& os, const Rgb& c)
 {
@@ -146,4 +151,48 @@ void GameHarness::runFrames(int frames)
     theGame->bGameOver = false;
     theGame->gameLoop();
     platform->onFrame = previous;
+}
+
+CGame* GameHarness::startStory(const std::string& entities)
+{
+    writeMinimalData();
+    if (!entities.empty())
+        writeFile("data/entities.txt", entities);
+    start();
+    theGame->newGame();
+    bystander = place<Actor>(3000, 3000);
+    bystander->team = 1;
+    return theGame.get();
+}
+
+void GameHarness::play(int frames)
+{
+    std::deque<SDL_Event> queued;
+    queued.swap(platform->events);
+    platform->press(SDLK_RETURN);
+    platform->events.insert(platform->events.end(), queued.begin(), queued.end());
+    runFrames(frames + 1);
+}
+
+Larder* GameHarness::addLarder(float x, float y)
+{
+    Larder* l = new Larder();
+    l->setX(x);
+    l->setY(y);
+    theGame->larders.push_back(l);
+    return l;
+}
+
+void GameHarness::dragCorpse()
+{
+    theGame->luggedCorpse = new Corpse();
+    theGame->bIsLuggingCorpse = true;
+}
+
+int GameHarness::effectsOfGraphic(int first, int last)
+{
+    int n = 0;
+    for (Effect* e : theGame->effects)
+        n += e->getGraphic() >= first && e->getGraphic() <= last;
+    return n;
 }

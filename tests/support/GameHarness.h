@@ -4,6 +4,7 @@
 
 #include "ScriptedPlatform.h"
 #include "app/CGame.h"
+#include "world/Actor.h"
 
 struct Rgb {
     int r, g, b;
@@ -41,6 +42,31 @@ public:
     Rgb pixel(int x, int y);
     // Runs the play loop until `frames` frames have been drawn.
     void runFrames(int frames);
+
+    // The usual opening of a play test: the test data (and an entity file
+    // when given), a started story game, and one civilian-team actor far away
+    // at (3000, 3000) so the game is not won at once.
+    CGame* startStory(const std::string& entities = "");
+    // Runs `frames` frames of play with the input queued so far. Every game
+    // loop opens behind the help screen; a key put ahead of that input takes
+    // it down in one extra frame.
+    void play(int frames);
+    // Puts a new actor of type T at (x, y) among the game's actors.
+    template <typename T> T* place(float x, float y)
+    {
+        T* a = new T();
+        a->x = x;
+        a->y = y;
+        theGame->actors.push_back(a);
+        return a;
+    }
+    Larder* addLarder(float x, float y);
+    // The player starts dragging a fresh corpse.
+    void dragCorpse();
+    // Effects in the list whose graphic lies in [first, last].
+    int effectsOfGraphic(int first, int last);
+
+    Actor* bystander = nullptr;
 
     std::string dir;
 
