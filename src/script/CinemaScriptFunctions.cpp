@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "script/CinemaScene.h"
+#include "script/HostArguments.h"
 #include "script/ScriptManager.h"
 #include "world/AIActor.h"
 
@@ -12,24 +13,10 @@ using MorScript::Value;
 CinemaRuntimeVars runtime;
 
 namespace {
-// Pops a host function's arguments into script order; false (the script then
-// stops) when fewer were passed than the function takes.
+// Cut-scene functions need a running scene besides their arguments.
 bool takeArguments(State* S, int argumentCount, int wanted, Value* args)
 {
-    if (argumentCount < wanted || !runtime.scene)
-        return false;
-    for (int i = argumentCount - 1; i >= 0; i--) {
-        Value v = S->Pop();
-        if (i < wanted)
-            args[i] = std::move(v);
-    }
-    return true;
-}
-
-int returnEmpty(State* S)
-{
-    S->Push(Value(""));
-    return 1;
+    return runtime.scene && takeHostArguments(S, argumentCount, wanted, args);
 }
 
 // The script is held from the next instruction until the lock is freed.

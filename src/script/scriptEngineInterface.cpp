@@ -6,6 +6,7 @@
 #include "audio/SoundEffectManager.h"
 #include "render/KelBitmapFont.h"
 #include "render/SpriteManager.h"
+#include "script/HostArguments.h"
 #include "script/ScriptBindings.h"
 #include "script/ScriptManager.h"
 #include "world/Map.h"
@@ -25,26 +26,6 @@ talkStruct TalkVarsStruct;
 namespace {
 const float SPEECH_SECONDS = 6.5f;
 
-// Pops a host function's arguments into script order. False (the script then
-// stops) when fewer were passed than the function takes.
-bool takeArguments(State* S, int argumentCount, int wanted, Value* args)
-{
-    if (argumentCount < wanted)
-        return false;
-    for (int i = argumentCount - 1; i >= 0; i--) {
-        Value v = S->Pop();
-        if (i < wanted)
-            args[i] = std::move(v);
-    }
-    return true;
-}
-
-int returnEmpty(State* S)
-{
-    S->Push(Value(""));
-    return 1;
-}
-
 void showSpeech(const std::string& text, int portrait)
 {
     if (!TalkVarsStruct.bIsTalking)
@@ -58,7 +39,7 @@ void showSpeech(const std::string& text, int portrait)
 int fontPrint(State* S, int n, void*)
 {
     Value a[3];
-    if (!takeArguments(S, n, 3, a))
+    if (!takeHostArguments(S, n, 3, a))
         return 0;
     if (scriptFont) {
         scriptFont->setFontColour(255, 255, 255);
@@ -70,7 +51,7 @@ int fontPrint(State* S, int n, void*)
 int drawSprite(State* S, int n, void*)
 {
     Value a[5];
-    if (!takeArguments(S, n, 5, a))
+    if (!takeHostArguments(S, n, 5, a))
         return 0;
     if (sprites)
         sprites->drawSprite(a[0].GetInt(), a[1].GetInt(), a[2].GetInt(), a[3].GetInt(),
@@ -81,7 +62,7 @@ int drawSprite(State* S, int n, void*)
 int playSample(State* S, int n, void*)
 {
     Value a[2];
-    if (!takeArguments(S, n, 2, a))
+    if (!takeHostArguments(S, n, 2, a))
         return 0;
     if (sound) {
         int loops = a[1].GetInt();
@@ -96,7 +77,7 @@ int playSample(State* S, int n, void*)
 int changeTile(State* S, int n, void*)
 {
     Value a[3];
-    if (!takeArguments(S, n, 3, a))
+    if (!takeHostArguments(S, n, 3, a))
         return 0;
     if (ourMap)
         ourMap->setTileAt(a[0].GetInt(), a[1].GetInt(), a[2].GetInt());
@@ -106,7 +87,7 @@ int changeTile(State* S, int n, void*)
 int getTile(State* S, int n, void*)
 {
     Value a[2];
-    if (!takeArguments(S, n, 2, a))
+    if (!takeHostArguments(S, n, 2, a))
         return 0;
     S->Push(Value((double)(ourMap ? ourMap->getTileAt(a[0].GetInt(), a[1].GetInt()) : 0)));
     return 1;
@@ -116,7 +97,7 @@ int getTile(State* S, int n, void*)
 int playCinema(State* S, int n, void*)
 {
     Value a[1];
-    if (!takeArguments(S, n, 1, a))
+    if (!takeHostArguments(S, n, 1, a))
         return 0;
     if (ourCinema.shouldLoadCinema) {
         *ourCinema.shouldLoadCinema = true;
@@ -128,7 +109,7 @@ int playCinema(State* S, int n, void*)
 int scrollyText(State* S, int n, void*)
 {
     Value a[2];
-    if (!takeArguments(S, n, 2, a))
+    if (!takeHostArguments(S, n, 2, a))
         return 0;
     if (publics) {
         ScrollingText text(scriptFont, a[0].GetStr().c_str(), ourScreen.scrWidth,
@@ -141,7 +122,7 @@ int scrollyText(State* S, int n, void*)
 int npcSay(State* S, int n, void*)
 {
     Value a[2];
-    if (!takeArguments(S, n, 2, a))
+    if (!takeHostArguments(S, n, 2, a))
         return 0;
     showSpeech(atSignsToLineBreaks(a[1].GetStr()), a[0].GetInt());
     fflush(stdout);
@@ -151,7 +132,7 @@ int npcSay(State* S, int n, void*)
 int engineExec(State* S, int n, void*)
 {
     Value a[1];
-    if (!takeArguments(S, n, 1, a))
+    if (!takeHostArguments(S, n, 1, a))
         return 0;
     if (publics)
         publics->processConsole(a[0].GetStr());
