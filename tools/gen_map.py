@@ -308,12 +308,15 @@ def build():
     t.fill(20, 76, 30, 76, 25)
     t.fill(50, 78, 60, 78, 25)
     # hedge round the whole town, open at the north-west corner where the
-    # player starts (world pixel 40,40 covers tiles 0..1 x 0..1)
+    # player starts (world pixel 40,40 covers tiles 0..1 x 0..1); the gap
+    # runs along the top row so that the first step right is not blocked
     t.fill(0, 0, 79, 0, 14)
     t.fill(0, 79, 79, 79, 14)
     t.fill(0, 0, 0, 79, 14)
     t.fill(79, 0, 79, 79, 14)
-    for (x, y) in ((0, 0), (1, 0), (0, 1), (1, 1)):
+    for x in range(8):
+        t.g[0][x] = 2
+    for (x, y) in ((0, 1), (1, 1)):
         t.g[y][x] = 2
     return t.g
 
