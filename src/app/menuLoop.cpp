@@ -16,7 +16,6 @@ const int MENU_SIZE = 4;
 void CGame::menuLoop()
 {
     printf("Entering menu loop\n");
-    if (tunes->size() > 0) tunes->playTrack(0, true);
     int menuPos = 0;
     bool bMenuDone = false;
     float angle = 32.0f;

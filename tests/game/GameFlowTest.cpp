@@ -2,9 +2,12 @@
 // help screen, death fade.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "GameHarness.h"
+#include "audio/MusicManager.h"
 #include "world/Actor.h"
 
 namespace {
@@ -51,6 +54,21 @@ TEST_F(GameFlow, MenuSelectionWrapsAndQuitEndsTheLoop)
     };
     game->menuLoop();
     EXPECT_EQ(selected, (std::vector<int>{0, 3, 0, 3})) << "Return on Quit ends the menu at once";
+}
+
+TEST(GameFlowMusic, MenuStartsNoTrack)
+{
+    GameHarness h;
+    h.writeMinimalData();
+    std::ifstream track(std::string(LARDER_SOURCE_DIR) + "/data/music/0.ogg", std::ios::binary);
+    std::ostringstream bytes;
+    bytes << track.rdbuf();
+    h.writeFile("data/music/0.ogg", bytes.str());
+    CGame* game = h.start();
+    ASSERT_EQ(game->tunes->size(), 1);
+    h.io().quit();
+    game->menuLoop();
+    EXPECT_EQ(game->tunes->getTrackName(), "Not playing music");
 }
 
 TEST_F(GameFlow, HelpScreenPausesPlayUntilAKey)
