@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/FrameTiming.h"
 #include "audio/MusicManager.h"
 #include "render/KelBitmapFont.h"
 #include "render/SpriteManager.h"
@@ -85,7 +84,8 @@ void CGame::menuLoop()
             }
         }
 
-        if (FrameTiming::fpsDue(io->ticks(), (Uint32)last_check)) {
+        // The menu takes its count once more than a full second has passed.
+        if (io->ticks() - (Uint32)last_check > 1000) {
             last_check = (int)io->ticks();
             fps = frames;
             frames = 0;

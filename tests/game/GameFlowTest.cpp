@@ -56,6 +56,18 @@ TEST_F(GameFlow, MenuSelectionWrapsAndQuitEndsTheLoop)
     EXPECT_EQ(selected, (std::vector<int>{0, 3, 0, 3})) << "Return on Quit ends the menu at once";
 }
 
+TEST_F(GameFlow, MenuCountsFramesOnlyAfterMoreThanASecond)
+{
+    // One menu pass takes a frame plus the 1 ms wait.
+    Uint32 passEnd = h.io().now + h.io().frameMs + 1;
+    game->last_check = (int)(passEnd - 1000);
+    game->fps = -1;
+    h.io().quit();
+    game->menuLoop();
+    EXPECT_EQ(game->fps, -1) << "exactly 1000 ms is not yet more than a second";
+    EXPECT_EQ(game->frames, 1);
+}
+
 TEST(GameFlowMusic, MenuStartsNoTrack)
 {
     GameHarness h;
