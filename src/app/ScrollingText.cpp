@@ -28,16 +28,21 @@ void ScrollingText::loadLines(const char* filename)
         return;
     }
     // A line longer than 199 characters goes on as the next display line.
-    // The read that meets the end of the file adds a last, empty line.
+    // When the text ends with a line break (or the file is empty), the read
+    // that meets the end of the file adds a last, empty line; a last line
+    // without a break is itself that read.
     std::string line;
+    bool endsWithBreak = true;
     while (std::getline(in, line)) {
         while (line.size() > 199) {
             lines.push_back(line.substr(0, 199));
             line.erase(0, 199);
         }
         lines.push_back(line);
+        endsWithBreak = !in.eof();
     }
-    lines.push_back("");
+    if (endsWithBreak)
+        lines.push_back("");
 }
 
 void ScrollingText::displayLoop()

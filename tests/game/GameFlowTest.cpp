@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "GameHarness.h"
+#include "TempDir.h"
+#include "app/ScrollingText.h"
 #include "audio/MusicManager.h"
 #include "world/Actor.h"
 
@@ -81,6 +83,17 @@ TEST(GameFlowMusic, MenuStartsNoTrack)
     h.io().quit();
     game->menuLoop();
     EXPECT_EQ(game->tunes->getTrackName(), "Not playing music");
+}
+
+TEST(Credits, LastEmptyLineOnlyAfterAFinalLineBreak)
+{
+    TempDir dir;
+    ScrollingText credits(nullptr, "", 800, 600, nullptr, 23, nullptr);
+    credits.loadLines(dir.write("broken.txt", "a\nb\n").c_str());
+    EXPECT_EQ(credits.lines, (std::vector<std::string>{"a", "b", ""}));
+    credits.lines.clear();
+    credits.loadLines(dir.write("unbroken.txt", "a\nb").c_str());
+    EXPECT_EQ(credits.lines, (std::vector<std::string>{"a", "b"}));
 }
 
 TEST_F(GameFlow, HelpScreenPausesPlayUntilAKey)
