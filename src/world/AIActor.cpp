@@ -89,8 +89,11 @@ bool AIActor::readyToChangeDirection() {
 }
 
 bool AIActor::reachedDestination() {
-    return std::abs(static_cast<int>(x - targetX)) <= ARRIVAL_DISTANCE &&
-           std::abs(static_cast<int>(y - targetY)) <= ARRIVAL_DISTANCE;
+    // Each difference is truncated to whole pixels, but in floating point: a
+    // script may send an NPC to any point, and a difference beyond the range
+    // of int must not wrap into a false arrival.
+    return std::fabs(std::trunc(x - targetX)) <= ARRIVAL_DISTANCE &&
+           std::fabs(std::trunc(y - targetY)) <= ARRIVAL_DISTANCE;
 }
 
 bool AIActor::canShootAt(float tx, float ty, Map* theMap) {
@@ -149,8 +152,9 @@ void AIActor::load(const char* filename) {
         file.getIntFromFile(value, "runAwayAngle");
         runAwayAngle = value == 0 ? 15.0 : value;
         value = 0;
+        // Read for the file's sake only: a loaded NPC always starts idle
+        // (below), and a value outside the enumeration is never cast to it.
         file.getIntFromFile(value, "state");
-        if (value != 0) state = static_cast<ActorState>(value);
         value = 0;
         file.getIntFromFile(value, "targetX");
         targetX = static_cast<float>(value);

@@ -104,6 +104,8 @@ TEST(AIActorTargets, TimersArrivalAndRandomTargets)
     EXPECT_TRUE(civ.reachedDestination());
     civ.x = 111;
     EXPECT_FALSE(civ.reachedDestination());
+    civ.walkTo(1e10f, -1e10f);  // a script may send an NPC far off the map
+    EXPECT_FALSE(civ.reachedDestination());
 
     srand(7);
     for (int i = 0; i < 50; ++i) {  // the corner of a tile inside the map
