@@ -5,6 +5,7 @@
 
 #include "app/FrameTiming.h"
 #include "app/ScrollingText.h"
+#include "audio/MusicManager.h"
 #include "audio/SoundEffectManager.h"
 #include "data/ConfLoader.h"
 #include "script/CinemaScene.h"
@@ -15,6 +16,10 @@
 void CGame::gameLoop()
 {
     help = true; // every game starts behind the help screen
+    // Play has music: the first game starts the first track, which then
+    // loops on through the menu and later games.
+    if (tunes->curTrack < 0 && tunes->size() > 0)
+        tunes->playTrack(0, true);
     while (!bGameOver) {
         Uint32 start = io->ticks();
         if (bInCinema)

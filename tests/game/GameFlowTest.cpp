@@ -70,7 +70,7 @@ TEST_F(GameFlow, MenuCountsFramesOnlyAfterMoreThanASecond)
     EXPECT_EQ(game->frames, 1);
 }
 
-TEST(GameFlowMusic, MenuStartsNoTrack)
+TEST(GameFlowMusic, MenuIsQuietUntilPlayStartsTheFirstTrack)
 {
     GameHarness h;
     h.writeMinimalData();
@@ -83,6 +83,9 @@ TEST(GameFlowMusic, MenuStartsNoTrack)
     h.io().quit();
     game->menuLoop();
     EXPECT_EQ(game->tunes->getTrackName(), "Not playing music");
+    game->newGame();
+    h.runFrames(1);
+    EXPECT_EQ(game->tunes->curTrack, 0);
 }
 
 TEST(Credits, LastEmptyLineOnlyAfterAFinalLineBreak)
