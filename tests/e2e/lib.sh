@@ -16,7 +16,14 @@ start_game() {
         sleep 0.1
     done
     [ -n "$WINDOW" ] || fail "no game window appeared"
-    xdotool windowfocus "$WINDOW" 2>/dev/null || true
+    # With no window manager the keyboard goes where the focus is set; the
+    # window must be mapped before it can take it, so keep asking.
+    for _ in $(seq 100); do
+        xdotool windowfocus "$WINDOW" 2>/dev/null || true
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$WINDOW" ] && break
+        sleep 0.1
+    done
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$WINDOW" ] || fail "the game window never took the keyboard focus"
     sleep 0.5
 }
 
