@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A drug pill at the player's start: New Game from the menu, a key takes the
-# help screen down, Space takes the pill ("Pill acquired!"), then Escape back
+# A drug pill just left of the player's start: New Game from the menu, a key
+# takes the help screen down, the player walks left onto the pill until the
+# map's edge stops him, Space takes it ("Pill acquired!"), then Escape back
 # to the menu and Up, Return to quit with status 0.
 source "$(dirname "$0")/lib.sh"
 repo_data="$(cd "$(dirname "$0")/../.." && pwd)/data"
@@ -32,11 +33,13 @@ x=3508
 y=2884
 team=1
 DEF
-printf 'pill 40 40 0\n' >"$level/data/entities.txt"
+printf 'pill 0 40 0\n' >"$level/data/entities.txt"
 
 start_game "$1" "$level"
 key Return       # New Game
 key Return       # takes the help screen down
+xdotool keydown a; sleep 0.8; xdotool keyup a   # walk left to the edge
+sleep 0.3
 key space        # the pill under the player
 key Escape Up Return
 wait_game 20
