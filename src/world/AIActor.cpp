@@ -148,19 +148,13 @@ void AIActor::load(const char* filename) {
 
         // The integer keys go through zeroed temporaries: a missing key, or a
         // value of 0 or below, counts as 0.
-        int value = 0;
-        file.getIntFromFile(value, "runAwayAngle");
-        runAwayAngle = value == 0 ? 15.0 : value;
-        value = 0;
+        int angle = readFromZero(file, "runAwayAngle");
+        runAwayAngle = angle == 0 ? 15.0 : angle;
         // Read for the file's sake only: a loaded NPC always starts idle
         // (below), and a value outside the enumeration is never cast to it.
-        file.getIntFromFile(value, "state");
-        value = 0;
-        file.getIntFromFile(value, "targetX");
-        targetX = static_cast<float>(value);
-        value = 0;
-        file.getIntFromFile(value, "targetY");
-        targetY = static_cast<float>(value);
+        readFromZero(file, "state");
+        targetX = static_cast<float>(readFromZero(file, "targetX"));
+        targetY = static_cast<float>(readFromZero(file, "targetY"));
         file.getStringFromFile(talkScriptFilename, "script");
     }
     // A loaded character always starts standing.

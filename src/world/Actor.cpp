@@ -250,22 +250,23 @@ void Actor::load(const char* filename) {
 
     // Unreadable file: the getters below leave their targets alone, so only
     // heading and position, read through zeroed temporaries, become 0.
-    int value = 0;
     file.getIntFromFile(hp, "hp");
     file.getIntFromFile(max_hp, "max_hp");
     file.getIntFromFile(level, "level");
-    file.getIntFromFile(value, "heading");
-    heading = value;
+    heading = readFromZero(file, "heading");
     file.getIntFromFile(numSprites, "numSprites");
     file.getIntFromFile(startSprite, "startSprite");
     file.getIntFromFile(portrait, "portrait");
-    value = 0;
-    file.getIntFromFile(value, "x");
-    x = static_cast<float>(value);
-    value = 0;
-    file.getIntFromFile(value, "y");
-    y = static_cast<float>(value);
+    x = static_cast<float>(readFromZero(file, "x"));
+    y = static_cast<float>(readFromZero(file, "y"));
     file.getIntFromFile(team, "team");
+}
+
+int Actor::readFromZero(KelFileRead& file, const char* key)
+{
+    int value = 0;
+    file.getIntFromFile(value, key);
+    return value;
 }
 
 void Actor::save(const char* filename, bool bAppend) {

@@ -4,6 +4,7 @@
 // has a 48 x 48 box at (x, y), a heading in degrees, a team, health, a small
 // sprite animation and at most one weapon, which it owns.
 
+class KelFileRead;
 class Map;
 class Weapon;
 
@@ -95,6 +96,9 @@ public:
 protected:
     // Degrees to radians, rounded to single precision.
     static float toRadians(double degrees);
+    // Reads an integer key through a temporary that starts at 0: a missing
+    // key, or a value of 0 or below, gives 0.
+    static int readFromZero(KelFileRead& file, const char* key);
     // The heading brought into 0 <= h < 360; heading itself is unchanged.
     double rotationOutOf360() const;
 
