@@ -3,7 +3,7 @@
 # skipping what is already there. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(build-essential cmake pkg-config
+packages=(build-essential cmake pkg-config python3
           libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libglu1-mesa-dev libgl1-mesa-dri
           libgtest-dev libbenchmark-dev)
 if [ "${1:-}" = "--test" ]; then

@@ -24,7 +24,7 @@
 
 #include "../common/Silence.h"
 #include "GameHarness.h"
-#include "render/Effect.h"
+#include "world/Effect.h"
 #include "world/AIActor.h"
 #include "world/CopActor.h"
 #include "world/Corpse.h"

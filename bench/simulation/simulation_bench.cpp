@@ -21,7 +21,7 @@
 
 #include "../common/Silence.h"
 #include "GameHarness.h"
-#include "render/Effect.h"
+#include "world/Effect.h"
 #include "world/AIActor.h"
 #include "world/Bullet.h"
 #include "world/CopActor.h"

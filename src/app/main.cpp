@@ -1,8 +1,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/CGame.h"
+#include "game/CGame.h"
 #include "app/SDLMain.h"
+#include "app/SdlPlatform.h"
 
 int main(int argc, char** argv)
 {
@@ -10,7 +11,7 @@ int main(int argc, char** argv)
     setvbuf(stdout, nullptr, _IOLBF, 0);
     if (!findDataFolder(argc > 0 ? argv[0] : nullptr))
         return 1;
-    auto game = std::make_unique<CGame>(800, 600);
+    auto game = std::make_unique<CGame>(800, 600, std::make_unique<SdlPlatform>());
     printf("Passing to menu loop\n");
     game->menuLoop();
     return 0;

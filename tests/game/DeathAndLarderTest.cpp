@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "GameHarness.h"
-#include "render/Effect.h"
+#include "world/Effect.h"
 #include "world/AIActor.h"
 #include "world/CopActor.h"
 #include "world/Corpse.h"

@@ -8,7 +8,7 @@
 
 #include "GameHarness.h"
 #include "TempDir.h"
-#include "app/ScrollingText.h"
+#include "game/flow/ScrollingText.h"
 #include "audio/MusicManager.h"
 #include "world/Actor.h"
 

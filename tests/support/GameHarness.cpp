@@ -10,7 +10,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "render/Effect.h"
+#include "world/Effect.h"
 #include "world/Corpse.h"
 #include "world/Larder.h"
 
@@ -123,10 +123,9 @@ void GameHarness::writeMinimalData()
 
 CGame* GameHarness::start()
 {
-    theGame = std::make_unique<CGame>(800, 600);
     auto scripted = std::make_unique<ScriptedPlatform>();
     platform = scripted.get();
-    theGame->setPlatform(std::move(scripted));
+    theGame = std::make_unique<CGame>(800, 600, std::move(scripted));
     return theGame.get();
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "ScriptedPlatform.h"
-#include "app/CGame.h"
+#include "game/CGame.h"
 #include "world/Actor.h"
 
 struct Rgb {

@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/Platform.h"
+#include "game/Platform.h"
 
 // A platform for tests: events come from a queue, the clock only moves when
 // the game waits or finishes a frame, and every finished frame is reported

@@ -2,7 +2,7 @@
 // storing animation, reach and overlap of a larder, drifting effects.
 #include <gtest/gtest.h>
 
-#include "render/Effect.h"
+#include "world/Effect.h"
 #include "world/Corpse.h"
 #include "world/Larder.h"
 #include "world/Weapon.h"

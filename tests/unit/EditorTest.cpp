@@ -1,7 +1,7 @@
 // The map editor's rules that need no window.
 #include <gtest/gtest.h>
 
-#include "devtools/Editor.h"
+#include "game/devtools/Editor.h"
 
 TEST(EditorRules, ScreenToTileAndThePaletteLimits)
 {

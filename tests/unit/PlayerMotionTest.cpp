@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "render/ScreenPosition.h"
-#include "sim/PlayerMotion.h"
+#include "game/sim/PlayerMotion.h"
 
 using namespace PlayerMotion;
 

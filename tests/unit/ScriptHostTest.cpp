@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "script/CinemaScene.h"
-#include "script/ScriptBindings.h"
+#include "game/script/ScriptBindings.h"
 #include "script/ScriptManager.h"
 
 namespace fs = std::filesystem;

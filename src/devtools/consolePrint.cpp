@@ -1,6 +1,0 @@
-#include "app/CGame.h"
-
-void CGame::consolePrint(const std::string& s)
-{
-    consoleHistory.push_back(">>>" + s);
-}

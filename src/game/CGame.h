@@ -1,0 +1,209 @@
+#pragma once
+#include <SDL.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/Platform.h"
+#include "data/EngineVars.h"
+#include "game/devtools/Editor.h"
+#include "world/StaticEntityManager.h"
+
+class SpriteManager;
+class MusicManager;
+class SoundEffectManager;
+class ScriptManager;
+class ConfLoader;
+class KelBitmapFont;
+class Actor;
+class AIActor;
+class Larder;
+class Bullet;
+class Weapon;
+class Effect;
+class Corpse;
+class Map;
+class CinemaScene;
+
+struct ComboStruct {
+    int number = 0;
+    float timer = 0;
+};
+
+struct SurvivalVars {
+    bool active = false;
+    float timer = 0;
+    int score = 0;
+    int minutes = 0;
+    int seconds = 0;
+    float spawntimer = 0;
+};
+
+int initGL(int width, int height);
+
+// The one game object: every manager, every list of world objects, the map
+// and the flags of the running game. Each loop of the program is one of its
+// methods; the operations live in files named after them.
+class CGame {
+public:
+    CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform);
+    ~CGame();
+    CGame(const CGame&) = delete;
+    CGame& operator=(const CGame&) = delete;
+
+    SpriteManager* actorSprites = nullptr;
+    SpriteManager* tileSprites = nullptr;
+    SpriteManager* portraitSprites = nullptr;
+    MusicManager* tunes = nullptr;
+    ScriptManager* script = nullptr;
+    ConfLoader* conf = nullptr;
+    SoundEffectManager* sfx = nullptr;
+    KelBitmapFont* font = nullptr;
+    KelBitmapFont* smallfont = nullptr;
+
+    // World lists own their elements; taking one out hands it to the taker.
+    std::vector<Actor*> actors;
+    std::vector<Larder*> larders;
+    std::vector<Bullet*> shots;
+    std::vector<Weapon*> items;
+    std::vector<Effect*> effects;
+    std::vector<Corpse*> corpses;
+    StaticEntityManager ents;
+    Actor* player = nullptr; // also an element of actors, which owns it
+    Map* theMap = nullptr;
+
+    std::string consoleLine;
+    std::string lastLine;
+    std::vector<std::string> consoleHistory;
+
+    bool bGameOver = false;
+    int frames = 0;
+    int fps = 0;
+    int last_check = 0;
+    float delta = 0;
+    SDL_Event event;
+    int scrWidth = 0, scrHeight = 0;
+    int viewRange = 0;
+    int cursX = 0, cursY = 0;
+    bool mbDown = false;
+    float deltaTimer = 1000.0f;
+    Editor ed;
+    bool bIsOverCorpse = false;
+    bool bIsLuggingCorpse = false;
+    Corpse* luggedCorpse = nullptr;
+    bool bIsOverWeapon = false;
+    bool bIsOverPowerup = false;
+    bool bIsTalking = false;
+    int talkingPortrait = 0;
+    std::string talkingConversation;
+    float talkTimer = 0;
+    bool bInCinema = false;
+    CinemaScene* scene = nullptr;
+    bool shouldLoadCinema = false;
+    std::string cinemaName;
+    float slowMoTimer = 0;
+    ComboStruct combo;
+    bool redRender = false;
+    bool redPulse = false;
+    float blueEffect = 0;
+    float redEffect = 0;
+    float hurtTimer = 0;
+    int inLarder = 0;
+    SurvivalVars survival;
+    bool help = false;
+
+    // Where events, keys and time come from; tests replace it.
+    std::unique_ptr<Platform> io;
+
+    // Start-up and fonts.
+    static EngineVars loadEngineVars(const char* filename);
+    void loadFont();
+
+    // Menu, credits and help.
+    void menuLoop();
+    void helpScreen();
+
+    // Play loop and timing.
+    void gameLoop();
+    void clearScreen();
+    void deathAnimation();
+    void initSlowmo();
+    void updateSlowmo();
+    bool gameWon();
+
+    // New game and reset.
+    void resetGame(int mapNum);
+    void newGame();
+    void newSurvival();
+    int ActorMassLoader(const char* dir);
+
+    // Drawing of the world.
+    void drawTileLayer(int centreX, int centreY);
+    void drawSpriteLayer(int centreX, int centreY);
+    void drawSpriteLayer(int centreX, int centreY, std::vector<AIActor*>& cast);
+    void drawEffectLayer(int centreX, int centreY);
+    void drawWeapons(int centreX, int centreY);
+    void drawShots(int centreX, int centreY);
+    void drawLarders(float centreX, float centreY);
+    void drawHUD();
+
+    // Play: the player, bullets and NPCs.
+    void getInput();
+    bool playerCollision(float nx, float ny);
+    void handleShots();
+    void handleAI();
+    void AI_gunFired(float x, float y);
+    void AI_actorShot(float x, float y, int shooterTeam, int victimTeam);
+    void AI_actorKilled(float x, float y, int killerTeam, int victimTeam);
+
+    // Killing, corpses and larders.
+    void killActor(Actor* victim, int killerTeam);
+    void detectOverCorpse(float x, float y);
+    Corpse* getCorpseAt(float x, float y);
+    void checkCorpseViewers(float x, float y, bool lugging);
+    void larderDrop(float x, float y);
+
+    // Pick-ups, entity triggers and talking.
+    void detectOverWeapon(float x, float y);
+    Weapon* getWeaponAt(float x, float y);
+    void detectEntities(float x, float y);
+    void talkToNPC(float x, float y, float range);
+    void talkToNPC(Actor* npc);
+
+    // Effects and the head-up display.
+    void spawnBlood(int amount, float x, float y);
+    void spawnBulletHole(double angle, float x, float y);
+    void spawnBulletCasing(double angle, float x, float y);
+    void drawInfoPanel();
+
+    // Survival mode.
+    void survivalUpdate(float dt);
+    void survivalSpawn(float x, float y);
+    void survivalResults();
+
+    // Scripts and cut-scenes.
+    void runScript(const char* filename);
+    void scriptEngineInterface();
+    void initCinema(const char* filename);
+
+    // Developer tools.
+    void consoleLoop();
+    int processConsole(const std::string& line);
+    void consolePrint(const std::string& s);
+    void gameAssert(bool condition, const char* file, int line);
+    void takeScreenshot(const char* filename);
+    void editorLoop();
+    void editorInput();
+    void editorHUD();
+
+private:
+    void releaseWorld();
+    void menuChoice(int& menuPos, bool& bMenuDone);
+    void showCredits();
+    void cinemaFrame();
+    void playFrame();
+    void playerDied();
+    void dropLuggedCorpse();
+    void setWorldTint();
+    void setBlueTint();
+};

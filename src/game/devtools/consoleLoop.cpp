@@ -1,0 +1,51 @@
+#include "game/CGame.h"
+
+#include "render/KelBitmapFont.h"
+
+// The console over a frozen game: the history newest at the bottom, the line
+// being typed below it. Only letters and spaces can be typed.
+void CGame::consoleLoop()
+{
+    bool open = true;
+    while (open) {
+        clearScreen();
+        int S = smallfont->getLineHeight();
+        int y = scrHeight - S - S;
+        for (auto entry = consoleHistory.rbegin(); entry != consoleHistory.rend() && y > -S;
+             ++entry, y -= S)
+            smallfont->print(*entry, 0, y);
+        smallfont->print(consoleLine, 0, scrHeight - S);
+
+        while (io->pollEvent(event)) {
+            if (event.type == SDL_QUIT) {
+                open = false; // closes the console only; the game goes on
+                continue;
+            }
+            if (event.type != SDL_KEYDOWN)
+                continue;
+            SDLKey key = event.key.keysym.sym;
+            if (key >= SDLK_a && key <= SDLK_z) {
+                consoleLine += (char)('a' + (key - SDLK_a));
+            } else if (key == SDLK_SPACE) {
+                consoleLine += " ";
+            } else if (key == SDLK_BACKSPACE) {
+                if (!consoleLine.empty())
+                    consoleLine.pop_back();
+            } else if (key == SDLK_UP) {
+                consoleLine = lastLine;
+            } else if (key == SDLK_RETURN) {
+                consolePrint(consoleLine);
+                if (processConsole(consoleLine) < 0)
+                    open = false;
+                lastLine = consoleLine;
+                consoleLine.clear();
+            } else if (key == SDLK_ESCAPE || key == SDLK_BACKQUOTE) {
+                open = false;
+            }
+        }
+
+        io->delay(0);
+        io->swapBuffers();
+        delta = 0; // the time spent here is not game time
+    }
+}

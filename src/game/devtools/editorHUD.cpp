@@ -1,0 +1,26 @@
+#include "game/CGame.h"
+
+#include <cstdio>
+
+#include "render/KelBitmapFont.h"
+#include "render/SpriteManager.h"
+
+// The palette strip down the left edge and the readout of the point under
+// the mouse, in world pixels and in tiles.
+void CGame::editorHUD()
+{
+    int tiles = Editor::paletteSize((int)tileSprites->size());
+    int rows = Editor::paletteRows(scrHeight);
+    for (int i = 0; i < rows; i++) {
+        int t = ed.paletteScroll + i;
+        if (t < tiles)
+            tileSprites->drawSprite(t, ed.paletteX(t), Editor::TILE * i, Editor::TILE, Editor::TILE);
+    }
+
+    int wx, wy, tx, ty;
+    ed.screenToWorld(ed.mouseX, ed.mouseY, scrWidth, scrHeight, wx, wy);
+    ed.screenToTile(ed.mouseX, ed.mouseY, scrWidth, scrHeight, tx, ty);
+    char readout[100];
+    snprintf(readout, sizeof readout, "%i,%i (%i, %i)", wx, wy, tx, ty);
+    font->print(readout, 0, 0);
+}

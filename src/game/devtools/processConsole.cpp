@@ -1,0 +1,81 @@
+#include "game/CGame.h"
+
+#include <cstdio>
+
+#include "world/AIActor.h"
+#include "world/Actor.h"
+#include "world/CopActor.h"
+#include "world/Weapon.h"
+
+namespace {
+const char* const VERSION = "1.0 ALPHA";
+
+// The first space-separated word of the line; empty when there is none.
+std::string firstWord(const std::string& line)
+{
+    size_t start = line.find_first_not_of(' ');
+    if (start == std::string::npos)
+        return "";
+    size_t end = line.find(' ', start);
+    return line.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+}
+
+// Runs one console line: 0 keeps the console open, -1 closes it.
+int CGame::processConsole(const std::string& line)
+{
+    std::string command = firstWord(line);
+    if (command.empty())
+        return 0; // an empty line or only spaces: nothing to do
+
+    if (command == "spawndrone") {
+        AIActor* drone = new AIActor();
+        drone->x = player->x;
+        drone->y = player->y;
+        actors.push_back(drone);
+        consolePrint("added actor at your x,y");
+    } else if (command == "comboup") {
+        combo.timer = 15.0f;
+        combo.number += 1;
+        consolePrint("Combo increased");
+    } else if (command == "freakout") {
+        for (Actor* actor : actors)
+            if (AIActor* npc = dynamic_cast<AIActor*>(actor))
+                npc->changeMood(player->team, -50);
+        consolePrint("Everyone really hates you now.");
+    } else if (command == "spawncop") {
+        CopActor* cop = new CopActor();
+        cop->cacheMap(theMap);
+        cop->x = player->x;
+        cop->y = player->y;
+        actors.push_back(cop);
+        consolePrint("added cop at your x,y");
+    } else if (command == "wingame") {
+        if (!survival.active) {
+            initCinema("data/cinema/win.mor");
+            return -1;
+        }
+    } else if (command == "healme") {
+        player->setHealth(player->getHealthMax());
+        consolePrint("Cheater");
+    } else if (command == "fullammo") {
+        if (Weapon* gun = player->getGun()) {
+            gun->setReserve(1000);
+            consolePrint("here, have 1000 bullets");
+        } else {
+            consolePrint("you don't have a gun");
+        }
+    } else if (command == "sshot") {
+        takeScreenshot("console.bmp");
+        consolePrint("dumped to console.bmp");
+    } else if (command == "version") {
+        char reply[64];
+        snprintf(reply, sizeof reply, "Larder 2 version %s", VERSION);
+        consolePrint(reply);
+    } else if (command == "exit") {
+        return -1;
+    } else {
+        consolePrint("Unknown command '" + command + "'.");
+    }
+    return 0;
+}

@@ -1,0 +1,49 @@
+#include "game/CGame.h"
+
+#include <GL/gl.h>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+
+// Writes the frame in the back buffer as a 24-bit BMP. OpenGL hands the rows
+// bottom-up, so they are turned over to make the picture upright.
+void CGame::takeScreenshot(const char* filename)
+{
+    SDL_Surface* screen = SDL_GetVideoSurface();
+    int width = screen ? screen->w : scrWidth;
+    int height = screen ? screen->h : scrHeight;
+
+    // Red, green, blue in memory order, whatever the machine's byte order.
+#if SDL_BYTEORDER == SDL_LIL_ENDIAN
+    const Uint32 rmask = 0x0000FF, gmask = 0x00FF00, bmask = 0xFF0000;
+#else
+    const Uint32 rmask = 0xFF0000, gmask = 0x00FF00, bmask = 0x0000FF;
+#endif
+    SDL_Surface* shot = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, rmask, gmask, bmask, 0);
+    if (!shot) {
+        printf("Couldn't create rgbsurface\n");
+        return;
+    }
+
+    size_t rowBytes = (size_t)width * 3;
+    std::unique_ptr<unsigned char[]> pixels(new (std::nothrow) unsigned char[rowBytes * (size_t)height]);
+    if (!pixels) {
+        SDL_FreeSurface(shot);
+        printf("Couldn't malloc\n");
+        return;
+    }
+
+    glPixelStorei(GL_PACK_ALIGNMENT, 1); // rows packed tight, whatever the width
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.get());
+
+    SDL_LockSurface(shot);
+    unsigned char* dest = static_cast<unsigned char*>(shot->pixels);
+    for (int i = 0; i < height; i++)
+        memcpy(dest + (size_t)i * shot->pitch, &pixels[(size_t)(height - 1 - i) * rowBytes], rowBytes);
+    SDL_UnlockSurface(shot);
+
+    if (SDL_SaveBMP(shot, filename) != 0)
+        fprintf(stderr, "Couldn't write screenshot %s: %s\n", filename, SDL_GetError());
+    SDL_FreeSurface(shot);
+}

@@ -1,0 +1,31 @@
+#include "game/CGame.h"
+
+#include "world/Effect.h"
+#include "render/SpriteManager.h"
+
+namespace {
+
+// Age in seconds after which an effect vanishes.
+const float EFFECT_LIFETIME = 18.75f;
+
+}  // namespace
+
+// Ages, moves and draws every effect once, then deletes those that have
+// outlived their time; an expiring effect is still shown in its last frame.
+void CGame::drawEffectLayer(int centreX, int centreY)
+{
+    size_t kept = 0;
+    for (size_t i = 0; i < effects.size(); i++) {
+        Effect* e = effects[i];
+        e->update(delta);
+        int sx = scrWidth / 2 - (int)(centreX - e->getX());
+        int sy = scrHeight / 2 - (int)(centreY - e->getY());
+        actorSprites->drawSprite(e->getGraphic(), sx, sy, e->getWidth(), e->getHeight(),
+                                 (float)e->getRotation());
+        if (e->getTimer() > EFFECT_LIFETIME)
+            delete e;
+        else
+            effects[kept++] = e;
+    }
+    effects.resize(kept);
+}

@@ -1,0 +1,34 @@
+#include "game/CGame.h"
+
+#include "render/HudMath.h"
+#include "render/KelBitmapFont.h"
+#include "render/SpriteManager.h"
+
+namespace {
+const int SPRITE_KILLS = 36;
+const int SPRITE_PEOPLE_LEFT = 41;
+const int SPRITE_LARDER = 42;
+const int ICON_SIZE = 32;
+const int NUMBER_X = 34;
+// The rows stand this far above the lower edge, one line apart.
+const int BOTTOM_MARGIN = 64;
+
+void drawRow(CGame& g, int row, int icon, int number)
+{
+    int y = g.scrHeight - row * g.font->getLineHeight() - BOTTOM_MARGIN;
+    g.actorSprites->drawSprite(icon, 0, y, ICON_SIZE, ICON_SIZE);
+    g.font->print(HudMath::format("%i", number), NUMBER_X, y);
+}
+}
+
+// The story game's progress in the lower left corner, shown while I is held:
+// corpses stored, corpses still to store (the dragged one too), and people
+// left alive besides the player.
+void CGame::drawInfoPanel()
+{
+    if (survival.active)
+        return;
+    drawRow(*this, 1, SPRITE_LARDER, inLarder);
+    drawRow(*this, 2, SPRITE_KILLS, (int)corpses.size() + (bIsLuggingCorpse ? 1 : 0));
+    drawRow(*this, 3, SPRITE_PEOPLE_LEFT, (int)actors.size() - 1);
+}

@@ -1,0 +1,41 @@
+#include "game/CGame.h"
+
+#include <cstdlib>
+
+#include "world/Effect.h"
+
+namespace {
+
+const int BLOOD_SPRITE = 10; // 10, 11 or 12
+const int BLOOD_KINDS = 3;
+const int BULLET_HOLE_SPRITE = 24;
+const int CASING_SPRITE = 25;
+
+// A random scatter of -25 .. 24 pixels.
+int scatter() { return rand() % 50 - 25; }
+
+}  // namespace
+
+// Splashes scattered around (x, y), each one of the three blood images.
+void CGame::spawnBlood(int amount, float x, float y)
+{
+    for (int i = 0; i < amount; i++) {
+        // The random numbers are drawn in this order: x, y, image.
+        float bx = x + scatter();
+        float by = y + scatter();
+        int graphic = BLOOD_SPRITE + rand() % BLOOD_KINDS;
+        effects.push_back(new Effect(graphic, bx, by, 0, 0));
+    }
+}
+
+void CGame::spawnBulletHole(double angle, float x, float y)
+{
+    effects.push_back(new Effect(BULLET_HOLE_SPRITE, x, y, 0, 0, angle));
+}
+
+void CGame::spawnBulletCasing(double angle, float x, float y)
+{
+    float cx = x + scatter();
+    float cy = y + scatter();
+    effects.push_back(new Effect(CASING_SPRITE, cx, cy, 0, 0, angle));
+}

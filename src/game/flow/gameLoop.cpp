@@ -1,0 +1,190 @@
+#include "game/CGame.h"
+
+#include <GL/gl.h>
+#include <cstdio>
+
+#include "game/flow/FrameTiming.h"
+#include "game/flow/ScrollingText.h"
+#include "audio/MusicManager.h"
+#include "audio/SoundEffectManager.h"
+#include "data/ConfLoader.h"
+#include "script/CinemaScene.h"
+#include "world/Actor.h"
+#include "world/Map.h"
+#include "world/Weapon.h"
+
+void CGame::gameLoop()
+{
+    help = true; // every game starts behind the help screen
+    // Play has music: the first game starts the first track, which then
+    // loops on through the menu and later games.
+    if (tunes->curTrack < 0 && tunes->size() > 0)
+        tunes->playTrack(0, true);
+    while (!bGameOver) {
+        Uint32 start = io->ticks();
+        if (bInCinema)
+            cinemaFrame();
+        else
+            playFrame();
+        io->swapBuffers();
+        io->delay(0);
+        frames++;
+        delta = FrameTiming::frameDelta(start, io->ticks(), deltaTimer);
+        if (FrameTiming::fpsDue(io->ticks(), (Uint32)last_check)) {
+            last_check = (int)io->ticks();
+            fps = frames;
+            frames = 0;
+        }
+    }
+}
+
+void CGame::cinemaFrame()
+{
+    gameAssert(scene != nullptr, "gameLoop", 125);
+    scene->tickScript(delta);
+    clearScreen();
+    drawTileLayer((int)scene->cinemaX, (int)scene->cinemaY);
+    drawSpriteLayer((int)scene->cinemaX, (int)scene->cinemaY, scene->actors);
+    drawHUD();
+
+    while (io->pollEvent(event)) {
+        if (event.type == SDL_QUIT) {
+            bInCinema = false;
+            if (gameWon())
+                bGameOver = true;
+        } else if (event.type == SDL_KEYDOWN) {
+            bInCinema = false; // any key skips the scene
+        }
+    }
+
+    if (!scene->isReady() || scene->isDone()) {
+        printf("%s: Bailing out of cinema, appears to be done\n", "gameLoop");
+        scene->finish();
+        bInCinema = false;
+        if (gameWon()) {
+            bGameOver = true;
+            showCredits();
+        }
+    }
+}
+
+void CGame::playFrame()
+{
+    clearScreen();
+    if (!survival.active) {
+        if (gameWon()) {
+            printf("Player has completed the game\n");
+            initCinema("data/cinema/win.mor");
+        }
+    } else {
+        survivalUpdate(delta);
+    }
+
+    if (player->getHealth() < 1)
+        playerDied();
+
+    setWorldTint();
+    theMap->updateTileAnimation(delta);
+
+    int cx = (int)player->x + 24;
+    int cy = (int)player->y + 24;
+    drawTileLayer(cx, cy);
+    drawEffectLayer(cx, cy);
+    drawWeapons(cx, cy);
+    drawShots(cx, cy);
+    if (redRender)
+        setBlueTint();
+    drawSpriteLayer(cx, cy);
+    drawLarders(player->x + 24.0f, player->y + 24.0f);
+    drawHUD();
+
+    if (help) {
+        helpScreen();
+    } else {
+        updateSlowmo();
+        getInput();
+        handleAI();
+        handleShots();
+    }
+}
+
+// The player's weapon and a dragged corpse stay where the player fell.
+void CGame::playerDied()
+{
+    mbDown = false;
+    if (Weapon* gun = player->getGun()) {
+        player->setGun(nullptr);
+        gun->x = player->x;
+        gun->y = player->y;
+        items.push_back(gun);
+    }
+    if (bIsLuggingCorpse)
+        dropLuggedCorpse();
+
+    if (survival.active) {
+        deathAnimation();
+        survivalResults();
+        bGameOver = true;
+    } else {
+        ents.respawnPlayer(player, true);
+        talkingConversation = "You have been revived at a local hospital.";
+        bIsTalking = true;
+        talkingPortrait = 2;
+        talkTimer = 6.5f;
+        deathAnimation();
+    }
+}
+
+void CGame::showCredits()
+{
+    ScrollingText credits(font, "data/credits.txt", scrWidth, scrHeight, actorSprites, 23, io.get());
+    credits.displayLoop();
+}
+
+void CGame::clearScreen()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void CGame::initSlowmo()
+{
+    slowMoTimer = 30.0f;
+}
+
+void CGame::updateSlowmo()
+{
+    FrameTiming::updateSlowmo(slowMoTimer, deltaTimer, delta, conf->getValue("SLOWMO_MULTIPLIER"));
+}
+
+void CGame::deathAnimation()
+{
+    float counter = 0.0f;
+    bool rising = true;
+    for (;;) {
+        Uint32 t0 = io->ticks();
+        glClearColor(counter, 0, 0, counter);
+        clearScreen();
+        if (rising && counter >= 1.0f) {
+            rising = false;
+            sfx->playSample(8, true);
+        } else if (!rising && counter < 0) {
+            break;
+        }
+        io->delay(0);
+        io->swapBuffers();
+        float elapsed = (float)(io->ticks() - t0) / 1000.0f;
+        counter += rising ? elapsed : -elapsed;
+        while (io->pollEvent(event)) {
+        }
+    }
+    glClearColor(0, 0, 0, 0);
+    glColor3f(1, 1, 1);
+    delta = 0; // the fade's duration is not game time
+}
+
+bool CGame::gameWon()
+{
+    if (survival.active)
+        return false;
+    return actors.size() == 1 && corpses.empty() && !bIsLuggingCorpse;
+}

@@ -1,0 +1,156 @@
+#include "game/CGame.h"
+
+#include <cstdio>
+#include <string>
+
+#include "data/KelFileRead.h"
+#include "world/Effect.h"
+#include "script/CinemaScene.h"
+#include "world/AIActor.h"
+#include "world/Actor.h"
+#include "world/Bullet.h"
+#include "world/CopActor.h"
+#include "world/Corpse.h"
+#include "world/Larder.h"
+#include "world/Map.h"
+#include "world/MicroAR.h"
+#include "world/Weapon.h"
+
+template <typename T>
+static void deleteAll(std::vector<T*>& list)
+{
+    for (T* element : list)
+        delete element;
+    list.clear();
+}
+
+// Deletes every object of the world lists, the player and a dragged corpse.
+void CGame::releaseWorld()
+{
+    deleteAll(actors);
+    deleteAll(shots);
+    deleteAll(items);
+    deleteAll(corpses);
+    deleteAll(effects);
+    deleteAll(larders);
+    delete luggedCorpse;
+    luggedCorpse = nullptr;
+    player = nullptr;
+}
+
+void CGame::resetGame(int mapNum)
+{
+    bGameOver = false;
+    frames = 0;
+    delta = 0;
+    fps = 0;
+    cursX = cursY = 0;
+    hurtTimer = 0;
+    last_check = 0;
+    bIsLuggingCorpse = false;
+    bIsOverPowerup = false;
+    bIsOverCorpse = false;
+    mbDown = false;
+    inLarder = 0;
+    bInCinema = false;
+
+    delete scene;
+    scene = nullptr;
+
+    releaseWorld();
+    ents.clear();
+
+    combo.number = 0;
+    combo.timer = 0;
+    talkingConversation = "";
+    bIsTalking = false;
+    slowMoTimer = 0;
+    deltaTimer = 1000.0f;
+
+    consolePrint("Reset game!");
+
+    redRender = false;
+    redEffect = 1.0f;
+    mbDown = false;
+    blueEffect = 1.0f;
+
+    std::string mapFile = "data/map" + std::to_string(mapNum) + ".dat";
+    theMap->loadMap(mapFile.c_str());
+
+    survival.active = false;
+    survival.timer = 0;
+    survival.spawntimer = 0;
+    survival.score = 0;
+    survival.seconds = 0;
+    survival.minutes = 0;
+}
+
+void CGame::newGame()
+{
+    resetGame(0);
+
+    player = new Actor();
+    player->x = 40;
+    player->y = 40;
+    player->setAnimation(0, 3, 0, 0);
+    player->setLevel(1);
+    player->setHealth(100);
+    player->setHealthMax(150);
+    player->setRotation(0);
+    actors.push_back(player);
+
+    printf("Massloading actors.\n");
+    ActorMassLoader("data/actors");
+
+    printf("Massloading entities and weapons\n");
+    ents.load("data/entities.txt", items, larders);
+}
+
+void CGame::newSurvival()
+{
+    resetGame(0);
+
+    player = new Actor();
+    player->setHealth(200);
+    player->setHealthMax(200);
+    player->x = 2000;
+    player->y = 2000;
+    player->setRotation(0);
+    MicroAR* gun = new MicroAR();
+    gun->setReserve(4500);
+    player->setGun(gun);
+    player->setAnimation(0, 3, 0, 0);
+    player->setLevel(1);
+    actors.push_back(player);
+
+    survival.active = true;
+}
+
+int CGame::ActorMassLoader(const char* dir)
+{
+    for (int i = 0;; i++) {
+        std::string fileName = std::string(dir) + "/" + std::to_string(i) + ".def";
+        KelFileRead file(fileName.c_str());
+        if (!file.isOkay()) {
+            fprintf(stderr, "File %s is missing, can't load def\n", fileName.c_str());
+            break;
+        }
+        bool isAI = false, isCop = false;
+        file.getBoolFromFile(isAI, "isAI");
+        file.getBoolFromFile(isCop, "isCop");
+        file.close();
+
+        Actor* actor;
+        if (!isAI)
+            actor = new Actor();
+        else if (!isCop)
+            actor = new AIActor();
+        else
+            actor = new CopActor();
+        actor->load(fileName.c_str());
+        actors.push_back(actor);
+        if (isAI && isCop)
+            static_cast<CopActor*>(actor)->cacheMap(theMap);
+    }
+    return 0;
+}

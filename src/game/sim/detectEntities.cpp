@@ -1,0 +1,28 @@
+#include "game/CGame.h"
+
+#include "world/StaticEntity.h"
+
+namespace {
+// Portrait of the information sign and how long an area message stays up.
+const int SIGN_PORTRAIT = 3;
+const float MESSAGE_SECONDS = 6.5f;
+}
+
+// The entity triggers at the player's position, checked on every frame in
+// which the player tries to move: the first message zone holding the point
+// (re)opens the conversation box at full time, and the first script zone
+// runs its script, again on every such frame.
+void CGame::detectEntities(float x, float y)
+{
+    if (StaticEntity* message = ents.getEntity(x, y, STENT_AREAMESSAGE)) {
+        talkingConversation = message->getString();
+        bIsTalking = true;
+        talkingPortrait = SIGN_PORTRAIT;
+        talkTimer = MESSAGE_SECONDS;
+    }
+    if (StaticEntity* area = ents.getEntity(x, y, STENT_AREASCRIPT)) {
+        // A copy: the script may clear the entities while it runs.
+        std::string scriptFile = area->getString();
+        runScript(scriptFile.c_str());
+    }
+}

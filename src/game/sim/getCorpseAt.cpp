@@ -1,0 +1,33 @@
+#include "game/CGame.h"
+
+#include "world/Corpse.h"
+
+namespace {
+
+const float PROBE_SIZE = 48.0f;
+
+}  // namespace
+
+// The first corpse on the map touching the 48 x 48 box at (x, y), whether
+// on screen or not.
+Corpse* CGame::getCorpseAt(float x, float y)
+{
+    for (Corpse* c : corpses) {
+        if (c->collides(x, y, PROBE_SIZE, PROBE_SIZE))
+            return c;
+    }
+    return nullptr;
+}
+
+// Whether the player, at (x, y), stands over a corpse that can be picked up
+// (only active, that is on-screen, corpses can).
+void CGame::detectOverCorpse(float x, float y)
+{
+    bIsOverCorpse = false;
+    for (Corpse* c : corpses) {
+        if (c->isActive() && c->collides(x, y, PROBE_SIZE, PROBE_SIZE)) {
+            bIsOverCorpse = true;
+            return;
+        }
+    }
+}

@@ -1,0 +1,261 @@
+#include "game/CGame.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "audio/SoundEffectManager.h"
+#include "data/ConfLoader.h"
+#include "game/sim/PlayerMotion.h"
+#include "world/Actor.h"
+#include "world/Bullet.h"
+#include "world/Corpse.h"
+#include "world/Weapon.h"
+
+namespace {
+// Samples of the player's controls; channel 0 unless said otherwise.
+const unsigned int SAMPLE_DRY_CLICK = 4;
+const unsigned int SAMPLE_RELOAD = 6;
+const unsigned int SAMPLE_HEALTH_PACK = 10;
+const unsigned int HEALTH_PACK_CHANNEL = 2;
+// Bullets and casings appear this far ahead of the player.
+const float MUZZLE_DISTANCE = 25.0f;
+// Degrees per game second at which a dragging player turns.
+const double DRAG_TURN_RATE = 170.0;
+// Image of the player's firing pose.
+const int FIRING_POSE = 3;
+// Reach of the use key toward someone to talk to.
+const float TALK_RANGE = 150.0f;
+
+// Removes one element from a world list without deleting it.
+template <typename T>
+void takeOut(std::vector<T*>& list, T* element)
+{
+    for (auto it = list.begin(); it != list.end(); ++it) {
+        if (*it == element) {
+            list.erase(it);
+            return;
+        }
+    }
+}
+
+void reloadPlayerGun(CGame& g)
+{
+    if (Weapon* gun = g.player->getGun()) {
+        g.sfx->playSample(SAMPLE_RELOAD, true);
+        gun->reload();
+    }
+}
+
+// Takes the item underfoot, swapping it for the held gun, or consumes a pill.
+void pickUpItem(CGame& g, float x, float y)
+{
+    Weapon* w = g.getWeaponAt(x, y);
+    g.gameAssert(w != nullptr, "getInput", 53);
+    if (!w->isPowerup()) {
+        Weapon* held = g.player->getGun();
+        if (held == nullptr) {
+            w = g.getWeaponAt(x, y);
+            g.gameAssert(w != nullptr, "getInput", 75);
+            takeOut(g.items, w);
+            g.player->setGun(w);
+        } else {
+            held->x = x;
+            held->y = y;
+            held->rotation = rand() % 360;
+            w = g.getWeaponAt(x, y);
+            g.gameAssert(w != nullptr, "getInput", 86);
+            takeOut(g.items, w);
+            g.items.push_back(held);
+            g.player->setGun(w);
+        }
+    } else if (w->getType() == WEAPON_TYPE_DRUG_PILL) {
+        printf("Pill acquired!\n");
+        g.initSlowmo();
+        takeOut(g.items, w);
+        delete w;
+    } else if (w->getType() == WEAPON_TYPE_HEALTH_PILL) {
+        printf("Healthpack acquired!\n");
+        g.player->setHealth(g.player->getHealthMax());
+        takeOut(g.items, w);
+        g.sfx->playSample(SAMPLE_HEALTH_PACK, true, HEALTH_PACK_CHANNEL);
+        delete w;
+    }
+    // Any other power-up stays where it lies.
+}
+
+// Space: the item underfoot first; else talk or put the dragged corpse down;
+// else pick up the corpse underfoot.
+void useAction(CGame& g)
+{
+    float x = g.player->x, y = g.player->y;
+    if (!g.survival.active)
+        g.detectOverCorpse(x, y);
+    g.detectOverWeapon(x, y);
+
+    if (g.bIsOverWeapon) {
+        pickUpItem(g, x, y);
+    } else if (!g.bIsOverCorpse && !g.survival.active) {
+        if (!g.bIsLuggingCorpse) {
+            g.talkToNPC(x, y, TALK_RANGE);
+        } else {
+            g.bIsLuggingCorpse = false;
+            g.gameAssert(g.luggedCorpse != nullptr, "getInput", 96);
+            g.luggedCorpse->x = x;
+            g.luggedCorpse->y = y;
+            g.luggedCorpse->setActive(true);
+            g.luggedCorpse->setRotation(rand() % 360);
+            g.corpses.push_back(g.luggedCorpse);
+            g.luggedCorpse = nullptr;
+        }
+    } else if (g.bIsOverCorpse && !g.bIsLuggingCorpse && !g.survival.active) {
+        Corpse* c = g.getCorpseAt(x, y);
+        g.gameAssert(c != nullptr, "getInput", 115);
+        c->setActive(false);
+        takeOut(g.corpses, c);
+        g.luggedCorpse = c;
+        g.bIsLuggingCorpse = true;
+    }
+
+    if (!g.survival.active)
+        g.detectOverCorpse(x, y);
+}
+
+void handleEvent(CGame& g, const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_KEYDOWN:
+        switch (event.key.keysym.sym) {
+        case SDLK_r:
+            reloadPlayerGun(g);
+            break;
+        case SDLK_h:
+            g.help = true;
+            break;
+        case SDLK_F2:
+            g.takeScreenshot("sshot.bmp");
+            break;
+        case SDLK_BACKQUOTE:
+            g.consoleLoop();
+            break;
+        case SDLK_SPACE:
+            useAction(g);
+            break;
+        default:
+            break;
+        }
+        break;
+    case SDL_MOUSEMOTION:
+        g.cursX = event.motion.x;
+        g.cursY = event.motion.y;
+        if (!g.bIsLuggingCorpse) {
+            // rotateTo turns away from the point; the half turn faces it.
+            g.player->rotateTo(g.player->x + (float)(g.cursX - g.scrWidth / 2),
+                               g.player->y + (float)(g.cursY - g.scrHeight / 2));
+            g.player->rotate(-180.0);
+        }
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button == SDL_BUTTON_RIGHT)
+            reloadPlayerGun(g);
+        else
+            g.mbDown = true;
+        break;
+    case SDL_MOUSEBUTTONUP:
+        g.mbDown = false;
+        break;
+    default:
+        break;
+    }
+}
+
+// One trigger pull: every projectile of the gun, one round from the clip.
+void firePlayerGun(CGame& g)
+{
+    Actor* p = g.player;
+    Weapon* gun = p->getGun();
+    p->temporaryFrame(FIRING_POSE);
+    if (!gun->canFire()) {
+        if (gun->isDry())
+            g.sfx->playSample(SAMPLE_DRY_CLICK, true);
+        return;
+    }
+    for (int i = 0; i < gun->getNumProjectiles(); i++) {
+        Bullet* b = gun->fireGun(p->getRotation(), true);
+        g.sfx->playSample(gun->sound, true);
+        b->x = p->getNewX(MUZZLE_DISTANCE);
+        b->y = p->getNewY(MUZZLE_DISTANCE);
+        b->team = p->team;
+        g.shots.push_back(b);
+    }
+    g.AI_gunFired(p->x, p->y);
+    g.spawnBulletCasing(p->getRotation() + (rand() % 50 - 50), p->getNewX(MUZZLE_DISTANCE),
+                        p->getNewY(MUZZLE_DISTANCE));
+    gun->setInClip(gun->getInClip() - 1);
+}
+
+// Walks the player by the held keys; true when a movement key was held, even
+// if walls stopped him. `goal` receives the facing goal while dragging.
+bool movePlayer(CGame& g, float& goal)
+{
+    Uint8* keys = g.io->keyState();
+    bool up = keys[SDLK_UP] || keys[SDLK_w];
+    bool down = keys[SDLK_DOWN] || keys[SDLK_s];
+    bool left = keys[SDLK_LEFT] || keys[SDLK_a];
+    bool right = keys[SDLK_RIGHT] || keys[SDLK_d];
+    int vertical = PlayerMotion::axis(up, down);
+    int horizontal = PlayerMotion::axis(left, right);
+
+    float step = PlayerMotion::stepLength(g.conf->getValue("PLAYER_SPEED"), g.delta,
+                                          g.bIsLuggingCorpse,
+                                          g.conf->getValue("FRICTION_MULTIPLIER"),
+                                          g.slowMoTimer > 0);
+    bool moved = vertical != 0 || horizontal != 0;
+    if (moved)
+        g.player->updateTimer(g.delta); // the walking animation, once a frame
+    if (g.bIsLuggingCorpse)
+        goal = PlayerMotion::dragGoal(vertical, horizontal, goal);
+    PlayerMotion::slide(g.player->x, g.player->y, horizontal, vertical, step,
+                        [&g](float nx, float ny) { return g.playerCollision(nx, ny); });
+
+    if (keys[SDLK_i])
+        g.drawInfoPanel();
+    return moved;
+}
+}
+
+// One frame of the player's control: queued events (keys, the use key, aim,
+// the fire button), then firing, walking with wall collision, and the
+// proximity checks at the player's new position.
+void CGame::getInput()
+{
+    while (io->pollEvent(event)) {
+        if (event.type == SDL_QUIT ||
+            (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE)) {
+            bGameOver = true;
+            return;
+        }
+        handleEvent(*this, event);
+    }
+
+    if (mbDown && !bIsLuggingCorpse && player->getGun() != nullptr)
+        firePlayerGun(*this);
+
+    float targetAngle = 0.0f;
+    if (!movePlayer(*this, targetAngle))
+        return;
+
+    float x = player->x, y = player->y;
+    if (!survival.active) {
+        detectOverCorpse(x, y);
+        if (bIsLuggingCorpse) {
+            checkCorpseViewers(x, y, false);
+            larderDrop(x, y);
+        }
+    }
+    detectOverWeapon(x, y);
+    if (survival.active)
+        checkCorpseViewers(x, y, false);
+    if (bIsLuggingCorpse)
+        player->rotateWithGoal(delta * DRAG_TURN_RATE, targetAngle);
+    detectEntities(x, y);
+}

@@ -1,0 +1,52 @@
+#include "game/CGame.h"
+
+#include <cstdlib>
+
+#include "audio/SoundEffectManager.h"
+#include "data/ConfLoader.h"
+#include "world/Actor.h"
+#include "world/Bullet.h"
+#include "world/Map.h"
+#include "world/Weapon.h"
+
+namespace {
+// Seconds of the red world tint after the player is hit.
+const float HURT_TINT_TIME = 0.35f;
+// Sample of a bullet hitting a character, and its channel.
+const unsigned int SAMPLE_HIT = 5;
+const unsigned int HIT_CHANNEL = 1;
+}
+
+// One frame of the bullets: carried guns count down their refresh time, then
+// every bullet flies its frame's distance and meets an actor of another team,
+// a wall or the end of its range.
+void CGame::handleShots()
+{
+    for (Actor* a : actors) {
+        if (Weapon* gun = a->getGun())
+            gun->update(delta);
+    }
+    float multiplier = conf->getValue("BULLET_SPEED_MULTIPLIER");
+
+    ShotPassHooks hooks;
+    hooks.resolveHit = [this](Bullet& b) {
+        for (Actor* a : actors) {
+            if (!b.canHit(a->team, a->x, a->y))
+                continue;
+            if (a == player)
+                hurtTimer = HURT_TINT_TIME;
+            a->hurt(b.damage);
+            AI_actorShot(a->x, a->y, b.team, a->team);
+            spawnBlood(rand() % 10, b.bloodX(), b.bloodY());
+            sfx->playSample(SAMPLE_HIT, true, HIT_CHANNEL);
+            // killActor takes a out of actors; the walk ends here anyway.
+            if (a->getHealth() < 1)
+                killActor(a, b.team);
+            return true;
+        }
+        return false;
+    };
+    hooks.isBulletSolid = [this](float x, float y) { return theMap->isBulletSolid(x, y); };
+    hooks.spawnBulletHole = [this](const Bullet& b) { spawnBulletHole(b.holeAngle(), b.x, b.y); };
+    moveShots(shots, delta, multiplier, hooks);
+}

@@ -1,0 +1,66 @@
+#include "game/CGame.h"
+
+#include <cstdlib>
+
+#include "world/CopActor.h"
+#include "world/Map.h"
+
+namespace {
+// Candidates drawn before any free one is accepted, so the spawn point is
+// spread over the ring around the player rather than the first free spot.
+const int MIN_CANDIDATES = 50;
+// Past this many candidates the search gives up: a player walled in on every
+// side of the ring would otherwise never get an officer and never get the
+// frame back.
+const int MAX_CANDIDATES = 1000;
+}
+
+// Adds one angry officer 500 to 749 pixels from (px, py), in a random
+// direction, on a spot that is not solid.
+void CGame::survivalSpawn(float px, float py)
+{
+    CopActor* cop = new CopActor();
+    cop->x = px;
+    cop->y = py;
+
+    bool found = false, haveEarlyFree = false;
+    float spawnX = px, spawnY = py;
+    float earlyX = px, earlyY = py;
+    for (int attempt = 1; attempt <= MAX_CANDIDATES && !found; attempt++) {
+        cop->setRotation(rand() % 360);
+        float d = (float)(500 + rand() % 250);
+        float cx = cop->getForwardX(d);
+        float cy = cop->getForwardY(d);
+        if (theMap->isSolid(cx, cy))
+            continue;
+        if (attempt >= MIN_CANDIDATES) {
+            spawnX = cx;
+            spawnY = cy;
+            found = true;
+        } else if (!haveEarlyFree) {
+            earlyX = cx;
+            earlyY = cy;
+            haveEarlyFree = true;
+        }
+    }
+    if (!found && haveEarlyFree) {
+        // Free spots exist but are rare: take the first one seen.
+        spawnX = earlyX;
+        spawnY = earlyY;
+    }
+    // With no free spot in the ring at all the officer starts at (px, py).
+
+    cop->x = spawnX;
+    cop->y = spawnY;
+    cop->setSurvivalMode(true);
+    cop->alertHostile(px, py);
+    cop->becomeAngry(px, py);
+    cop->changeMood(player->team, -500);
+    cop->cacheMap(theMap);
+    cop->setAttentionRange(1950.0f);
+
+    cop->setHealth(10 * survival.seconds);
+    cop->setHealthMax(10 * survival.seconds);
+
+    actors.push_back(cop);
+}
