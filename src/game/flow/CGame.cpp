@@ -16,8 +16,9 @@
 #include "script/ScriptManager.h"
 #include "world/Map.h"
 
-CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform)
-    : io(std::move(platform))
+CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform,
+             const StartSettings& settings)
+    : io(std::move(platform)), files(settings.files)
 {
     scrWidth = screenWidth;
     scrHeight = screenHeight;
@@ -29,7 +30,9 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     atexit(SDL_Quit);
     printf("Larder 2 Engine: Pre-Init\n");
 
-    EngineVars vars = loadEngineVars("config.cfg");
+    EngineVars vars = loadEngineVars(files.configPath().c_str());
+    if (settings.fullscreen)
+        vars.fullscreen = *settings.fullscreen;
     Uint32 flags = SDL_HWSURFACE | SDL_OPENGL | SDL_ASYNCBLIT | SDL_ANYFORMAT;
     if (vars.fullscreen)
         flags |= SDL_FULLSCREEN;
@@ -82,7 +85,7 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     srand((unsigned)time(nullptr));
 
     printf("Engaging script engine.\n");
-    script = new ScriptManager();
+    script = new ScriptManager(files.writePath(ScriptManager::LOG_NAME));
     printf("Script engine engaged.\n");
 
     SDL_ShowCursor(0);
