@@ -1,6 +1,7 @@
 #pragma once
 #include <SDL.h>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,9 @@ public:
     CinemaScene* scene = nullptr;
     bool shouldLoadCinema = false;
     std::string cinemaName;
+    // Scripts stopped for running away: they stay off until the next reset,
+    // so an endless area script cannot eat every frame the player is in it.
+    std::set<std::string> runawayScripts;
     float slowMoTimer = 0;
     ComboStruct combo;
     bool redRender = false;

@@ -6,6 +6,8 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include "data/DataFile.h"
+#include "render/PictureFile.h"
 #include "render/TextureUpload.h"
 
 namespace {
@@ -23,7 +25,7 @@ KelBitmapFont::KelBitmapFont(const char* pageFile, const char* defFile)
         fprintf(stderr, "FAIL) Bitmap font bitmap file %s not found or unusable\n", pageFile);
         return;
     }
-    if (loadDefinition(defFile) < 0) {
+    if (loadDefinitionOrExit(defFile) < 0) {
         fprintf(stderr, "FAIL) Bitmap font definition file %s not found or unusable\n", defFile);
         return;
     }
@@ -42,7 +44,7 @@ KelBitmapFont::KelBitmapFont(const char* commonName)
         fprintf(stderr, "FAIL) Bitmap font bitmap file %s not found or unusable\n", pageFile.c_str());
         return;
     }
-    if (loadDefinition(defFile.c_str()) < 0) {
+    if (loadDefinitionOrExit(defFile.c_str()) < 0) {
         fprintf(stderr, "FAIL) Bitmap font definition file %s not found or unusable\n", defFile.c_str());
         return;
     }
@@ -64,9 +66,13 @@ KelBitmapFont::~KelBitmapFont()
 
 int KelBitmapFont::loadBitmap(const char* filename)
 {
-    SDL_Surface* image = IMG_Load(filename);
+    std::string problem;
+    SDL_Surface* image = loadPictureFile(filename, problem);
     if (!image) {
-        fprintf(stderr, "FAIL) Image file %s not found\n", filename);
+        if (pathExists(filename))
+            fprintf(stderr, "FAIL) Image file %s is unreadable (%s)\n", filename, problem.c_str());
+        else
+            fprintf(stderr, "FAIL) Image file %s not found\n", filename);
         return -1;
     }
 
@@ -76,7 +82,7 @@ int KelBitmapFont::loadBitmap(const char* filename)
     SDL_SetAlpha(image, 0, 255);
 
     GLuint texture = 0;
-    int uploaded = uploadMipmappedTexture(image, texture);
+    int uploaded = uploadMipmappedTexture(image, texture, filename);
     SDL_FreeSurface(image);
     if (uploaded < 0) {
         fprintf(stderr, "FAIL) New surface couldn't be created for %s. Likely cause: out of RAM\n",

@@ -76,8 +76,12 @@ int ScriptManager::compile(const char* path)
     if (!state)
         return 0;
     MyInputter in(path);
-    if (!in.isOpen())
+    // Compiling nothing would succeed: a script that cannot be read is a
+    // failed load, not an empty program.
+    if (!in.isOpen()) {
         fprintf(stderr, "%s: Cannot open script %s\n", SOURCE, path);
+        return 0;
+    }
     return state->Create(&in, &outputter, nullptr);
 }
 
@@ -99,19 +103,22 @@ int ScriptManager::stepScript(int count)
     return result;
 }
 
-void ScriptManager::execScript(const char* path, bool verbose)
+bool ScriptManager::execScript(const char* path, bool verbose)
 {
     int opcodes = 0;
+    bool ranAway = false;
     if (compile(path)) {
         while (stepScript(1) != 0) {
             if (++opcodes >= MAX_SCRIPT_OPCODES) {
                 fprintf(stderr, "%s: script %s stopped after %i opcodes without ending\n", SOURCE,
                         path, opcodes);
                 state->MoveToEnd();
+                ranAway = true;
                 break;
             }
         }
     }
     if (verbose)
         printf("script %s executed. %i opcodes completed\n", path, opcodes);
+    return !ranAway;
 }
