@@ -79,6 +79,7 @@ TEST(DamagedPictures, AreReportedAndStoodInForAndAMissingFontPageDrawsNoText)
     EXPECT_NE(err.find("Sorry, sprite data/sprites/4.png is unreadable (it claims 100000x100000 pixels"),
               std::string::npos) << err;
     EXPECT_EQ(err.find("data/sprites/3.png is missing"), std::string::npos) << err;
+    EXPECT_EQ(err.find("data/sprites/5.png"), std::string::npos) << "a 1 x 1 picture is a picture";
     EXPECT_EQ(game->actorSprites->size(), 50u) << "the numbers after a bad picture keep their places";
     EXPECT_NE(err.find("FAIL) Image file data/font.png not found"), std::string::npos) << err;
 
