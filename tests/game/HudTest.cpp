@@ -125,4 +125,13 @@ TEST_F(Hud, WorldIsRedWhileTheHurtTimerRuns)
     EXPECT_EQ(seen[3], grey);
 }
 
+TEST_F(Hud, PrintingOnlyUndefinedGlyphsStillLeavesTheColourWhite)
+{
+    glColor3f(1, 0, 0);
+    game->font->print("\x01\x02", 10, 10); // no glyph is defined for these bytes
+    float colour[4] = {0, 0, 0, 0};
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_TRUE(colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1);
+}
+
 } // namespace
