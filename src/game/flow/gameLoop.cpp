@@ -188,7 +188,7 @@ void CGame::deathAnimation()
         }
         io->delay(0);
         io->swapBuffers();
-        float elapsed = (float)(io->ticks() - t0) / 1000.0f;
+        float elapsed = FrameTiming::frameDelta(t0, io->ticks(), 1000.0f);
         counter += rising ? elapsed : -elapsed;
         while (io->pollEvent(event)) {
         }
