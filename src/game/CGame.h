@@ -98,6 +98,7 @@ public:
     int viewRange = 0;
     int cursX = 0, cursY = 0;
     bool mbDown = false;
+    bool mbClicked = false; // a press of the fire button not yet fired
     float deltaTimer = 1000.0f;
     Editor ed;
     bool bIsOverCorpse = false;
@@ -200,7 +201,7 @@ public:
 
     // Survival mode.
     void survivalUpdate(float dt);
-    void survivalSpawn(float x, float y);
+    bool survivalSpawn(float x, float y);
     void survivalResults();
 
     // Scripts and cut-scenes.
@@ -224,6 +225,7 @@ private:
     void menuChoice(int& menuPos, bool& bMenuDone);
     void showCredits();
     void cinemaFrame();
+    void startRequestedCinema();
     void playFrame();
     void playerDied();
     void dropLuggedCorpse();
