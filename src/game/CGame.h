@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "game/AudioDevice.h"
 #include "game/Platform.h"
 #include "data/EngineVars.h"
 #include "game/devtools/Editor.h"
@@ -51,15 +52,25 @@ public:
     CGame(const CGame&) = delete;
     CGame& operator=(const CGame&) = delete;
 
-    SpriteManager* actorSprites = nullptr;
-    SpriteManager* tileSprites = nullptr;
-    SpriteManager* portraitSprites = nullptr;
-    MusicManager* tunes = nullptr;
-    ScriptManager* script = nullptr;
-    ConfLoader* conf = nullptr;
-    SoundEffectManager* sfx = nullptr;
-    KelBitmapFont* font = nullptr;
-    KelBitmapFont* smallfont = nullptr;
+    // Where the window, events, keys and time come from; tests replace it.
+    // Declared first, so it outlives everything that draws or plays.
+    std::unique_ptr<Platform> io;
+    // The platform opened a window with an OpenGL context. Without one the
+    // rules run as usual and every drawing call does nothing.
+    bool bHasScreen = false;
+    // Closed once every manager declared below has been destroyed.
+    AudioDevice audio;
+
+    // The managers, destroyed in the reverse of this order.
+    std::unique_ptr<SpriteManager> actorSprites;
+    std::unique_ptr<SpriteManager> tileSprites;
+    std::unique_ptr<SpriteManager> portraitSprites;
+    std::unique_ptr<MusicManager> tunes;
+    std::unique_ptr<ScriptManager> script;
+    std::unique_ptr<ConfLoader> conf;
+    std::unique_ptr<SoundEffectManager> sfx;
+    std::unique_ptr<KelBitmapFont> font;
+    std::unique_ptr<KelBitmapFont> smallfont;
 
     // World lists own their elements; taking one out hands it to the taker.
     std::vector<Actor*> actors;
@@ -70,7 +81,7 @@ public:
     std::vector<Corpse*> corpses;
     StaticEntityManager ents;
     Actor* player = nullptr; // also an element of actors, which owns it
-    Map* theMap = nullptr;
+    std::unique_ptr<Map> theMap;
 
     std::string consoleLine;
     std::string lastLine;
@@ -98,7 +109,7 @@ public:
     std::string talkingConversation;
     float talkTimer = 0;
     bool bInCinema = false;
-    CinemaScene* scene = nullptr;
+    std::unique_ptr<CinemaScene> scene;
     bool shouldLoadCinema = false;
     std::string cinemaName;
     float slowMoTimer = 0;
@@ -112,11 +123,6 @@ public:
     SurvivalVars survival;
     bool help = false;
 
-    // Where the window, events, keys and time come from; tests replace it.
-    std::unique_ptr<Platform> io;
-    // The platform opened a window with an OpenGL context. Without one the
-    // rules run as usual and every drawing call does nothing.
-    bool bHasScreen = false;
 
     // Start-up and fonts.
     static EngineVars loadEngineVars(const char* filename);

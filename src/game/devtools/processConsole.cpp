@@ -45,7 +45,7 @@ int CGame::processConsole(const std::string& line)
         consolePrint("Everyone really hates you now.");
     } else if (command == "spawncop") {
         CopActor* cop = new CopActor();
-        cop->cacheMap(theMap);
+        cop->cacheMap(theMap.get());
         cop->x = player->x;
         cop->y = player->y;
         actors.push_back(cop);

@@ -26,7 +26,7 @@ void drawCursor(CGame& g)
     float wy = g.player->y + (float)(g.cursY - g.scrHeight / 2);
     // Red when the point is out of sight or the hands are full; otherwise
     // the cursor keeps the tint of the world.
-    if (g.bIsLuggingCorpse || !g.player->canSee(wx, wy, g.theMap))
+    if (g.bIsLuggingCorpse || !g.player->canSee(wx, wy, g.theMap.get()))
         g.setColour(1, 0, 0);
     g.actorSprites->drawSprite(SPRITE_CURSOR, g.cursX - 24, g.cursY - 24, 48, 48);
     g.setColour(1, 1, 1);

@@ -12,6 +12,7 @@
 #include "world/Actor.h"
 #include "world/Map.h"
 #include "world/Weapon.h"
+#include "world/WorldList.h"
 
 void CGame::gameLoop()
 {
@@ -116,7 +117,7 @@ void CGame::playerDied()
         player->setGun(nullptr);
         gun->x = player->x;
         gun->y = player->y;
-        items.push_back(gun);
+        WorldList::put(items, gun);
     }
     if (bIsLuggingCorpse)
         dropLuggedCorpse();
@@ -137,7 +138,7 @@ void CGame::playerDied()
 
 void CGame::showCredits()
 {
-    ScrollingText credits(font, "data/credits.txt", scrWidth, scrHeight, actorSprites, 23, io.get(),
+    ScrollingText credits(font.get(), "data/credits.txt", scrWidth, scrHeight, actorSprites.get(), 23, io.get(),
                           [this] { clearScreen(); });
     credits.displayLoop();
 }

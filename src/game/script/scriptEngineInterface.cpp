@@ -14,6 +14,7 @@
 using MorScript::State;
 using MorScript::Value;
 
+namespace ScriptContext {
 SpriteManager* sprites = nullptr;
 SoundEffectManager* sound = nullptr;
 Map* ourMap = nullptr;
@@ -22,6 +23,9 @@ KelBitmapFont* scriptFont = nullptr;
 cinemaStruct ourCinema;
 screenStruct ourScreen;
 talkStruct TalkVarsStruct;
+} // namespace ScriptContext
+
+using namespace ScriptContext;
 
 namespace {
 const float SPEECH_SECONDS = 6.5f;
@@ -167,11 +171,12 @@ void addGameFunctions(ScriptManager* core)
 
 void CGame::scriptEngineInterface()
 {
-    sprites = actorSprites;
-    sound = sfx;
-    ourMap = theMap;
+    using namespace ScriptContext;
+    sprites = actorSprites.get();
+    sound = sfx.get();
+    ourMap = theMap.get();
     publics = this;
-    scriptFont = font;
+    scriptFont = font.get();
     ourCinema.shouldLoadCinema = &shouldLoadCinema;
     ourCinema.cinemaName = &cinemaName;
     ourScreen.scrWidth = scrWidth;
@@ -180,7 +185,7 @@ void CGame::scriptEngineInterface()
     TalkVarsStruct.talkingPortrait = &talkingPortrait;
     TalkVarsStruct.talkTimer = &talkTimer;
     TalkVarsStruct.bIsTalking = &bIsTalking;
-    addGameFunctions(script);
+    addGameFunctions(script.get());
 }
 
 void ScriptManager::npcSpeech(const std::string& text, int portrait)

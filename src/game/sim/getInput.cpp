@@ -10,6 +10,7 @@
 #include "world/Bullet.h"
 #include "world/Corpse.h"
 #include "world/Weapon.h"
+#include "world/WorldList.h"
 
 namespace {
 // Samples of the player's controls; channel 0 unless said otherwise.
@@ -25,18 +26,6 @@ const double DRAG_TURN_RATE = 170.0;
 const int FIRING_POSE = 3;
 // Reach of the use key toward someone to talk to.
 const float TALK_RANGE = 150.0f;
-
-// Removes one element from a world list without deleting it.
-template <typename T>
-void takeOut(std::vector<T*>& list, T* element)
-{
-    for (auto it = list.begin(); it != list.end(); ++it) {
-        if (*it == element) {
-            list.erase(it);
-            return;
-        }
-    }
-}
 
 void reloadPlayerGun(CGame& g)
 {
@@ -56,7 +45,7 @@ void pickUpItem(CGame& g, float x, float y)
         if (held == nullptr) {
             w = g.getWeaponAt(x, y);
             g.gameAssert(w != nullptr, "getInput", 75);
-            takeOut(g.items, w);
+            WorldList::take(g.items, w);
             g.player->setGun(w);
         } else {
             held->x = x;
@@ -64,21 +53,19 @@ void pickUpItem(CGame& g, float x, float y)
             held->rotation = rand() % 360;
             w = g.getWeaponAt(x, y);
             g.gameAssert(w != nullptr, "getInput", 86);
-            takeOut(g.items, w);
-            g.items.push_back(held);
+            WorldList::take(g.items, w);
+            WorldList::put(g.items, held);
             g.player->setGun(w);
         }
     } else if (w->getType() == WEAPON_TYPE_DRUG_PILL) {
         printf("Pill acquired!\n");
         g.initSlowmo();
-        takeOut(g.items, w);
-        delete w;
+        WorldList::drop(g.items, w);
     } else if (w->getType() == WEAPON_TYPE_HEALTH_PILL) {
         printf("Healthpack acquired!\n");
         g.player->setHealth(g.player->getHealthMax());
-        takeOut(g.items, w);
+        WorldList::drop(g.items, w);
         g.sfx->playSample(SAMPLE_HEALTH_PACK, true, HEALTH_PACK_CHANNEL);
-        delete w;
     }
     // Any other power-up stays where it lies.
 }
@@ -111,7 +98,7 @@ void useAction(CGame& g)
         Corpse* c = g.getCorpseAt(x, y);
         g.gameAssert(c != nullptr, "getInput", 115);
         c->setActive(false);
-        takeOut(g.corpses, c);
+        WorldList::take(g.corpses, c);
         g.luggedCorpse = c;
         g.bIsLuggingCorpse = true;
     }

@@ -1,6 +1,6 @@
 #include "game/CGame.h"
 
-#include <algorithm>
+#include "world/WorldList.h"
 
 #include "audio/SoundEffectManager.h"
 #include "world/Actor.h"
@@ -46,13 +46,13 @@ void CGame::killActor(Actor* victim, int killerTeam)
     float y = victim->y;
     double heading = victim->getRotation();
     int victimTeam = victim->team;
-    actors.erase(std::remove(actors.begin(), actors.end(), victim), actors.end());
+    WorldList::take(actors, victim);
     bool wasCop = victim->isCop();
 
     if (Weapon* gun = victim->getGun()) {
         gun->x = x;
         gun->y = y;
-        items.push_back(gun);
+        WorldList::put(items, gun);
         victim->setGun(nullptr);
     }
     delete victim;
@@ -66,5 +66,5 @@ void CGame::killActor(Actor* victim, int killerTeam)
     body->setRotation(heading);
     if (wasCop)
         body->setFrame(POLICE_BODY_SPRITE);
-    corpses.push_back(body);
+    WorldList::put(corpses, body);
 }
