@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "game/flow/FrameTiming.h"
+#include "game/flow/ModalLoop.h"
 #include "game/flow/ScrollingText.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundEffectManager.h"
@@ -21,22 +22,26 @@ void CGame::gameLoop()
     // loops on through the menu and later games.
     if (tunes->curTrack < 0 && tunes->size() > 0)
         tunes->playTrack(0, true);
-    while (!bGameOver) {
-        Uint32 start = io->ticks();
+    ModalLoop play;
+    play.running = [this] { return !bGameOver; };
+    play.frame = [this] {
         if (bInCinema)
             cinemaFrame();
         else
             playFrame();
-        io->swapBuffers();
-        io->delay(0);
+        return true;
+    };
+    play.timing = [this](Uint32 ms) {
         frames++;
-        delta = FrameTiming::frameDelta(start, io->ticks(), deltaTimer);
+        delta = FrameTiming::frameDelta(ms, deltaTimer);
         if (FrameTiming::fpsDue(io->ticks(), (Uint32)last_check)) {
             last_check = (int)io->ticks();
             fps = frames;
             frames = 0;
         }
-    }
+        return true;
+    };
+    play.run(*io, event);
 }
 
 void CGame::cinemaFrame()
@@ -164,8 +169,8 @@ void CGame::deathAnimation()
 {
     float counter = 0.0f;
     bool rising = true;
-    for (;;) {
-        Uint32 t0 = io->ticks();
+    ModalLoop fade;
+    fade.frame = [&] {
         if (bHasScreen)
             glClearColor(counter, 0, 0, counter);
         clearScreen();
@@ -173,15 +178,18 @@ void CGame::deathAnimation()
             rising = false;
             sfx->playSample(8, true);
         } else if (!rising && counter < 0) {
-            break;
+            return false;
         }
-        io->delay(0);
-        io->swapBuffers();
-        float elapsed = (float)(io->ticks() - t0) / 1000.0f;
-        counter += rising ? elapsed : -elapsed;
-        while (io->pollEvent(event)) {
-        }
-    }
+        return true;
+    };
+    fade.delayBeforeSwap = true;
+    fade.timing = [&](Uint32 ms) {
+        counter += rising ? FrameTiming::seconds(ms) : -FrameTiming::seconds(ms);
+        return true;
+    };
+    fade.eventsAt = ModalLoop::EVENTS_AFTER_SWAP;
+    fade.onEvent = [](const SDL_Event&) { return true; }; // drained and ignored
+    fade.run(*io, event);
     if (bHasScreen)
         glClearColor(0, 0, 0, 0);
     setColour(1, 1, 1);

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "audio/MusicManager.h"
+#include "game/flow/FrameTiming.h"
+#include "game/flow/ModalLoop.h"
 #include "render/KelBitmapFont.h"
 #include "render/SpriteManager.h"
 
@@ -21,10 +23,11 @@ void CGame::menuLoop()
     float pos = 0.0f;
     int L = font->getLineHeight();
 
-    while (!bMenuDone) {
+    ModalLoop menu;
+    menu.running = [&] { return !bMenuDone; };
+    menu.frame = [&] {
         font->setFontColour(255, 255, 255);
         frames++;
-        Uint32 start = io->ticks();
         clearScreen();
 
         // The decoration drifts right along a wave and turns.
@@ -50,47 +53,52 @@ void CGame::menuLoop()
             font->print(MENU_ITEMS[i], 10, scrHeight - (MENU_SIZE - i) * L);
         }
         font->setFontColour(255, 255, 255);
-
-        io->swapBuffers();
-        io->delay(1);
-        delta = (float)(io->ticks() - start) / 1000.0f;
-
-        while (io->pollEvent(event)) {
-            if (event.type == SDL_QUIT) {
-                bMenuDone = true;
-            } else if (event.type == SDL_MOUSEBUTTONDOWN) {
-                printf("x,y: %i,%i\n", event.button.x, event.button.y);
-            } else if (event.type == SDL_KEYDOWN) {
-                switch (event.key.keysym.sym) {
-                case SDLK_DOWN:
-                    menuPos = (menuPos + 1) % MENU_SIZE;
-                    break;
-                case SDLK_UP:
-                    menuPos = (menuPos + MENU_SIZE - 1) % MENU_SIZE;
-                    break;
-                case SDLK_e:
-                    io->showCursor(true);
-                    ed.reset();
-                    resetGame(0);
-                    editorLoop();
-                    io->showCursor(false);
-                    break;
-                case SDLK_RETURN:
-                    menuChoice(menuPos, bMenuDone);
-                    break;
-                default:
-                    break;
-                }
+        return true;
+    };
+    menu.delayMs = 1;
+    menu.timing = [&](Uint32 ms) {
+        delta = FrameTiming::seconds(ms);
+        return true;
+    };
+    menu.eventsAt = ModalLoop::EVENTS_AFTER_SWAP;
+    menu.onEvent = [&](const SDL_Event& e) {
+        if (e.type == SDL_QUIT) {
+            bMenuDone = true;
+        } else if (e.type == SDL_MOUSEBUTTONDOWN) {
+            printf("x,y: %i,%i\n", e.button.x, e.button.y);
+        } else if (e.type == SDL_KEYDOWN) {
+            switch (e.key.keysym.sym) {
+            case SDLK_DOWN:
+                menuPos = (menuPos + 1) % MENU_SIZE;
+                break;
+            case SDLK_UP:
+                menuPos = (menuPos + MENU_SIZE - 1) % MENU_SIZE;
+                break;
+            case SDLK_e:
+                io->showCursor(true);
+                ed.reset();
+                resetGame(0);
+                editorLoop();
+                io->showCursor(false);
+                break;
+            case SDLK_RETURN:
+                menuChoice(menuPos, bMenuDone);
+                break;
+            default:
+                break;
             }
         }
-
-        // The menu takes its count once more than a full second has passed.
+        return true;
+    };
+    // The menu takes its count once more than a full second has passed.
+    menu.endOfPass = [&] {
         if (io->ticks() - (Uint32)last_check > 1000) {
             last_check = (int)io->ticks();
             fps = frames;
             frames = 0;
         }
-    }
+    };
+    menu.run(*io, event);
 }
 
 void CGame::menuChoice(int& menuPos, bool& bMenuDone)
