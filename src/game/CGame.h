@@ -180,6 +180,8 @@ public:
     void detectEntities(float x, float y);
     void talkToNPC(float x, float y, float range);
     void talkToNPC(Actor* npc);
+    // Starts the conversation box: text and portrait, shown for its full time.
+    void showConversation(const std::string& text, int portrait);
 
     // Effects and the head-up display.
     void spawnBlood(int amount, float x, float y);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "render/HudMath.h"
 #include "world/AIActor.h"
 #include "world/Actor.h"
 #include "world/CopActor.h"
@@ -35,7 +36,7 @@ int CGame::processConsole(const std::string& line)
         actors.push_back(drone);
         consolePrint("added actor at your x,y");
     } else if (command == "comboup") {
-        combo.timer = 15.0f;
+        combo.timer = HudMath::COMBO_SECONDS;
         combo.number += 1;
         consolePrint("Combo increased");
     } else if (command == "freakout") {

@@ -5,6 +5,7 @@
 
 #include "game/flow/FrameTiming.h"
 #include "game/flow/ModalLoop.h"
+#include "render/HudMath.h"
 #include "game/flow/ScrollingText.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundEffectManager.h"
@@ -14,6 +15,13 @@
 #include "world/Map.h"
 #include "world/Weapon.h"
 #include "world/WorldList.h"
+#include "world/SpriteIndex.h"
+#include "audio/SampleIndex.h"
+
+namespace {
+// Portrait of the hospital staff who speak when the player wakes there.
+const int HOSPITAL_PORTRAIT = 2;
+}
 
 void CGame::gameLoop()
 {
@@ -133,17 +141,15 @@ void CGame::playerDied()
         bGameOver = true;
     } else {
         ents.respawnPlayer(player, true);
-        talkingConversation = "You have been revived at a local hospital.";
-        bIsTalking = true;
-        talkingPortrait = 2;
-        talkTimer = 6.5f;
+        showConversation("You have been revived at a local hospital.", HOSPITAL_PORTRAIT);
         deathAnimation();
     }
 }
 
 void CGame::showCredits()
 {
-    ScrollingText credits(font.get(), "data/credits.txt", scrWidth, scrHeight, actorSprites.get(), 23, io.get(),
+    ScrollingText credits(font.get(), "data/credits.txt", scrWidth, scrHeight, actorSprites.get(),
+                          SpriteIndex::CREDITS_BACKGROUND, io.get(),
                           [this] { clearScreen(); });
     credits.displayLoop();
 }
@@ -157,7 +163,7 @@ void CGame::clearScreen()
 
 void CGame::initSlowmo()
 {
-    slowMoTimer = 30.0f;
+    slowMoTimer = HudMath::SLOWMO_SECONDS;
 }
 
 void CGame::updateSlowmo()
@@ -176,7 +182,7 @@ void CGame::deathAnimation()
         clearScreen();
         if (rising && counter >= 1.0f) {
             rising = false;
-            sfx->playSample(8, true);
+            sfx->playSample(SampleIndex::DEATH, true);
         } else if (!rising && counter < 0) {
             return false;
         }

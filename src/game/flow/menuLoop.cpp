@@ -8,6 +8,7 @@
 #include "game/flow/ModalLoop.h"
 #include "render/KelBitmapFont.h"
 #include "render/SpriteManager.h"
+#include "world/SpriteIndex.h"
 
 namespace {
 const char* const MENU_ITEMS[] = {"New Game", "Survival", "Credits", "Quit"};
@@ -37,9 +38,9 @@ void CGame::menuLoop()
         pos += delta * 40;
         if (pos > scrWidth)
             pos = -250;
-        actorSprites->drawSprite(6, (int)pos, (int)(std::sin(pos / 2) * 40), 256, 256, angle);
-        actorSprites->drawSprite(19, scrWidth - 128, scrHeight - 128, 128, 128);
-        actorSprites->drawSprite(20, scrWidth - 265, scrHeight - 128, 128, 128);
+        actorSprites->drawSprite(SpriteIndex::MENU_EMBLEM, (int)pos, (int)(std::sin(pos / 2) * 40), 256, 256, angle);
+        actorSprites->drawSprite(SpriteIndex::MENU_LARDER, scrWidth - 128, scrHeight - 128, 128, 128);
+        actorSprites->drawSprite(SpriteIndex::MENU_BADGE, scrWidth - 265, scrHeight - 128, 128, 128);
 
         char status[200];
         snprintf(status, sizeof status, "fps %i (%s)", fps, tunes->getTrackName().c_str());
@@ -133,5 +134,5 @@ void CGame::helpScreen()
             return;
         }
     }
-    actorSprites->drawSprite(43, 0, 0, scrWidth, scrHeight);
+    actorSprites->drawSprite(SpriteIndex::HELP_SCREEN, 0, 0, scrWidth, scrHeight);
 }

@@ -28,16 +28,10 @@ talkStruct TalkVarsStruct;
 using namespace ScriptContext;
 
 namespace {
-const float SPEECH_SECONDS = 6.5f;
-
 void showSpeech(const std::string& text, int portrait)
 {
-    if (!TalkVarsStruct.bIsTalking)
-        return;
-    *TalkVarsStruct.conversationContent = text;
-    *TalkVarsStruct.talkingPortrait = portrait;
-    *TalkVarsStruct.talkTimer = SPEECH_SECONDS;
-    *TalkVarsStruct.bIsTalking = true;
+    if (publics)
+        publics->showConversation(text, portrait);
 }
 
 int fontPrint(State* S, int n, void*)

@@ -11,26 +11,23 @@
 #include "world/Corpse.h"
 #include "world/Weapon.h"
 #include "world/WorldList.h"
+#include "world/SpriteIndex.h"
+#include "audio/SampleIndex.h"
 
 namespace {
-// Samples of the player's controls; channel 0 unless said otherwise.
-const unsigned int SAMPLE_DRY_CLICK = 4;
-const unsigned int SAMPLE_RELOAD = 6;
-const unsigned int SAMPLE_HEALTH_PACK = 10;
+// Channels of the player's samples: 0 unless said otherwise.
 const unsigned int HEALTH_PACK_CHANNEL = 2;
 // Bullets and casings appear this far ahead of the player.
 const float MUZZLE_DISTANCE = 25.0f;
 // Degrees per game second at which a dragging player turns.
 const double DRAG_TURN_RATE = 170.0;
-// Image of the player's firing pose.
-const int FIRING_POSE = 3;
 // Reach of the use key toward someone to talk to.
 const float TALK_RANGE = 150.0f;
 
 void reloadPlayerGun(CGame& g)
 {
     if (Weapon* gun = g.player->getGun()) {
-        g.sfx->playSample(SAMPLE_RELOAD, true);
+        g.sfx->playSample(SampleIndex::RELOAD, true);
         gun->reload();
     }
 }
@@ -65,7 +62,7 @@ void pickUpItem(CGame& g, float x, float y)
         printf("Healthpack acquired!\n");
         g.player->setHealth(g.player->getHealthMax());
         WorldList::drop(g.items, w);
-        g.sfx->playSample(SAMPLE_HEALTH_PACK, true, HEALTH_PACK_CHANNEL);
+        g.sfx->playSample(SampleIndex::CHIME, true, HEALTH_PACK_CHANNEL);
     }
     // Any other power-up stays where it lies.
 }
@@ -160,10 +157,10 @@ void firePlayerGun(CGame& g)
 {
     Actor* p = g.player;
     Weapon* gun = p->getGun();
-    p->temporaryFrame(FIRING_POSE);
+    p->temporaryFrame(SpriteIndex::PLAYER_FIRING);
     if (!gun->canFire()) {
         if (gun->isDry())
-            g.sfx->playSample(SAMPLE_DRY_CLICK, true);
+            g.sfx->playSample(SampleIndex::DRY_CLICK, true);
         return;
     }
     for (int i = 0; i < gun->getNumProjectiles(); i++) {
