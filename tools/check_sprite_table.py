@@ -21,12 +21,15 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 
 
 def sprite_keys(tree, table):
-    """(number, name or None) of every key of the SPRITES literal."""
+    """(number, name or None) of every key of the SPRITES literal, with the
+    keys of a ** {I[NAME] + k: ... for k in range(N)} part spelt out."""
     problems = []
 
-    def value(node):
+    def value(node, env):
         if isinstance(node, ast.Constant) and isinstance(node.value, int):
             return node.value, None
+        if isinstance(node, ast.Name) and node.id in env:
+            return env[node.id], None
         if (isinstance(node, ast.Subscript) and isinstance(node.value, ast.Name)
                 and node.value.id == "I" and isinstance(node.slice, ast.Constant)):
             name = node.slice.value
@@ -35,17 +38,31 @@ def sprite_keys(tree, table):
                 return None, name
             return table[name], name
         if isinstance(node, ast.BinOp) and isinstance(node.op, ast.Add):
-            base, name = value(node.left)
-            offset, _ = value(node.right)
+            base, name = value(node.left, env)
+            offset, _ = value(node.right, env)
             return (None if base is None or offset is None else base + offset), name
         problems.append(f"gen_sprites.py line {node.lineno}: a key that is neither a number nor I[...]")
         return None, None
+
+    def spelt_out(comp):
+        gen = comp.generators[0] if len(comp.generators) == 1 else None
+        if (gen and isinstance(gen.target, ast.Name) and isinstance(gen.iter, ast.Call)
+                and isinstance(gen.iter.func, ast.Name) and gen.iter.func.id == "range"
+                and len(gen.iter.args) == 1):
+            count, _ = value(gen.iter.args[0], {})
+            if count is not None:
+                return [value(comp.key, {gen.target.id: k}) for k in range(count)]
+        problems.append(f"gen_sprites.py line {comp.lineno}: a ** part that is not over range(N)")
+        return []
 
     for node in ast.walk(tree):
         if (isinstance(node, ast.Assign) and len(node.targets) == 1
                 and isinstance(node.targets[0], ast.Name) and node.targets[0].id == "SPRITES"
                 and isinstance(node.value, ast.Dict)):
-            return [value(k) for k in node.value.keys], problems
+            keys = []
+            for k, v in zip(node.value.keys, node.value.values):
+                keys += spelt_out(v) if k is None and isinstance(v, ast.DictComp) else [value(k, {})]
+            return keys, problems
     return [], problems + ["gen_sprites.py has no SPRITES table"]
 
 

@@ -1,7 +1,7 @@
 """Reads the game's named tables from its C++ headers, so the tools and the
 game take each fact from one place.
 
-  constants("world/SpriteIndex.h")  -> {"CURSOR": 13, ...}   (const int NAME = N;)
+  constants("world/SpriteIndex.h")  -> {"CURSOR": 13, ...}   (const int NAME = N, ...;)
   lists("world/TileKinds.h")        -> {"SOLID": [1, 12, ...], ...}  (const int NAME[] = {...};)
 
 Paths are relative to src/ beside tools/.
@@ -11,7 +11,8 @@ import re
 
 SRC = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src")
 
-_CONSTANT = re.compile(r"const\s+int\s+(\w+)\s*=\s*(-?\d+)\s*;")
+_STATEMENT = re.compile(r"const\s+int\s+(\w+\s*=[^;\[]*);")
+_ASSIGNMENT = re.compile(r"(\w+)\s*=\s*(-?\d+)")
 _LIST = re.compile(r"const\s+int\s+(\w+)\s*\[\s*\]\s*=\s*\{([^}]*)\}\s*;")
 
 
@@ -21,7 +22,10 @@ def _text(header):
 
 
 def constants(header):
-    return {name: int(value) for name, value in _CONSTANT.findall(_text(header))}
+    found = {}
+    for statement in _STATEMENT.findall(_text(header)):
+        found.update((name, int(value)) for name, value in _ASSIGNMENT.findall(statement))
+    return found
 
 
 def lists(header):
