@@ -1,6 +1,8 @@
 // The instruction loop: Step, calls, returns and frames.
 #include <climits>
 #include <cmath>
+#include <new>
+#include <stdexcept>
 
 #include "morscript/State.h"
 
@@ -16,16 +18,6 @@ const signed char OPERANDS[OP_COUNT] = {
     0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2,
     2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 0, 0, 1, 0, 0, 1, 1, 0,
 };
-
-// Both values hold valid numbers that the operator can use directly.
-inline bool PlainNumbers(const Value* a, const Value* b, int op)
-{
-    if (!a->m_numok || !b->m_numok)
-        return false;
-    if (op == OP_EQUAL || op == OP_NE)  // numbers compare only if both are numerical
-        return a->m_isnumok && a->m_isnum && b->m_isnumok && b->m_isnum;
-    return true;
-}
 
 }  // namespace
 
@@ -98,152 +90,510 @@ int State::InternalCall(int line, int index, int argumentCount)
     return 1;
 }
 
-// Host code (a host function, the wait callback) may have compiled more code
-// into this state: the run table must cover the whole program.
-void State::RefreshProgram(size_t* ncode)
+// The run table must cover the whole program: host code (a host function,
+// the wait callback) may have compiled more code into this state.
+void State::RefreshProgram()
 {
-    if (m_fast.size() != m_opcodes.size())
-        BuildFastCode(m_opcodes, m_labels, m_consts.size(), m_vars.size(), &m_fast);
-    *ncode = m_opcodes.size();
+    if (m_fast.size() != m_opcodes.size() + 1 || m_fastConsts != m_consts.data() ||
+        m_fastGlobals != m_vars.data() || m_fastLabels != m_labels.size())
+        BuildProgram();
+}
+
+void State::BuildProgram()
+{
+    BuildFastCode(m_opcodes, m_labels, m_consts, m_vars, &m_fast);
+    m_fastConsts = m_consts.data();
+    m_fastGlobals = m_vars.data();
+    m_fastLabels = m_labels.size();
+}
+
+// A run-time error inside an in-place append: the stack gets the value the
+// opcodes one by one would have left there, and the variable its old text.
+void State::AbandonAppend()
+{
+    if (!m_append.active)
+        return;
+    m_append.active = false;
+    if (m_append.slot < m_stack.Size())
+        m_stack[m_append.slot] = *m_append.var;
+    m_append.var->Restore(m_append.mark);
+}
+
+bool State::CheckTextSize(int line, size_t size)
+{
+    if (size <= MAX_TEXT)
+        return true;
+    RuntimeError(line, "Text too long (max is %zu bytes)", MAX_TEXT);
+    return false;
 }
 
 int State::Step(int count)
 {
-    size_t ncode;
-    RefreshProgram(&ncode);
     long long budget = count < 0 ? LLONG_MAX : count;
-    ValueStack& st = m_stack;
-    OpcodeHandle pc = m_currcode;
-    // The program counter lives in pc and is written back before anything
-    // that may look at it (host functions, errors, returning).
-    while (budget > 0) {
-        if (m_waitfunc) {
-            m_currcode = pc;
-            if (!m_waitfunc(this, m_waituser, 0))
-                return 2;
-            m_waitfunc = nullptr;
-            m_waituser = nullptr;
-            pc = m_currcode;
-            RefreshProgram(&ncode);
+    try {
+        for (;;) {
+            if (budget <= 0)
+                return 1;
+            if (m_waitfunc) {
+                if (!m_waitfunc(this, m_waituser, 0))
+                    return 2;
+                m_waitfunc = nullptr;
+                m_waituser = nullptr;
+            }
+            RefreshProgram();
+            int result = Run(&budget);
+            if (result != RUN_WAIT)
+                return result;
         }
-        if (pc >= ncode) {
-            RuntimeError(0, "Reached end of VM code without hitting OP_DONE");
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    // Out of memory outside the instruction loop (building the run table,
+    // the wait callback).
+    RuntimeError(0, "Out of memory");
+    return 0;
+}
+
+// Runs opcodes until the budget is used up (1), the script ends (0) or a
+// wait callback is set (RUN_WAIT). The program counter lives in m_currcode
+// whenever code outside this loop may look at it.
+int State::Run(long long* budgetInOut)
+{
+    static void* const HANDLERS[FH_COUNT] = {
+        &&h_single, &&h_end, &&h_noops, &&h_jump, &&h_push, &&h_move, &&h_store, &&h_test,
+        &&h_test_top, &&h_ret, &&h_step,
+        &&h_vv_push, &&h_vv_store, &&h_vv_test, &&h_vv_ret,
+        &&h_sv_push, &&h_sv_store, &&h_sv_test, &&h_sv_ret,
+        &&h_ss_push, &&h_ss_store, &&h_ss_test, &&h_ss_ret,
+        &&h_call, &&h_return, &&h_done, &&h_append_head, &&h_append_cat, &&h_append_store,
+    };
+    long long budget = *budgetInOut;
+    ValueStack& st = m_stack;
+    const FastOp* const fast = m_fast.data();
+    const OpcodeHandle ncode = static_cast<OpcodeHandle>(m_opcodes.size());
+    OpcodeHandle pc = m_currcode < ncode ? m_currcode : ncode;
+    const FastOp* f;
+    Value *a, *b, *c;
+    double r;
+    int result = 1;
+
+#define NEXT()                      \
+    do {                            \
+        f = fast + pc;              \
+        goto* HANDLERS[f->handler]; \
+    } while (0)
+#define NEED(n)           \
+    if (budget < (n))     \
+        goto h_single;
+#define ADVANCE()         \
+    do {                  \
+        pc += f->len;     \
+        budget -= f->len; \
+        NEXT();           \
+    } while (0)
+#define BRANCH(truth)                                          \
+    do {                                                       \
+        if ((truth) == f->ifTrue) {                            \
+            pc = f->target;                                    \
+            budget -= f->lenTaken;                             \
+        } else {                                               \
+            pc += f->len;                                      \
+            budget -= f->len;                                  \
+        }                                                      \
+        NEXT();                                                \
+    } while (0)
+// RETURN with its value already on the stack.
+#define RETURN_NOW()                          \
+    do {                                      \
+        pc = m_callstack.back();              \
+        m_callstack.pop_back();               \
+        PopFrame();                           \
+        if (pc > ncode)                       \
+            pc = ncode;                       \
+        NEXT();                               \
+    } while (0)
+
+    try {
+    NEXT();
+
+h_single: {
+    if (budget < 1)
+        goto out;
+    --budget;
+    m_currcode = pc;
+    const int done = ExecOne();
+    if (done == 0) {
+        result = 0;
+        goto out_synced;
+    }
+    pc = m_currcode;
+    if (done == 2) {  // a call: host code may have set a wait or added code
+        if (m_waitfunc || m_fast.size() != m_opcodes.size() + 1) {
+            result = RUN_WAIT;
+            goto out_synced;
+        }
+    }
+    if (pc > ncode)
+        pc = ncode;
+    NEXT();
+}
+h_end:
+    if (budget < 1)
+        goto out;
+    m_currcode = pc;
+    RuntimeError(0, "Reached end of VM code without hitting OP_DONE");
+    result = 0;
+    goto out_synced;
+h_noops:
+h_jump:
+    NEED(f->len);
+    budget -= f->len;
+    pc = f->handler == FH_JUMP ? f->target : pc + f->len;
+    NEXT();
+h_push:
+    NEED(1);
+    if (!(a = Ref(f->a)))
+        goto h_single;
+    st.Push(*a);
+    ADVANCE();
+h_move:
+    NEED(f->len);
+    if (!(a = Ref(f->a)) || !(c = Ref(f->c)))
+        goto h_single;
+    *c = *a;
+    ADVANCE();
+h_store:
+    NEED(f->len);
+    if (st.Empty() || !(c = Ref(f->c)))
+        goto h_single;
+    c->TakeFrom(st.Top());
+    st.Pop();
+    ADVANCE();
+h_test:
+    NEED(f->len);
+    NEED(f->lenTaken);
+    if (!(a = Ref(f->a)))
+        goto h_single;
+    BRANCH(a->GetNum() != 0);
+h_test_top: {
+    NEED(f->len);
+    NEED(f->lenTaken);
+    if (st.Empty())
+        goto h_single;
+    const bool truth = st.Top().GetNum() != 0;
+    st.Pop();
+    BRANCH(truth);
+}
+h_ret:
+    NEED(f->len);
+    if (m_callstack.empty() || !(a = Ref(f->a)))
+        goto h_single;
+    budget -= f->len;
+    st.Push(*a);
+    RETURN_NOW();
+h_step:
+    NEED(f->len);
+    if (!(a = Ref(f->a)))
+        goto h_single;
+    a->SetNum(f->op == OP_INC ? a->GetNum() + 1 : a->GetNum() - 1);
+    ADVANCE();
+
+    // Operator on two decoded operands.
+h_vv_push:
+h_vv_store:
+h_vv_test:
+h_vv_ret:
+    NEED(f->len);
+    NEED(f->lenTaken);
+    if (!(a = Ref(f->a)) || !(b = Ref(f->b)) || !NumericOp(f->op, *a, *b, &r))
+        goto h_single;
+    switch (f->handler) {
+    case FH_VV_PUSH:
+        st.PushNum(r);
+        ADVANCE();
+    case FH_VV_STORE:
+        if (!(c = Ref(f->c)))
+            goto h_single;
+        c->SetNum(r);
+        ADVANCE();
+    case FH_VV_TEST:
+        BRANCH(r != 0);
+    default:
+        if (m_callstack.empty())
+            goto h_single;
+        budget -= f->len;
+        st.PushNum(r);
+        RETURN_NOW();
+    }
+
+    // Operator on the stack top and a decoded operand.
+h_sv_push:
+h_sv_store:
+h_sv_test:
+h_sv_ret: {
+    NEED(f->len);
+    NEED(f->lenTaken);
+    if (st.Empty() || !(b = Ref(f->b)))
+        goto h_single;
+    Value& top = st.Top();
+    if (!NumericOp(f->op, top, *b, &r))
+        goto h_single;
+    switch (f->handler) {
+    case FH_SV_PUSH:
+        top.SetNum(r);
+        ADVANCE();
+    case FH_SV_STORE:
+        if (!(c = Ref(f->c)))
+            goto h_single;
+        c->SetNum(r);
+        st.Pop();
+        ADVANCE();
+    case FH_SV_TEST:
+        st.Pop();
+        BRANCH(r != 0);
+    default:
+        if (m_callstack.empty())
+            goto h_single;
+        budget -= f->len;
+        top.SetNum(r);
+        RETURN_NOW();
+    }
+}
+
+    // Operator on the two top stack values.
+h_ss_push:
+h_ss_store:
+h_ss_test:
+h_ss_ret: {
+    NEED(f->len);
+    NEED(f->lenTaken);
+    if (st.Size() < 2)
+        goto h_single;
+    Value& left = st[st.Size() - 2];
+    if (!NumericOp(f->op, left, st.Top(), &r))
+        goto h_single;
+    switch (f->handler) {
+    case FH_SS_PUSH:
+        left.SetNum(r);
+        st.Pop();
+        ADVANCE();
+    case FH_SS_STORE:
+        if (!(c = Ref(f->c)))
+            goto h_single;
+        c->SetNum(r);
+        st.Pop();
+        st.Pop();
+        ADVANCE();
+    case FH_SS_TEST:
+        st.Pop();
+        st.Pop();
+        BRANCH(r != 0);
+    default:
+        if (m_callstack.empty())
+            goto h_single;
+        budget -= f->len;
+        left.SetNum(r);
+        st.Pop();
+        RETURN_NOW();
+    }
+}
+
+h_call: {
+    NEED(1);
+    // Script functions directly; host functions and every failure through
+    // the one-opcode path.
+    const int val = m_opcodes[pc].val;
+    const unsigned index = static_cast<unsigned>(val) & 0xFFFFu;
+    if (index >= m_funcs.size())
+        goto h_single;
+    const Function& fn = m_funcs[index];
+    if (fn.type != FUNC_SCRIPT || !fn.baked || m_callstack.size() >= static_cast<size_t>(MAX_CALL_DEPTH) ||
+        fn.calllabel >= m_labels.size())
+        goto h_single;
+    --budget;
+    PushFrame(fn.vars);
+    m_callstack.push_back(pc + 1);
+    pc = m_labels[fn.calllabel];
+    if (pc > ncode)
+        pc = ncode;
+    NEXT();
+}
+h_return:
+    NEED(1);
+    if (m_callstack.empty())
+        goto h_single;
+    --budget;
+    RETURN_NOW();
+h_done:
+    NEED(1);
+    --budget;
+    MoveToEnd();
+    result = 0;
+    goto out_synced;
+
+    // In-place append: the head checks that the budget covers the whole
+    // assignment, which holds no call, so nothing can stop it half-way but
+    // a run-time error (see AbandonAppend).
+h_append_head:
+    NEED(static_cast<long long>(f->target));
+    if (m_append.active || !(a = Ref(f->a)))
+        goto h_single;
+    m_append.mark = a->MarkText();
+    m_append.var = a;
+    m_append.slot = st.Size();
+    m_append.active = true;
+    st.Push(Value());
+    ADVANCE();
+h_append_cat: {
+    NEED(1);
+    if (!m_append.active || m_append.slot + 2 != st.Size())
+        goto h_single;
+    const std::string& text = st.Top().GetStr();
+    if (!CheckTextSize(m_opcodes[pc].line, m_append.var->TextSize() + text.size())) {
+        result = 0;
+        goto out_synced;
+    }
+    m_append.var->AppendText(text);
+    st.Pop();
+    ADVANCE();
+}
+h_append_store:
+    NEED(f->len);
+    if (!m_append.active || m_append.slot + 1 != st.Size())
+        goto h_single;
+    m_append.active = false;
+    st.Pop();
+    ADVANCE();
+    } catch (const std::bad_alloc&) {
+        goto out_of_memory;
+    } catch (const std::length_error&) {
+        goto out_of_memory;
+    }
+
+#undef NEXT
+#undef NEED
+#undef ADVANCE
+#undef BRANCH
+#undef RETURN_NOW
+
+out_of_memory:
+    // The script stops as on any other run-time error, at the opcode that
+    // ran out.
+    m_currcode = pc < ncode ? pc : ncode;
+    RuntimeError(pc < ncode ? m_opcodes[pc].line : 0, "Out of memory");
+    result = 0;
+    goto out_synced;
+out:
+    m_currcode = pc;
+out_synced:
+    *budgetInOut = budget;
+    return result;
+}
+
+// One opcode at m_currcode. Returns 0 when the script stops (DONE or an
+// error), 2 after a call, 1 otherwise.
+int State::ExecOne()
+{
+    ValueStack& st = m_stack;
+    const Opcode op = m_opcodes[m_currcode];
+    if (static_cast<unsigned>(op.code) < OP_COUNT) {
+        while (st.Size() < static_cast<size_t>(OPERANDS[op.code]))
+            st.Push(Value(std::string()));
+    }
+    switch (op.code) {
+    case OP_NOOP:
+        break;
+    case OP_PUSH:
+        if (static_cast<unsigned>(op.val) >= m_consts.size()) {
+            RuntimeError(op.line, "%s", BAD_OPCODE);
             return 0;
         }
-
-        const FastOp& f = m_fast[pc];
-        if (f.len <= budget) {
-            switch (f.kind) {
-            case FAST_NOOPS:
-                pc += f.len;
-                budget -= f.len;
-                continue;
-            case FAST_JUMP:
-                pc = static_cast<OpcodeHandle>(f.c);
-                budget -= f.len;
-                continue;
-            case FAST_STORE: {
-                Value* var = FastVar(f.a);
-                if (!var || st.Empty())
-                    break;
-                // The popped slot is dead: hand its text over instead of copying it.
-                Value& top = st.Top();
-                if (top.m_strok) {
-                    var->Swap(top);
-                } else {
-                    var->m_num = top.m_num;
-                    var->m_isnum = top.m_isnum;
-                    var->m_strok = false;
-                    var->m_numok = top.m_numok;
-                    var->m_isnumok = top.m_isnumok;
-                }
-                st.Pop();
-                pc += 2;
-                budget -= 2;
-                continue;
-            }
-            case FAST_STEP: {
-                Value* var = FastVar(f.a);
-                if (!var || !var->m_numok)
-                    break;
-                var->SetNum(f.op == OP_INC ? var->m_num + 1 : var->m_num - 1);
-                pc += f.len;
-                budget -= f.len;
-                continue;
-            }
-            case FAST_BRANCH: case FAST_ASSIGN: case FAST_PUSH_ARITH: {
-                const Value* a = FastVar(f.a);
-                const Value* b = (f.flags & FAST_B_CONST) ? &m_consts[f.b] : FastVar(f.b);
-                double r;
-                if (!a || !b || !PlainNumbers(a, b, f.op) || !NumericOp(f.op, a->m_num, b->m_num, &r))
-                    break;
-                if (f.kind == FAST_BRANCH) {
-                    pc = (r != 0) == ((f.flags & FAST_IF_TRUE) != 0) ? static_cast<OpcodeHandle>(f.c) : pc + 4;
-                } else if (f.kind == FAST_ASSIGN) {
-                    Value* c = FastVar(f.c);
-                    if (!c)
-                        break;
-                    c->SetNum(r);
-                    pc += 5;
-                } else {
-                    st.PushNum(r);
-                    pc += 3;
-                }
-                budget -= f.len;
-                continue;
-            }
-            default:
-                break;
-            }
+        st.Push(m_consts[op.val]);
+        break;
+    case OP_POP:
+        st.Pop();
+        break;
+    case OP_DUP:
+        st.Push(st.Top());
+        break;
+    case OP_NOT:
+        st.Top().SetNum(st.Top().GetNum() == 0 ? 1 : 0);
+        break;
+    case OP_POS:
+        st.Top().SetNum(std::fabs(st.Top().GetNum()));
+        break;
+    case OP_NEG:
+        st.Top().SetNum(-st.Top().GetNum());
+        break;
+    case OP_COMP:
+        st.Top().SetNum(~st.Top().GetInt());
+        break;
+    case OP_INC:
+        st.Top().SetNum(st.Top().GetNum() + 1);
+        break;
+    case OP_DEC:
+        st.Top().SetNum(st.Top().GetNum() - 1);
+        break;
+    case OP_CAT: {
+        Value& a = st[st.Size() - 2];
+        const std::string& b = st.Top().GetStr();
+        if (!CheckTextSize(op.line, a.TextSize() + b.size()))
+            return 0;
+        a.AppendText(b);
+        st.Pop();
+        break;
+    }
+    case OP_CALL:
+        if (!InternalCall(op.line, op.val & 0xFFFF, static_cast<int>(static_cast<unsigned>(op.val) >> 16)))
+            return 0;
+        return 2;
+    case OP_RETURN:
+        if (m_callstack.empty()) {
+            RuntimeError(op.line, "Callstack is empty!");
+            return 0;
         }
-
-        // One opcode on its own.
-        --budget;
-        const Opcode op = m_opcodes[pc];
-        if (static_cast<unsigned>(op.code) < OP_COUNT) {
-            while (st.Size() < static_cast<size_t>(OPERANDS[op.code]))
-                st.Push(Value(std::string()));
+        m_currcode = m_callstack.back();
+        m_callstack.pop_back();
+        PopFrame();
+        return 1;
+    case OP_SETVAR:
+    case OP_GETVAR: {
+        Value* var = VarRef(op.val);
+        if (!var) {
+            RuntimeError(op.line, "%s", BAD_OPCODE);
+            return 0;
         }
-        switch (op.code) {
-        case OP_NOOP:
-            break;
-        case OP_PUSH:
-            if (static_cast<unsigned>(op.val) >= m_consts.size()) {
-                RuntimeError(op.line, "%s", BAD_OPCODE);
-                return 0;
-            }
-            st.Push(m_consts[op.val]);
-            break;
-        case OP_POP:
+        if (op.code == OP_SETVAR)
+            *var = st.Top();
+        else
+            st.Push(*var);
+        break;
+    }
+    case OP_JMP: case OP_JT: case OP_JF: {
+        if (static_cast<unsigned>(op.val) >= m_labels.size()) {
+            RuntimeError(op.line, "%s", BAD_OPCODE);
+            return 0;
+        }
+        bool jump = true;
+        if (op.code != OP_JMP) {
+            bool truth = st.Top().GetNum() != 0;
             st.Pop();
-            break;
-        case OP_DUP:
-            st.Push(st.Top());
-            break;
-        case OP_NOT:
-            st.Top().SetNum(st.Top().GetNum() == 0 ? 1 : 0);
-            break;
-        case OP_POS:
-            st.Top().SetNum(std::fabs(st.Top().GetNum()));
-            break;
-        case OP_NEG:
-            st.Top().SetNum(-st.Top().GetNum());
-            break;
-        case OP_COMP:
-            st.Top().SetNum(~st.Top().GetInt());
-            break;
-        case OP_INC:
-            st.Top().SetNum(st.Top().GetNum() + 1);
-            break;
-        case OP_DEC:
-            st.Top().SetNum(st.Top().GetNum() - 1);
-            break;
-        case OP_ADD: case OP_SUB: case OP_MUL: case OP_DIV: case OP_MOD:
-        case OP_SHL: case OP_SHR: case OP_AND: case OP_OR: case OP_XOR:
-        case OP_LAND: case OP_LOR: case OP_LT: case OP_GT: case OP_LE: case OP_GE: {
+            jump = (op.code == OP_JT) == truth;
+        }
+        if (jump) {
+            m_currcode = m_labels[op.val];
+            return 1;
+        }
+        break;
+    }
+    case OP_DONE:
+        MoveToEnd();
+        return 0;
+    default:
+        if (IsNumericOp(op.code)) {
             Value& a = st[st.Size() - 2];
             double r;
-            if (!NumericOp(op.code, a.GetNum(), st.Top().GetNum(), &r)) {
+            if (!NumericOp(op.code, a, st.Top(), &r)) {
                 RuntimeError(op.line, op.code == OP_DIV ? "Divide by zero" : "Modulus divide by zero");
                 return 0;
             }
@@ -251,77 +601,10 @@ int State::Step(int count)
             st.Pop();
             break;
         }
-        case OP_CAT: {
-            Value& a = st[st.Size() - 2];
-            a.GetStr();
-            a.m_str += st.Top().GetStr();
-            a.m_numok = a.m_isnumok = false;
-            st.Pop();
-            break;
-        }
-        case OP_EQUAL: case OP_NE: {
-            Value& a = st[st.Size() - 2];
-            bool equal = a.IsEqual(st.Top());
-            a.SetNum((op.code == OP_EQUAL) == equal ? 1 : 0);
-            st.Pop();
-            break;
-        }
-        case OP_CALL:
-            m_currcode = pc;
-            if (!InternalCall(op.line, op.val & 0xFFFF, static_cast<int>(static_cast<unsigned>(op.val) >> 16)))
-                return 0;
-            pc = m_currcode;
-            RefreshProgram(&ncode);
-            continue;
-        case OP_RETURN:
-            if (m_callstack.empty()) {
-                RuntimeError(op.line, "Callstack is empty!");
-                return 0;
-            }
-            pc = m_callstack.back();
-            m_callstack.pop_back();
-            PopFrame();
-            continue;
-        case OP_SETVAR:
-        case OP_GETVAR: {
-            Value* var = VarRef(op.val);
-            if (!var) {
-                RuntimeError(op.line, "%s", BAD_OPCODE);
-                return 0;
-            }
-            if (op.code == OP_SETVAR)
-                *var = st.Top();
-            else
-                st.Push(*var);
-            break;
-        }
-        case OP_JMP: case OP_JT: case OP_JF: {
-            if (static_cast<unsigned>(op.val) >= m_labels.size()) {
-                RuntimeError(op.line, "%s", BAD_OPCODE);
-                return 0;
-            }
-            bool jump = true;
-            if (op.code != OP_JMP) {
-                bool truth = st.Top().GetNum() != 0;
-                st.Pop();
-                jump = (op.code == OP_JT) == truth;
-            }
-            if (jump) {
-                pc = m_labels[op.val];
-                continue;
-            }
-            break;
-        }
-        case OP_DONE:
-            MoveToEnd();
-            return 0;
-        default:
-            RuntimeError(op.line, "%s", BAD_OPCODE);
-            return 0;
-        }
-        ++pc;
+        RuntimeError(op.line, "%s", BAD_OPCODE);
+        return 0;
     }
-    m_currcode = pc;
+    ++m_currcode;
     return 1;
 }
 
