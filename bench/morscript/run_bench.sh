@@ -5,8 +5,9 @@
 # the median CPU time (user + system) of each and the ratio MorScript/Lua.
 # Both versions of a program must print the same; a difference is reported.
 set -e
-MOR=$1
-COMPILE=$2
+absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
+MOR=$(absolute "$1")
+COMPILE=$(absolute "$2")
 cd "$(dirname "$0")"
 LUA=${LUA:-lua5.4}
 PROGRAMS=${PROGRAMS:-"fib loop forloop calls primes textcmp concat append doloop deepcalls"}

@@ -21,6 +21,7 @@
 namespace MorScript {
 
 struct Opcode;
+struct Function;
 
 // What an entry does. BIN entries apply a numeric or compare operator to A
 // and B taken from: two decoded operands (VV), the stack top and one operand
@@ -49,34 +50,63 @@ enum FastHandler : uint8_t {
     FH_APPEND_HEAD,   // GETVAR v that starts such an assignment
     FH_APPEND_CAT,    // a CAT whose left operand is that value
     FH_APPEND_STORE,  // the closing SETVAR v; POP
-    FH_COUNT
+    // FH_STEP whose run goes on into a VV test (the end of most loops: the
+    // counter steps, then the loop condition is tested).
+    FH_STEP_TEST,
+    // FH_STEP_TEST with the test's operator known, in FAST_OPERATORS order.
+    FH_STEP_TEST_BY_OPERATOR,
+    FH_BIN_BY_OPERATOR = FH_STEP_TEST_BY_OPERATOR + 9,
+    // The BIN handlers again, one for each of the most common operators
+    // (FAST_OPERATORS), in the order VV, SV, SS; push, store, test, return.
+    FH_COUNT = FH_BIN_BY_OPERATOR + 3 * 4 * 9
 };
+
+// Operators with handlers of their own, in handler order.
+const uint8_t FAST_OPERATORS[9] = {OP_ADD, OP_SUB, OP_MUL, OP_LT, OP_LE, OP_GT, OP_GE, OP_EQUAL, OP_NE};
 
 // Sinks in the order of the BIN handler families above.
 enum FastSink : uint8_t { SINK_PUSH, SINK_STORE, SINK_TEST, SINK_RET };
 
 // A decoded variable or constant: a global or a constant by address, a local
-// by slot of the current frame.
-struct FastRef {
-    Value* ptr = nullptr;
-    int32_t slot = -1;
+// by its byte offset in the current frame (stored with the lowest bit set;
+// addresses and offsets are even).
+class FastRef {
+public:
+    static FastRef Address(Value* v) { return FastRef(reinterpret_cast<uintptr_t>(v)); }
+    static FastRef Local(uint32_t slot) { return FastRef(static_cast<uintptr_t>(slot) * sizeof(Value) + 1); }
+    FastRef() = default;
+    bool IsLocal() const { return m_bits & 1; }
+    Value* Address() const { return reinterpret_cast<Value*>(m_bits); }
+    size_t Offset() const { return m_bits - 1; }  // of a local, in bytes
+
+private:
+    explicit FastRef(uintptr_t bits) : m_bits(bits) {}
+    uintptr_t m_bits = 0;
 };
 
 struct FastOp {
     uint8_t handler = FH_SINGLE;
     uint8_t len = 1;       // opcodes covered when the run falls through
     uint8_t lenTaken = 1;  // opcodes covered when its jump is taken
+    uint8_t need = 1;      // the larger of the two: the budget the run needs
     uint8_t op = 0;        // the operator, INC or DEC
     bool ifTrue = false;   // the test jumps on a true value (JT)
+    uint32_t next = 0;     // where the run continues when it falls through
     uint32_t target = 0;   // where a taken jump lands; span of an append
+    int32_t count = 0;     // a call: local slots of the called function
+    int8_t delta = 0;      // a step: 1 for INC, -1 for DEC
     FastRef a, b, c;       // operands and the variable a store sets
+    // next and target as entries of the same table.
+    const FastOp* pnext = nullptr;
+    const FastOp* ptarget = nullptr;
 };
 
 // Builds the table for a program (one entry per opcode and one past the
 // end). Operands are decoded against the constant and global tables given,
 // which must stay where they are while the table is used.
 void BuildFastCode(const std::vector<Opcode>& code, const std::vector<uint32_t>& labels,
-                   std::vector<Value>& consts, std::vector<Value>& globals, std::vector<FastOp>* fast);
+                   std::vector<Value>& consts, std::vector<Value>& globals,
+                   const std::vector<Function>& funcs, std::vector<FastOp>* fast);
 
 inline bool IsNumericOp(int op)
 {

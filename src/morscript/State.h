@@ -177,10 +177,18 @@ private:
     // A decoded operand; locals are checked against the current frame.
     Value* Ref(const FastRef& r)
     {
-        if (r.ptr)
-            return r.ptr;
-        return r.slot < m_localCount ? m_locals + r.slot : nullptr;
+        if (!r.IsLocal())
+            return r.Address();
+        return r.Offset() < m_localBytes ? reinterpret_cast<Value*>(reinterpret_cast<char*>(m_locals) + r.Offset())
+                                         : nullptr;
     }
+    // The run table's entry for an opcode index (past the end: the entry
+    // that reports running off the program), and the other way round.
+    const FastOp* Entry(size_t index) const
+    {
+        return m_fast.data() + (index < m_opcodes.size() ? index : m_opcodes.size());
+    }
+    OpcodeHandle Index(const FastOp* f) const { return static_cast<OpcodeHandle>(f - m_fast.data()); }
     void PushFrame(int vars);
     void PopFrame();
     void SyncFrame();
@@ -193,9 +201,11 @@ private:
 
     Value* m_locals = nullptr;  // the current frame's slots
     int m_localCount = 0;
+    size_t m_localBytes = 0;  // m_localCount * sizeof(Value)
     const Value* m_fastConsts = nullptr;  // where m_fast's operands point
     const Value* m_fastGlobals = nullptr;
     size_t m_fastLabels = 0;
+    size_t m_fastFuncs = 0;
     // A variable whose text grows in place (FH_APPEND_HEAD): the stack slot
     // that stands for its value meanwhile, and its state before.
     struct Append {

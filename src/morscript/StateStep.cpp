@@ -19,6 +19,16 @@ const signed char OPERANDS[OP_COUNT] = {
     2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 0, 0, 1, 0, 0, 1, 1, 0,
 };
 
+// Every handler of an operator known when the table is built, in the order
+// of FH_BIN_BY_OPERATOR.
+#define FOR_OPERATORS(M, fam, sink) \
+    M(fam, sink, add) M(fam, sink, sub) M(fam, sink, mul) M(fam, sink, lt) M(fam, sink, le) \
+    M(fam, sink, gt) M(fam, sink, ge) M(fam, sink, eq) M(fam, sink, ne)
+#define FOR_SINKS(M, fam) \
+    FOR_OPERATORS(M, fam, push) FOR_OPERATORS(M, fam, store) FOR_OPERATORS(M, fam, test) \
+    FOR_OPERATORS(M, fam, ret)
+#define FOR_EVERY_OPERATOR_HANDLER(M) FOR_SINKS(M, vv) FOR_SINKS(M, sv) FOR_SINKS(M, ss)
+
 }  // namespace
 
 void State::SyncFrame()
@@ -30,6 +40,7 @@ void State::SyncFrame()
         m_locals = m_slots.data() + m_pages.back().base;
         m_localCount = m_pages.back().size;
     }
+    m_localBytes = static_cast<size_t>(m_localCount) * sizeof(Value);
 }
 
 void State::PushFrame(int vars)
@@ -47,6 +58,7 @@ void State::PushFrame(int vars)
     m_pages.back().size = vars;
     m_locals = slots;
     m_localCount = vars;
+    m_localBytes = static_cast<size_t>(vars) * sizeof(Value);
 }
 
 void State::PopFrame()
@@ -95,14 +107,15 @@ int State::InternalCall(int line, int index, int argumentCount)
 void State::RefreshProgram()
 {
     if (m_fast.size() != m_opcodes.size() + 1 || m_fastConsts != m_consts.data() ||
-        m_fastGlobals != m_vars.data() || m_fastLabels != m_labels.size())
+        m_fastGlobals != m_vars.data() || m_fastLabels != m_labels.size() || m_fastFuncs != m_funcs.size())
         BuildProgram();
 }
 
 void State::BuildProgram()
 {
-    BuildFastCode(m_opcodes, m_labels, m_consts, m_vars, &m_fast);
+    BuildFastCode(m_opcodes, m_labels, m_consts, m_vars, m_funcs, &m_fast);
     m_fastConsts = m_consts.data();
+    m_fastFuncs = m_funcs.size();
     m_fastGlobals = m_vars.data();
     m_fastLabels = m_labels.size();
 }
@@ -155,8 +168,9 @@ int State::Step(int count)
 }
 
 // Runs opcodes until the budget is used up (1), the script ends (0) or a
-// wait callback is set (RUN_WAIT). The program counter lives in m_currcode
-// whenever code outside this loop may look at it.
+// wait callback is set (RUN_WAIT). The loop keeps only the current entry
+// and the budget; the program counter is the entry's index, written to
+// m_currcode whenever code outside this loop may look at it.
 int State::Run(long long* budgetInOut)
 {
     static void* const HANDLERS[FH_COUNT] = {
@@ -166,50 +180,58 @@ int State::Run(long long* budgetInOut)
         &&h_sv_push, &&h_sv_store, &&h_sv_test, &&h_sv_ret,
         &&h_ss_push, &&h_ss_store, &&h_ss_test, &&h_ss_ret,
         &&h_call, &&h_return, &&h_done, &&h_append_head, &&h_append_cat, &&h_append_store,
+        &&h_step_test,
+#define STEP_TEST_ADDRESS(fam, sink, op) &&h_step_test_##op,
+        FOR_OPERATORS(STEP_TEST_ADDRESS, , )
+#undef STEP_TEST_ADDRESS
+#define LABEL_ADDRESS(fam, sink, op) &&h_##fam##_##sink##_##op,
+        FOR_EVERY_OPERATOR_HANDLER(LABEL_ADDRESS)
+#undef LABEL_ADDRESS
     };
     long long budget = *budgetInOut;
-    ValueStack& st = m_stack;
-    const FastOp* const fast = m_fast.data();
-    const OpcodeHandle ncode = static_cast<OpcodeHandle>(m_opcodes.size());
-    OpcodeHandle pc = m_currcode < ncode ? m_currcode : ncode;
-    const FastOp* f;
-    Value *a, *b, *c;
-    double r;
+    const FastOp* f = Entry(m_currcode);
     int result = 1;
 
-#define NEXT()                      \
-    do {                            \
-        f = fast + pc;              \
-        goto* HANDLERS[f->handler]; \
-    } while (0)
+#define NEXT() goto* HANDLERS[f->handler]
 #define NEED(n)           \
     if (budget < (n))     \
         goto h_single;
+// Value* var := the operand ref, or the one-opcode path for a local
+// outside the current frame.
+#define REF(var, ref)                                                         \
+    Value* var;                                                               \
+    {                                                                         \
+        const FastRef r_ = (ref);                                             \
+        if (!r_.IsLocal())                                                    \
+            var = r_.Address();                                               \
+        else if (r_.Offset() < m_localBytes)                                  \
+            var = reinterpret_cast<Value*>(reinterpret_cast<char*>(m_locals) + r_.Offset()); \
+        else                                                                  \
+            goto h_single;                                                    \
+    }
 #define ADVANCE()         \
     do {                  \
-        pc += f->len;     \
         budget -= f->len; \
+        f = f->pnext;     \
         NEXT();           \
     } while (0)
-#define BRANCH(truth)                                          \
-    do {                                                       \
-        if ((truth) == f->ifTrue) {                            \
-            pc = f->target;                                    \
-            budget -= f->lenTaken;                             \
-        } else {                                               \
-            pc += f->len;                                      \
-            budget -= f->len;                                  \
-        }                                                      \
-        NEXT();                                                \
+#define BRANCH(truth)                    \
+    do {                                 \
+        if ((truth) == f->ifTrue) {      \
+            budget -= f->lenTaken;       \
+            f = f->ptarget;              \
+        } else {                         \
+            budget -= f->len;            \
+            f = f->pnext;                \
+        }                                \
+        NEXT();                          \
     } while (0)
 // RETURN with its value already on the stack.
 #define RETURN_NOW()                          \
     do {                                      \
-        pc = m_callstack.back();              \
+        f = Entry(m_callstack.back());        \
         m_callstack.pop_back();               \
         PopFrame();                           \
-        if (pc > ncode)                       \
-            pc = ncode;                       \
         NEXT();                               \
     } while (0)
 
@@ -220,202 +242,209 @@ h_single: {
     if (budget < 1)
         goto out;
     --budget;
-    m_currcode = pc;
+    m_currcode = Index(f);
     const int done = ExecOne();
     if (done == 0) {
         result = 0;
         goto out_synced;
     }
-    pc = m_currcode;
     if (done == 2) {  // a call: host code may have set a wait or added code
         if (m_waitfunc || m_fast.size() != m_opcodes.size() + 1) {
             result = RUN_WAIT;
             goto out_synced;
         }
     }
-    if (pc > ncode)
-        pc = ncode;
+    f = Entry(m_currcode);
     NEXT();
 }
 h_end:
     if (budget < 1)
         goto out;
-    m_currcode = pc;
+    m_currcode = Index(f);
     RuntimeError(0, "Reached end of VM code without hitting OP_DONE");
     result = 0;
     goto out_synced;
 h_noops:
 h_jump:
     NEED(f->len);
-    budget -= f->len;
-    pc = f->handler == FH_JUMP ? f->target : pc + f->len;
-    NEXT();
-h_push:
-    NEED(1);
-    if (!(a = Ref(f->a)))
-        goto h_single;
-    st.Push(*a);
     ADVANCE();
-h_move:
+h_push: {
+    NEED(1);
+    REF(a, f->a);
+    m_stack.Push(*a);
+    ADVANCE();
+}
+h_move: {
     NEED(f->len);
-    if (!(a = Ref(f->a)) || !(c = Ref(f->c)))
-        goto h_single;
+    REF(a, f->a);
+    REF(c, f->c);
     *c = *a;
     ADVANCE();
-h_store:
+}
+h_store: {
     NEED(f->len);
-    if (st.Empty() || !(c = Ref(f->c)))
+    REF(c, f->c);
+    if (m_stack.Empty())
         goto h_single;
-    c->TakeFrom(st.Top());
-    st.Pop();
+    c->TakeFrom(m_stack.Top());
+    m_stack.Pop();
     ADVANCE();
-h_test:
-    NEED(f->len);
-    NEED(f->lenTaken);
-    if (!(a = Ref(f->a)))
-        goto h_single;
+}
+h_test: {
+    NEED(f->need);
+    REF(a, f->a);
     BRANCH(a->GetNum() != 0);
+}
 h_test_top: {
-    NEED(f->len);
-    NEED(f->lenTaken);
-    if (st.Empty())
+    NEED(f->need);
+    if (m_stack.Empty())
         goto h_single;
-    const bool truth = st.Top().GetNum() != 0;
-    st.Pop();
+    const bool truth = m_stack.Top().GetNum() != 0;
+    m_stack.Pop();
     BRANCH(truth);
 }
-h_ret:
+h_ret: {
     NEED(f->len);
-    if (m_callstack.empty() || !(a = Ref(f->a)))
+    REF(a, f->a);
+    if (m_callstack.empty())
         goto h_single;
     budget -= f->len;
-    st.Push(*a);
+    m_stack.Push(*a);
     RETURN_NOW();
-h_step:
+}
+h_step_test: {
+    // The test's own entry checks nothing this one has not checked, so a
+    // failure there (a division by zero) runs it on its own.
+    const FastOp* test = f->pnext;
+    NEED(f->len + test->need);
+    REF(a, f->a);
+    REF(x, test->a);
+    REF(y, test->b);
+    a->SetNum(a->GetNum() + f->delta);
+    budget -= f->len;
+    f = test;
+    double r;
+    if (!NumericOp(f->op, *x, *y, &r))
+        NEXT();
+    BRANCH(r != 0);
+}
+#define TAKE_VV                           \
+    REF(a, f->a);                         \
+    REF(b, f->b);
+#define COMPUTE_add const double r = a->GetNum() + b->GetNum();
+#define COMPUTE_sub const double r = a->GetNum() - b->GetNum();
+#define COMPUTE_mul const double r = a->GetNum() * b->GetNum();
+#define COMPUTE_lt const bool r = a->GetNum() < b->GetNum();
+#define COMPUTE_le const bool r = a->GetNum() <= b->GetNum();
+#define COMPUTE_gt const bool r = a->GetNum() > b->GetNum();
+#define COMPUTE_ge const bool r = a->GetNum() >= b->GetNum();
+#define COMPUTE_eq const bool r = a->IsEqual(*b);
+#define COMPUTE_ne const bool r = !a->IsEqual(*b);
+#define STEP_TEST_HANDLER(unused1, unused2, op)                                \
+    h_step_test_##op : {                                       \
+        const FastOp* test = f->pnext;                         \
+        NEED(f->len + test->need);                             \
+        REF(v, f->a);                                          \
+        v->SetNum(v->GetNum() + f->delta);                     \
+        budget -= f->len;                                      \
+        f = test;                                              \
+        TAKE_VV                                                \
+        COMPUTE_##op                                           \
+        BRANCH(r != 0);                                        \
+    }
+    FOR_OPERATORS(STEP_TEST_HANDLER, , )
+h_step: {
     NEED(f->len);
-    if (!(a = Ref(f->a)))
-        goto h_single;
-    a->SetNum(f->op == OP_INC ? a->GetNum() + 1 : a->GetNum() - 1);
+    REF(a, f->a);
+    a->SetNum(a->GetNum() + f->delta);
     ADVANCE();
-
-    // Operator on two decoded operands.
-h_vv_push:
-h_vv_store:
-h_vv_test:
-h_vv_ret:
-    NEED(f->len);
-    NEED(f->lenTaken);
-    if (!(a = Ref(f->a)) || !(b = Ref(f->b)) || !NumericOp(f->op, *a, *b, &r))
-        goto h_single;
-    switch (f->handler) {
-    case FH_VV_PUSH:
-        st.PushNum(r);
-        ADVANCE();
-    case FH_VV_STORE:
-        if (!(c = Ref(f->c)))
-            goto h_single;
-        c->SetNum(r);
-        ADVANCE();
-    case FH_VV_TEST:
-        BRANCH(r != 0);
-    default:
-        if (m_callstack.empty())
-            goto h_single;
-        budget -= f->len;
-        st.PushNum(r);
-        RETURN_NOW();
-    }
-
-    // Operator on the stack top and a decoded operand.
-h_sv_push:
-h_sv_store:
-h_sv_test:
-h_sv_ret: {
-    NEED(f->len);
-    NEED(f->lenTaken);
-    if (st.Empty() || !(b = Ref(f->b)))
-        goto h_single;
-    Value& top = st.Top();
-    if (!NumericOp(f->op, top, *b, &r))
-        goto h_single;
-    switch (f->handler) {
-    case FH_SV_PUSH:
-        top.SetNum(r);
-        ADVANCE();
-    case FH_SV_STORE:
-        if (!(c = Ref(f->c)))
-            goto h_single;
-        c->SetNum(r);
-        st.Pop();
-        ADVANCE();
-    case FH_SV_TEST:
-        st.Pop();
-        BRANCH(r != 0);
-    default:
-        if (m_callstack.empty())
-            goto h_single;
-        budget -= f->len;
-        top.SetNum(r);
-        RETURN_NOW();
-    }
 }
 
-    // Operator on the two top stack values.
-h_ss_push:
-h_ss_store:
-h_ss_test:
-h_ss_ret: {
-    NEED(f->len);
-    NEED(f->lenTaken);
-    if (st.Size() < 2)
+    // Operators. Each family of operand sources and each sink has a handler
+    // of its own, so that every one dispatches (and predicts) on its own.
+#define TAKE_SV                           \
+    REF(b, f->b);                         \
+    if (m_stack.Empty())                  \
+        goto h_single;                    \
+    Value* a = &m_stack.Top();
+#define TAKE_SS                           \
+    if (m_stack.Size() < 2)               \
+        goto h_single;                    \
+    Value* a = &m_stack[m_stack.Size() - 2]; \
+    Value* b = &m_stack.Top();
+// Results of the three families: VV pushes, SV and SS replace A.
+#define PUT_VV m_stack.PushNum(r);
+#define PUT_SV a->SetNum(r);
+#define PUT_SS a->SetNum(r); m_stack.Pop();
+#define DROP_VV
+#define DROP_SV m_stack.Pop();
+#define DROP_SS m_stack.Pop(); m_stack.Pop();
+#define SINK_push(FAM, COMPUTE)                       \
+    NEED(f->len);                                     \
+    TAKE_##FAM                                        \
+    COMPUTE                                           \
+    PUT_##FAM                                         \
+    ADVANCE();
+#define SINK_store(FAM, COMPUTE)                      \
+    NEED(f->len);                                     \
+    TAKE_##FAM                                        \
+    REF(c, f->c);                                     \
+    COMPUTE                                           \
+    c->SetNum(r);                                     \
+    DROP_##FAM                                        \
+    ADVANCE();
+#define SINK_test(FAM, COMPUTE)                       \
+    NEED(f->need);                                    \
+    TAKE_##FAM                                        \
+    COMPUTE                                           \
+    DROP_##FAM                                        \
+    BRANCH(r != 0);
+#define SINK_ret(FAM, COMPUTE)                        \
+    NEED(f->len);                                     \
+    if (m_callstack.empty())                          \
+        goto h_single;                                \
+    TAKE_##FAM                                        \
+    COMPUTE                                           \
+    budget -= f->len;                                 \
+    PUT_##FAM                                         \
+    RETURN_NOW();
+// Any numeric operator, through NumericOp; a division by zero runs on its
+// own and reports the error there.
+#define COMPUTE_ANY                                   \
+    double r;                                         \
+    if (!NumericOp(f->op, *a, *b, &r))                \
         goto h_single;
-    Value& left = st[st.Size() - 2];
-    if (!NumericOp(f->op, left, st.Top(), &r))
-        goto h_single;
-    switch (f->handler) {
-    case FH_SS_PUSH:
-        left.SetNum(r);
-        st.Pop();
-        ADVANCE();
-    case FH_SS_STORE:
-        if (!(c = Ref(f->c)))
-            goto h_single;
-        c->SetNum(r);
-        st.Pop();
-        st.Pop();
-        ADVANCE();
-    case FH_SS_TEST:
-        st.Pop();
-        st.Pop();
-        BRANCH(r != 0);
-    default:
-        if (m_callstack.empty())
-            goto h_single;
-        budget -= f->len;
-        left.SetNum(r);
-        st.Pop();
-        RETURN_NOW();
+#define FAMILY_vv VV
+#define FAMILY_sv SV
+#define FAMILY_ss SS
+#define HANDLER_BODY(sink, FAM, COMPUTE) SINK_##sink(FAM, COMPUTE)
+#define ANY_OPERATOR_HANDLER(fam, sink) \
+    h_##fam##_##sink : {                \
+        HANDLER_BODY(sink, FAMILY_##fam, COMPUTE_ANY) \
     }
-}
+#define OPERATOR_HANDLER(fam, sink, op)   \
+    h_##fam##_##sink##_##op : {           \
+        HANDLER_BODY(sink, FAMILY_##fam, COMPUTE_##op) \
+    }
+#define ANY_OPERATOR_HANDLERS(fam) \
+    ANY_OPERATOR_HANDLER(fam, push) ANY_OPERATOR_HANDLER(fam, store) \
+    ANY_OPERATOR_HANDLER(fam, test) ANY_OPERATOR_HANDLER(fam, ret)
+
+    ANY_OPERATOR_HANDLERS(vv)
+    ANY_OPERATOR_HANDLERS(sv)
+    ANY_OPERATOR_HANDLERS(ss)
+    FOR_EVERY_OPERATOR_HANDLER(OPERATOR_HANDLER)
 
 h_call: {
-    NEED(1);
-    // Script functions directly; host functions and every failure through
-    // the one-opcode path.
-    const int val = m_opcodes[pc].val;
-    const unsigned index = static_cast<unsigned>(val) & 0xFFFFu;
-    if (index >= m_funcs.size())
+    // Script functions with their entry decoded; host functions and every
+    // failure through the one-opcode path.
+    NEED(f->lenTaken);
+    if (m_callstack.size() >= static_cast<size_t>(MAX_CALL_DEPTH))
         goto h_single;
-    const Function& fn = m_funcs[index];
-    if (fn.type != FUNC_SCRIPT || !fn.baked || m_callstack.size() >= static_cast<size_t>(MAX_CALL_DEPTH) ||
-        fn.calllabel >= m_labels.size())
-        goto h_single;
-    --budget;
-    PushFrame(fn.vars);
-    m_callstack.push_back(pc + 1);
-    pc = m_labels[fn.calllabel];
-    if (pc > ncode)
-        pc = ncode;
+    budget -= f->lenTaken;
+    PushFrame(f->count);
+    m_callstack.push_back(Index(f) + 1);
+    f = f->ptarget;
     NEXT();
 }
 h_return:
@@ -434,35 +463,37 @@ h_done:
     // In-place append: the head checks that the budget covers the whole
     // assignment, which holds no call, so nothing can stop it half-way but
     // a run-time error (see AbandonAppend).
-h_append_head:
+h_append_head: {
     NEED(static_cast<long long>(f->target));
-    if (m_append.active || !(a = Ref(f->a)))
+    REF(a, f->a);
+    if (m_append.active)
         goto h_single;
     m_append.mark = a->MarkText();
     m_append.var = a;
-    m_append.slot = st.Size();
+    m_append.slot = m_stack.Size();
     m_append.active = true;
-    st.Push(Value());
+    m_stack.Push(Value());
     ADVANCE();
+}
 h_append_cat: {
     NEED(1);
-    if (!m_append.active || m_append.slot + 2 != st.Size())
+    if (!m_append.active || m_append.slot + 2 != m_stack.Size())
         goto h_single;
-    const std::string& text = st.Top().GetStr();
-    if (!CheckTextSize(m_opcodes[pc].line, m_append.var->TextSize() + text.size())) {
+    const std::string& text = m_stack.Top().GetStr();
+    if (!CheckTextSize(m_opcodes[Index(f)].line, m_append.var->TextSize() + text.size())) {
         result = 0;
         goto out_synced;
     }
     m_append.var->AppendText(text);
-    st.Pop();
+    m_stack.Pop();
     ADVANCE();
 }
 h_append_store:
     NEED(f->len);
-    if (!m_append.active || m_append.slot + 1 != st.Size())
+    if (!m_append.active || m_append.slot + 1 != m_stack.Size())
         goto h_single;
     m_append.active = false;
-    st.Pop();
+    m_stack.Pop();
     ADVANCE();
     } catch (const std::bad_alloc&) {
         goto out_of_memory;
@@ -470,25 +501,58 @@ h_append_store:
         goto out_of_memory;
     }
 
-#undef NEXT
-#undef NEED
-#undef ADVANCE
-#undef BRANCH
-#undef RETURN_NOW
-
-out_of_memory:
+out_of_memory: {
     // The script stops as on any other run-time error, at the opcode that
     // ran out.
-    m_currcode = pc < ncode ? pc : ncode;
-    RuntimeError(pc < ncode ? m_opcodes[pc].line : 0, "Out of memory");
+    m_currcode = Index(f);
+    RuntimeError(m_currcode < m_opcodes.size() ? m_opcodes[m_currcode].line : 0, "Out of memory");
     result = 0;
     goto out_synced;
+}
 out:
-    m_currcode = pc;
+    m_currcode = Index(f);
 out_synced:
     *budgetInOut = budget;
     return result;
 }
+
+#undef NEXT
+#undef STEP_TEST_HANDLER
+#undef NEED
+#undef REF
+#undef ADVANCE
+#undef BRANCH
+#undef RETURN_NOW
+#undef TAKE_VV
+#undef TAKE_SV
+#undef TAKE_SS
+#undef PUT_VV
+#undef PUT_SV
+#undef PUT_SS
+#undef DROP_VV
+#undef DROP_SV
+#undef DROP_SS
+#undef SINK_push
+#undef SINK_store
+#undef SINK_test
+#undef SINK_ret
+#undef COMPUTE_ANY
+#undef COMPUTE_add
+#undef COMPUTE_sub
+#undef COMPUTE_mul
+#undef COMPUTE_lt
+#undef COMPUTE_le
+#undef COMPUTE_gt
+#undef COMPUTE_ge
+#undef COMPUTE_eq
+#undef COMPUTE_ne
+#undef FAMILY_vv
+#undef FAMILY_sv
+#undef FAMILY_ss
+#undef HANDLER_BODY
+#undef ANY_OPERATOR_HANDLER
+#undef OPERATOR_HANDLER
+#undef ANY_OPERATOR_HANDLERS
 
 // One opcode at m_currcode. Returns 0 when the script stops (DONE or an
 // error), 2 after a call, 1 otherwise.

@@ -61,7 +61,7 @@ void Value::MakeNum() const
     m_numok = true;
 }
 
-bool Value::IsEqual(const Value& other) const
+bool Value::IsEqualSlow(const Value& other) const
 {
     if (IsNumerical() && other.IsNumerical())
         return GetNum() == other.GetNum();

@@ -100,7 +100,12 @@ public:
         GetNum();
     }
     // Numbers compare when both are numerical, texts byte for byte otherwise.
-    bool IsEqual(const Value& other) const;
+    bool IsEqual(const Value& other) const
+    {
+        if (m_isnumok && m_isnum && m_numok && other.m_isnumok && other.m_isnum && other.m_numok)
+            return m_num == other.m_num;
+        return IsEqualSlow(other);
+    }
 
     // Number truncated toward zero to a 32-bit integer, saturating.
     int32_t GetInt() const { return ToInt(GetNum()); }
@@ -178,6 +183,7 @@ private:
     void MakeStr() const;
     void MakeNum() const;
     void MakeIsNum() const;
+    bool IsEqualSlow(const Value& other) const;
 
     // The three forms and whether each is valid; the text and number are
     // made on demand, so they are mutable.
