@@ -300,7 +300,9 @@ private:
         for (int k = 0; k < 9; ++k) {
             if (FAST_OPERATORS[k] != op)
                 continue;
-            if (f.handler == FH_STEP_TEST)
+            if (f.handler == FH_STEP_TEST && k >= 3 && k <= 6 && m_fast[f.next].a == f.a)
+                f.handler = static_cast<uint8_t>(FH_STEP_SELF_TEST_BY_OPERATOR + k - 3);
+            else if (f.handler == FH_STEP_TEST)
                 f.handler = static_cast<uint8_t>(FH_STEP_TEST_BY_OPERATOR + k);
             else if (f.handler >= FH_VV_PUSH && f.handler <= FH_SS_RET)
                 f.handler = static_cast<uint8_t>(FH_BIN_BY_OPERATOR + (f.handler - FH_VV_PUSH) * 9 + k);

@@ -55,7 +55,10 @@ enum FastHandler : uint8_t {
     FH_STEP_TEST,
     // FH_STEP_TEST with the test's operator known, in FAST_OPERATORS order.
     FH_STEP_TEST_BY_OPERATOR,
-    FH_BIN_BY_OPERATOR = FH_STEP_TEST_BY_OPERATOR + 9,
+    // ... and when the test compares the stepped variable itself with < <=
+    // > or >= (a counting loop), with the new value used at once.
+    FH_STEP_SELF_TEST_BY_OPERATOR = FH_STEP_TEST_BY_OPERATOR + 9,
+    FH_BIN_BY_OPERATOR = FH_STEP_SELF_TEST_BY_OPERATOR + 4,
     // The BIN handlers again, one for each of the most common operators
     // (FAST_OPERATORS), in the order VV, SV, SS; push, store, test, return.
     FH_COUNT = FH_BIN_BY_OPERATOR + 3 * 4 * 9
@@ -78,6 +81,7 @@ public:
     bool IsLocal() const { return m_bits & 1; }
     Value* Address() const { return reinterpret_cast<Value*>(m_bits); }
     size_t Offset() const { return m_bits - 1; }  // of a local, in bytes
+    bool operator==(const FastRef& other) const { return m_bits == other.m_bits; }
 
 private:
     explicit FastRef(uintptr_t bits) : m_bits(bits) {}

@@ -184,6 +184,7 @@ int State::Run(long long* budgetInOut)
 #define STEP_TEST_ADDRESS(fam, sink, op) &&h_step_test_##op,
         FOR_OPERATORS(STEP_TEST_ADDRESS, , )
 #undef STEP_TEST_ADDRESS
+        &&h_step_self_test_lt, &&h_step_self_test_le, &&h_step_self_test_gt, &&h_step_self_test_ge,
 #define LABEL_ADDRESS(fam, sink, op) &&h_##fam##_##sink##_##op,
         FOR_EVERY_OPERATOR_HANDLER(LABEL_ADDRESS)
 #undef LABEL_ADDRESS
@@ -353,6 +354,22 @@ h_step_test: {
         BRANCH(r != 0);                                        \
     }
     FOR_OPERATORS(STEP_TEST_HANDLER, , )
+#define STEP_SELF_TEST_HANDLER(op, CMP)                        \
+    h_step_self_test_##op : {                                  \
+        const FastOp* test = f->pnext;                         \
+        NEED(f->len + test->need);                             \
+        REF(v, f->a);                                          \
+        REF(b, test->b);                                       \
+        const double next = v->GetNum() + f->delta;            \
+        v->SetNum(next);                                       \
+        budget -= f->len;                                      \
+        f = test;                                              \
+        BRANCH(next CMP b->GetNum());                          \
+    }
+    STEP_SELF_TEST_HANDLER(lt, <)
+    STEP_SELF_TEST_HANDLER(le, <=)
+    STEP_SELF_TEST_HANDLER(gt, >)
+    STEP_SELF_TEST_HANDLER(ge, >=)
 h_step: {
     NEED(f->len);
     REF(a, f->a);
@@ -518,6 +535,7 @@ out_synced:
 
 #undef NEXT
 #undef STEP_TEST_HANDLER
+#undef STEP_SELF_TEST_HANDLER
 #undef NEED
 #undef REF
 #undef ADVANCE
