@@ -161,7 +161,7 @@ public:
     void InvalidateFastCode() { m_fast.clear(); }
 
     // Longest text a script can make; a longer one is a run-time error.
-    static const size_t MAX_TEXT = size_t(16) << 20;
+    static constexpr size_t MAX_TEXT = size_t(16) << 20;
 
 private:
     static const int RUN_WAIT = 3;  // Run stopped because a wait callback was set
