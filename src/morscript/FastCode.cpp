@@ -65,7 +65,12 @@ private:
         return h != FH_SINGLE && h != FH_CALL && h != FH_RETURN && h != FH_DONE && h != FH_RET &&
                h != FH_VV_RET && h != FH_SV_RET && h != FH_SS_RET;
     }
-    bool Is(size_t i, int code) const { return i < m_n && m_code[i].code == code; }
+    // The opcode at i is code, and may be joined into a run.
+    bool Is(size_t i, int code) const { return i < m_n && m_code[i].code == code && OPCODE_INFO[code].joins; }
+    bool IsJoinableNumericOp(size_t i) const
+    {
+        return i < m_n && IsNumericOp(m_code[i].code) && OPCODE_INFO[m_code[i].code].joins;
+    }
     bool LabelOk(int label) const
     {
         return label >= 0 && static_cast<size_t>(label) < m_labels.size() && m_labels[label] < m_n;
@@ -92,7 +97,7 @@ private:
     // A GETVAR or PUSH operand decoded, or false when it names nothing.
     bool Ref(size_t i, FastRef* ref) const
     {
-        if (i >= m_n)
+        if (i >= m_n || !IsOpcode(m_code[i].code) || !OPCODE_INFO[m_code[i].code].joins)
             return false;
         int val = m_code[i].val;
         if (m_code[i].code == OP_PUSH) {
@@ -105,8 +110,8 @@ private:
     }
     bool VarRef(int id, FastRef* ref) const
     {
-        if (id < 0) {
-            *ref = FastRef::Local(id & 0x7FFFFFFF);  // checked against the frame when run
+        if (IsLocalId(id)) {
+            *ref = FastRef::Local(LocalSlot(id));  // checked against the frame when run
             return true;
         }
         if (static_cast<size_t>(id) >= m_globals.size())
@@ -174,7 +179,7 @@ private:
         case OP_CALL: {
             f.handler = FH_CALL;
             // A script function's entry decoded; anything else runs on its own.
-            const unsigned index = static_cast<unsigned>(op.val) & 0xFFFFu;
+            const unsigned index = static_cast<unsigned>(DecodeCallOperand(op.val).function);
             if (index < m_funcs.size() && m_funcs[index].type == FUNC_SCRIPT && m_funcs[index].baked &&
                 LabelOk(static_cast<int>(m_funcs[index].calllabel))) {
                 f.target = m_labels[m_funcs[index].calllabel];
@@ -197,7 +202,7 @@ private:
             BuildLoad(f, i);
             return;
         default:
-            if (IsNumericOp(op.code))
+            if (IsJoinableNumericOp(i))
                 Sink(f, i, FH_SS_PUSH, 0);
             return;
         }
@@ -215,9 +220,9 @@ private:
             return (Is(k, OP_INC) || Is(k, OP_DEC)) && Is(k + 1, OP_SETVAR) && m_code[k + 1].val == self &&
                    Is(k + 2, OP_POP);
         };
-        if (Ref(i + 1, &f.b) && i + 2 < m_n && IsNumericOp(m_code[i + 2].code)) {
+        if (Ref(i + 1, &f.b) && IsJoinableNumericOp(i + 2)) {
             Sink(f, i + 2, FH_VV_PUSH, 2);
-        } else if (i + 1 < m_n && IsNumericOp(m_code[i + 1].code)) {
+        } else if (IsJoinableNumericOp(i + 1)) {
             f.b = f.a;
             f.a = FastRef();
             Sink(f, i + 1, FH_SV_PUSH, 1);
@@ -269,27 +274,16 @@ private:
                 Mark(m_fast[j], FH_APPEND_STORE, j, 2);
                 return;
             }
-            if (code == OP_PUSH || (code == OP_GETVAR && m_code[j].val != v)) {
-                ++depth;
-            } else if (code == OP_CAT || IsNumericOp(code)) {
-                // An operator at depth 2 takes our value as its left operand.
-                if (depth < 2 || (depth == 2 && code != OP_CAT))
-                    return;
-                if (depth == 2)
-                    cats.push_back(j);
-                --depth;
-            } else if (code == OP_POP || code == OP_DUP || (code == OP_SETVAR && m_code[j].val != v) ||
-                       (code >= OP_NOT && code <= OP_DEC)) {
-                // These read or change the top value, which must not be ours.
-                if (depth < 2)
-                    return;
-                if (code == OP_POP)
-                    --depth;
-                else if (code == OP_DUP)
-                    ++depth;
-            } else {
-                return;  // jumps, calls, returns, NOOPs (labels), v itself
-            }
+            if (!IsOpcode(code) || !OPCODE_INFO[code].computes || (code == OP_GETVAR && m_code[j].val == v))
+                return;  // jumps, calls, returns, labels, v itself end the search
+            const OpcodeInfo& info = OPCODE_INFO[code];
+            if (info.pops > 0 && depth < 2)
+                return;  // it would read or change our value
+            if (code == OP_CAT && depth == 2)
+                cats.push_back(j);  // our value as the left operand
+            else if (info.pops == 2 && depth == 2)
+                return;  // any other operator on our value
+            depth = depth - info.pops + info.pushes;
         }
     }
     void Specialise(FastOp& f) const

@@ -112,11 +112,6 @@ void BuildFastCode(const std::vector<Opcode>& code, const std::vector<uint32_t>&
                    std::vector<Value>& consts, std::vector<Value>& globals,
                    const std::vector<Function>& funcs, std::vector<FastOp>* fast);
 
-inline bool IsNumericOp(int op)
-{
-    return (op >= OP_ADD && op <= OP_SHR) || (op >= OP_AND && op <= OP_NE);
-}
-
 inline int32_t ShiftLeft(int32_t a, int32_t count)
 {
     int n = count & 63;

@@ -128,7 +128,7 @@ int State::AddVar(int* localCounter)
     if (localCounter) {
         if (*localCounter < 0)
             return -1;
-        int id = static_cast<int>(static_cast<unsigned>(*localCounter) | 0x80000000u);
+        int id = LocalId(*localCounter);
         // Past the last slot the counter turns negative: no slot is left.
         *localCounter = *localCounter == INT_MAX ? -1 : *localCounter + 1;
         return id;

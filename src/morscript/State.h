@@ -169,9 +169,9 @@ private:
     // A variable by id, or null for an id that names no variable.
     Value* VarRef(int id)
     {
-        if (id >= 0)
+        if (!IsLocalId(id))
             return static_cast<size_t>(id) < m_vars.size() ? &m_vars[id] : nullptr;
-        int slot = id & 0x7FFFFFFF;
+        int slot = LocalSlot(id);
         return slot < m_localCount ? m_locals + slot : nullptr;
     }
     // A decoded operand; locals are checked against the current frame.

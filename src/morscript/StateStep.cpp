@@ -12,13 +12,6 @@ namespace {
 
 const char* const BAD_OPCODE = "Unrecognized opcode";
 
-// Stack operands each opcode reads. Operands missing from the stack (a host
-// function popped too much) read as empty texts.
-const signed char OPERANDS[OP_COUNT] = {
-    0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2,
-    2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 0, 0, 1, 0, 0, 1, 1, 0,
-};
-
 // Every handler of an operator known when the table is built, in the order
 // of FH_BIN_BY_OPERATOR.
 #define FOR_OPERATORS(M, fam, sink) \
@@ -578,8 +571,10 @@ int State::ExecOne()
 {
     ValueStack& st = m_stack;
     const Opcode op = m_opcodes[m_currcode];
-    if (static_cast<unsigned>(op.code) < OP_COUNT) {
-        while (st.Size() < static_cast<size_t>(OPERANDS[op.code]))
+    // Operands missing from the stack (a host function popped too much)
+    // read as empty texts.
+    if (IsOpcode(op.code)) {
+        while (st.Size() < static_cast<size_t>(OPCODE_INFO[op.code].pops))
             st.Push(Value(std::string()));
     }
     switch (op.code) {
@@ -625,10 +620,12 @@ int State::ExecOne()
         st.Pop();
         break;
     }
-    case OP_CALL:
-        if (!InternalCall(op.line, op.val & 0xFFFF, static_cast<int>(static_cast<unsigned>(op.val) >> 16)))
+    case OP_CALL: {
+        const CallOperand call = DecodeCallOperand(op.val);
+        if (!InternalCall(op.line, call.function, call.arguments))
             return 0;
         return 2;
+    }
     case OP_RETURN:
         if (m_callstack.empty()) {
             RuntimeError(op.line, "Callstack is empty!");
