@@ -298,6 +298,8 @@ private:
                 f.handler = static_cast<uint8_t>(FH_STEP_SELF_TEST_BY_OPERATOR + k - 3);
             else if (f.handler == FH_STEP_TEST)
                 f.handler = static_cast<uint8_t>(FH_STEP_TEST_BY_OPERATOR + k);
+            else if (f.handler == FH_VV_STORE && k <= 2 && f.c == f.a)
+                f.handler = static_cast<uint8_t>(FH_VV_SELF_BY_OPERATOR + k);
             else if (f.handler >= FH_VV_PUSH && f.handler <= FH_SS_RET)
                 f.handler = static_cast<uint8_t>(FH_BIN_BY_OPERATOR + (f.handler - FH_VV_PUSH) * 9 + k);
         }

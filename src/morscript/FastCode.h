@@ -58,7 +58,9 @@ enum FastHandler : uint8_t {
     // ... and when the test compares the stepped variable itself with < <=
     // > or >= (a counting loop), with the new value used at once.
     FH_STEP_SELF_TEST_BY_OPERATOR = FH_STEP_TEST_BY_OPERATOR + 9,
-    FH_BIN_BY_OPERATOR = FH_STEP_SELF_TEST_BY_OPERATOR + 4,
+    // VV store of + - or * into the variable read first (x += y).
+    FH_VV_SELF_BY_OPERATOR = FH_STEP_SELF_TEST_BY_OPERATOR + 4,
+    FH_BIN_BY_OPERATOR = FH_VV_SELF_BY_OPERATOR + 3,
     // The BIN handlers again, one for each of the most common operators
     // (FAST_OPERATORS), in the order VV, SV, SS; push, store, test, return.
     FH_COUNT = FH_BIN_BY_OPERATOR + 3 * 4 * 9

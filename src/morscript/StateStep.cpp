@@ -178,6 +178,7 @@ int State::Run(long long* budgetInOut)
         FOR_OPERATORS(STEP_TEST_ADDRESS, , )
 #undef STEP_TEST_ADDRESS
         &&h_step_self_test_lt, &&h_step_self_test_le, &&h_step_self_test_gt, &&h_step_self_test_ge,
+        &&h_vv_self_add, &&h_vv_self_sub, &&h_vv_self_mul,
 #define LABEL_ADDRESS(fam, sink, op) &&h_##fam##_##sink##_##op,
         FOR_EVERY_OPERATOR_HANDLER(LABEL_ADDRESS)
 #undef LABEL_ADDRESS
@@ -363,6 +364,17 @@ h_step_test: {
     STEP_SELF_TEST_HANDLER(le, <=)
     STEP_SELF_TEST_HANDLER(gt, >)
     STEP_SELF_TEST_HANDLER(ge, >=)
+#define VV_SELF_HANDLER(op, OPERATOR)                          \
+    h_vv_self_##op : {                                         \
+        NEED(f->len);                                          \
+        REF(a, f->a);                                          \
+        REF(b, f->b);                                          \
+        a->SetNum(a->GetNum() OPERATOR b->GetNum());           \
+        ADVANCE();                                             \
+    }
+    VV_SELF_HANDLER(add, +)
+    VV_SELF_HANDLER(sub, -)
+    VV_SELF_HANDLER(mul, *)
 h_step: {
     NEED(f->len);
     REF(a, f->a);
@@ -529,6 +541,7 @@ out_synced:
 #undef NEXT
 #undef STEP_TEST_HANDLER
 #undef STEP_SELF_TEST_HANDLER
+#undef VV_SELF_HANDLER
 #undef NEED
 #undef REF
 #undef ADVANCE

@@ -38,6 +38,9 @@ const char* const HELP =
     "               the function table\n"
     "  --help       show this text\n"
     "\n"
+    "A text longer than 16 MiB, calls nested more than 100000 deep and running\n"
+    "out of memory stop the script with a run-time error.\n"
+    "\n"
     "Exit status: 0 the script reached its end, 1 compile error, 2 run-time\n"
     "error, 3 FILE cannot be read (or the command line is wrong), 4 stopped\n"
     "by --max-ops.\n";

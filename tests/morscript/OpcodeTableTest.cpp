@@ -73,8 +73,9 @@ TEST(OpcodeTable, EveryRowRoundTripsThroughCompilerListingAndRuns)
     // An opcode that may not be joined runs on its own; all of them run
     // alike in runs and one at a time.
     for (size_t i = 0; i < code.size(); ++i) {
-        if (!OPCODE_INFO[code[i].code].joins)
+        if (!OPCODE_INFO[code[i].code].joins) {
             EXPECT_EQ(1, s.S.m_fast[i].len) << OPCODE_INFO[code[i].code].name;
+        }
     }
     EXPECT_EQ("", MorScriptCheck::CrossCheck(ALL_FEATURES, 100000, 1 << 30));
     EXPECT_EQ("", MorScriptCheck::CrossCheck(ALL_FEATURES, 100000, 3));
