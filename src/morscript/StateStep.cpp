@@ -264,7 +264,7 @@ h_jump:
     NEED(f->len);
     ADVANCE();
 h_push: {
-    NEED(1);
+    NEED(f->len);
     REF(a, f->a);
     m_stack.Push(*a);
     ADVANCE();
