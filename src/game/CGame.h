@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,9 @@ public:
     CinemaScene* scene = nullptr;
     bool shouldLoadCinema = false;
     std::string cinemaName;
+    // Scripts stopped for running away: they stay off until the next reset,
+    // so an endless area script cannot eat every frame the player is in it.
+    std::set<std::string> runawayScripts;
     float slowMoTimer = 0;
     ComboStruct combo;
     bool redRender = false;
