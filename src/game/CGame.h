@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -123,6 +124,9 @@ public:
     std::unique_ptr<CinemaScene> scene;
     bool shouldLoadCinema = false;
     std::string cinemaName;
+    // Scripts stopped for running away: they stay off until the next reset,
+    // so an endless area script cannot eat every frame the player is in it.
+    std::set<std::string> runawayScripts;
     float slowMoTimer = 0;
     ComboStruct combo;
     bool redRender = false;
@@ -225,6 +229,8 @@ public:
 
 private:
     void releaseWorld();
+    void drawMenu(int menuPos, float& angle, float& pos);
+    void menuEvent(const SDL_Event& e, int& menuPos, bool& bMenuDone);
     void menuChoice(int& menuPos, bool& bMenuDone);
     void showCredits();
     void cinemaFrame();

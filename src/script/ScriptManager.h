@@ -30,8 +30,9 @@ public:
                      MorScript::PARAM_LIMIT limit);
     // Compiles without running: 1 when the script compiled, else 0.
     int loadScript(const char* path);
-    // Compiles and runs to the end within this call.
-    void execScript(const char* path, bool verbose);
+    // Compiles and runs to the end within this call. False when the script
+    // had to be stopped for running longer than MAX_SCRIPT_OPCODES.
+    bool execScript(const char* path, bool verbose);
     // Runs at most `count` opcodes; the result of State::Step.
     int stepScript(int count);
     // True while a script is being stepped: the state must then stay.

@@ -51,6 +51,7 @@ void CGame::resetGame(int mapNum)
 
     releaseWorld();
     ents.clear();
+    runawayScripts.clear();
 
     combo.number = 0;
     combo.timer = 0;
