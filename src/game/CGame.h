@@ -230,6 +230,8 @@ public:
 
 private:
     void releaseWorld();
+    void drawMenu(int menuPos, float& angle, float& pos);
+    void menuEvent(const SDL_Event& e, int& menuPos, bool& bMenuDone);
     void menuChoice(int& menuPos, bool& bMenuDone);
     void showCredits();
     void cinemaFrame();

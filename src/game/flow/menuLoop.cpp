@@ -22,7 +22,6 @@ void CGame::menuLoop()
     bool bMenuDone = false;
     float angle = 32.0f;
     float pos = 0.0f;
-    int L = font->getLineHeight();
 
     ModalLoop menu;
     menu.running = [&] { return !bMenuDone; };
@@ -30,30 +29,7 @@ void CGame::menuLoop()
         font->setFontColour(255, 255, 255);
         frames++;
         clearScreen();
-
-        // The decoration drifts right along a wave and turns.
-        angle += delta * 20;
-        if (angle > 360)
-            angle = 0;
-        pos += delta * 40;
-        if (pos > scrWidth)
-            pos = -250;
-        actorSprites->drawSprite(SpriteIndex::MENU_EMBLEM, (int)pos, (int)(std::sin(pos / 2) * 40), 256, 256, angle);
-        actorSprites->drawSprite(SpriteIndex::MENU_LARDER, scrWidth - 128, scrHeight - 128, 128, 128);
-        actorSprites->drawSprite(SpriteIndex::MENU_BADGE, scrWidth - 265, scrHeight - 128, 128, 128);
-
-        char status[200];
-        snprintf(status, sizeof status, "fps %i (%s)", fps, tunes->getTrackName().c_str());
-        font->print(status, 10, scrHeight - 5 * L);
-
-        for (int i = 0; i < MENU_SIZE; i++) {
-            if (i == menuPos)
-                font->setFontColour(255, 0, 0);
-            else
-                font->setFontColour(255, 255, 255);
-            font->print(MENU_ITEMS[i], 10, scrHeight - (MENU_SIZE - i) * L);
-        }
-        font->setFontColour(255, 255, 255);
+        drawMenu(menuPos, angle, pos);
         return true;
     };
     menu.delayMs = 1;
@@ -63,32 +39,7 @@ void CGame::menuLoop()
     };
     menu.eventsAt = ModalLoop::EVENTS_AFTER_SWAP;
     menu.onEvent = [&](const SDL_Event& e) {
-        if (e.type == SDL_QUIT) {
-            bMenuDone = true;
-        } else if (e.type == SDL_MOUSEBUTTONDOWN) {
-            printf("x,y: %i,%i\n", e.button.x, e.button.y);
-        } else if (e.type == SDL_KEYDOWN) {
-            switch (e.key.keysym.sym) {
-            case SDLK_DOWN:
-                menuPos = (menuPos + 1) % MENU_SIZE;
-                break;
-            case SDLK_UP:
-                menuPos = (menuPos + MENU_SIZE - 1) % MENU_SIZE;
-                break;
-            case SDLK_e:
-                io->showCursor(true);
-                ed.reset();
-                resetGame(0);
-                editorLoop();
-                io->showCursor(false);
-                break;
-            case SDLK_RETURN:
-                menuChoice(menuPos, bMenuDone);
-                break;
-            default:
-                break;
-            }
-        }
+        menuEvent(e, menuPos, bMenuDone);
         return true;
     };
     // The menu takes its count once more than a full second has passed.
@@ -100,6 +51,66 @@ void CGame::menuLoop()
         }
     };
     menu.run(*io, event);
+}
+
+// The decoration drifts right along a wave and turns; the status line and
+// the items, the selected one in red, stand at the bottom.
+void CGame::drawMenu(int menuPos, float& angle, float& pos)
+{
+    angle += delta * 20;
+    if (angle > 360)
+        angle = 0;
+    pos += delta * 40;
+    if (pos > scrWidth)
+        pos = -250;
+    actorSprites->drawSprite(SpriteIndex::MENU_EMBLEM, (int)pos, (int)(std::sin(pos / 2) * 40), 256,
+                             256, angle);
+    actorSprites->drawSprite(SpriteIndex::MENU_LARDER, scrWidth - 128, scrHeight - 128, 128, 128);
+    actorSprites->drawSprite(SpriteIndex::MENU_BADGE, scrWidth - 265, scrHeight - 128, 128, 128);
+
+    int L = font->getLineHeight();
+    char status[200];
+    snprintf(status, sizeof status, "fps %i (%s)", fps, tunes->getTrackName().c_str());
+    font->print(status, 10, scrHeight - 5 * L);
+
+    for (int i = 0; i < MENU_SIZE; i++) {
+        if (i == menuPos)
+            font->setFontColour(255, 0, 0);
+        else
+            font->setFontColour(255, 255, 255);
+        font->print(MENU_ITEMS[i], 10, scrHeight - (MENU_SIZE - i) * L);
+    }
+    font->setFontColour(255, 255, 255);
+}
+
+void CGame::menuEvent(const SDL_Event& e, int& menuPos, bool& bMenuDone)
+{
+    if (e.type == SDL_QUIT) {
+        bMenuDone = true;
+    } else if (e.type == SDL_MOUSEBUTTONDOWN) {
+        printf("x,y: %i,%i\n", e.button.x, e.button.y);
+    } else if (e.type == SDL_KEYDOWN) {
+        switch (e.key.keysym.sym) {
+        case SDLK_DOWN:
+            menuPos = (menuPos + 1) % MENU_SIZE;
+            break;
+        case SDLK_UP:
+            menuPos = (menuPos + MENU_SIZE - 1) % MENU_SIZE;
+            break;
+        case SDLK_e:
+            io->showCursor(true);
+            ed.reset();
+            resetGame(0);
+            editorLoop();
+            io->showCursor(false);
+            break;
+        case SDLK_RETURN:
+            menuChoice(menuPos, bMenuDone);
+            break;
+        default:
+            break;
+        }
+    }
 }
 
 void CGame::menuChoice(int& menuPos, bool& bMenuDone)
