@@ -9,6 +9,8 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include "data/DataFile.h"
+#include "render/PictureFile.h"
 #include "render/TextureUpload.h"
 
 namespace {
@@ -18,7 +20,8 @@ const double kPageSide = 256.0;
 
 } // namespace
 
-KelBitmapFont::KelBitmapFont(const char* pageFile, const char* defFile)
+KelBitmapFont::KelBitmapFont(const char* pageFile, const char* defFile, bool textures)
+    : makeTextures(textures)
 {
     printf("INFO) Initializing bitmap font load (tga:%s fnt:%s)\n", pageFile, defFile);
     Uint32 start = SDL_GetTicks();
@@ -26,7 +29,7 @@ KelBitmapFont::KelBitmapFont(const char* pageFile, const char* defFile)
         fprintf(stderr, "FAIL) Bitmap font bitmap file %s not found or unusable\n", pageFile);
         return;
     }
-    if (loadDefinition(defFile) < 0) {
+    if (loadDefinitionOrExit(defFile) < 0) {
         fprintf(stderr, "FAIL) Bitmap font definition file %s not found or unusable\n", defFile);
         return;
     }
@@ -45,7 +48,7 @@ KelBitmapFont::KelBitmapFont(const char* commonName)
         fprintf(stderr, "FAIL) Bitmap font bitmap file %s not found or unusable\n", pageFile.c_str());
         return;
     }
-    if (loadDefinition(defFile.c_str()) < 0) {
+    if (loadDefinitionOrExit(defFile.c_str()) < 0) {
         fprintf(stderr, "FAIL) Bitmap font definition file %s not found or unusable\n", defFile.c_str());
         return;
     }
@@ -58,7 +61,7 @@ KelBitmapFont::~KelBitmapFont()
     printf("INFO) Emptying bitmap font\n");
     Uint32 start = SDL_GetTicks();
     for (auto& page : texturePages) {
-        if (page)
+        if (page && *page != 0)
             glDeleteTextures(1, page.get());
     }
     texturePages.clear();
@@ -67,9 +70,13 @@ KelBitmapFont::~KelBitmapFont()
 
 int KelBitmapFont::loadBitmap(const char* filename)
 {
-    SDL_Surface* image = IMG_Load(filename);
+    std::string problem;
+    SDL_Surface* image = loadPictureFile(filename, problem);
     if (!image) {
-        fprintf(stderr, "FAIL) Image file %s not found\n", filename);
+        if (pathExists(filename))
+            fprintf(stderr, "FAIL) Image file %s is unreadable (%s)\n", filename, problem.c_str());
+        else
+            fprintf(stderr, "FAIL) Image file %s not found\n", filename);
         return -1;
     }
 
@@ -78,8 +85,8 @@ int KelBitmapFont::loadBitmap(const char* filename)
     SDL_SetColorKey(image, SDL_SRCCOLORKEY, SDL_MapRGB(image->format, 0, 0, 0));
     SDL_SetAlpha(image, 0, 255);
 
-    GLuint texture = 0;
-    int uploaded = uploadMipmappedTexture(image, texture);
+    GLuint texture = 0; // never a texture name: printing with it does nothing
+    int uploaded = makeTextures ? uploadMipmappedTexture(image, texture, filename) : 0;
     SDL_FreeSurface(image);
     if (uploaded < 0) {
         fprintf(stderr, "FAIL) New surface couldn't be created for %s. Likely cause: out of RAM\n",
@@ -134,6 +141,8 @@ void KelBitmapFont::recordBox(const std::string& text, int x, int y, bool rightA
 
 void KelBitmapFont::drawQuads(const std::vector<GlyphQuad>& quads, float alpha)
 {
+    if (!makeTextures)
+        return;
     for (const GlyphQuad& q : quads)
         drawChar(q.srcX, q.srcY, q.srcR, q.srcB, q.destX, q.destY, q.destW, q.destH, r, g, b, alpha);
     glColor3f(1.0f, 1.0f, 1.0f); // white after every print, even one that drew nothing

@@ -9,6 +9,8 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include "data/DataFile.h"
+#include "render/PictureFile.h"
 #include "render/TextureUpload.h"
 
 namespace {
@@ -18,8 +20,8 @@ const int kCentreMarker = -1337;
 
 } // namespace
 
-SpriteManager::SpriteManager(const char* dir)
-    : screenWidth(kNoScreenLimit), screenHeight(kNoScreenLimit)
+SpriteManager::SpriteManager(const char* dir, bool textures)
+    : screenWidth(kNoScreenLimit), screenHeight(kNoScreenLimit), makeTextures(textures)
 {
     for (int i = 0;; ++i) {
         std::string filename = std::string(dir) + "/" + std::to_string(i) + ".png";
@@ -45,17 +47,27 @@ void SpriteManager::setScreenSize(int w, int h)
 
 int SpriteManager::addSprite(const char* filename)
 {
-    SDL_Surface* image = IMG_Load(filename);
+    std::string problem;
+    SDL_Surface* image = loadPictureFile(filename, problem);
     if (!image) {
-        fprintf(stderr, "Sorry, sprite %s is missing\n", filename);
-        return -1;
+        if (!pathExists(filename)) {
+            fprintf(stderr, "Sorry, sprite %s is missing\n", filename);
+            return -1;
+        }
+        // There but not readable: a stand-in keeps the numbers after it in
+        // their places, so only this one picture is wrong on screen.
+        fprintf(stderr, "Sorry, sprite %s is unreadable (%s); a placeholder takes its place\n",
+                filename, problem.c_str());
+        image = placeholderImage();
+        if (!image)
+            return -1;
     }
 
     // Without per-surface alpha the blit copies the image's own alpha
     // channel, and gives opaque pixels where the image has none.
     SDL_SetAlpha(image, 0, 255);
-    GLuint texture = 0;
-    int uploaded = uploadMipmappedTexture(image, texture);
+    GLuint texture = 0; // never a texture name: drawing it does nothing
+    int uploaded = makeTextures ? uploadMipmappedTexture(image, texture, filename) : 0;
     if (uploaded < 0) {
         fprintf(stderr, "FAIL %s, %i) New surface couldn't be created for %s. Likely cause: out of RAM\n",
                 "SpriteManager", __LINE__, filename);
@@ -108,6 +120,8 @@ namespace {
 // is laid out upside down: only a half-turn shows the image upright.
 void drawTurnedQuad(GLuint texture, int x, int y, int width, int height, float turn)
 {
+    if (texture == 0)
+        return;
     int halfWidth = width / 2;
     int halfHeight = height / 2;
 
@@ -154,7 +168,7 @@ void SpriteManager::drawRaw(GLuint* raw, int x, int y, int width, int height)
 void SpriteManager::freeSprites()
 {
     for (auto& holder : sprites) {
-        if (holder)
+        if (holder && *holder != 0)
             glDeleteTextures(1, holder.get());
     }
     sprites.clear();

@@ -1,8 +1,10 @@
 #include "script/ScriptIO.h"
 
+#include "data/DataFile.h"
 #include "script/ScriptManager.h"
 
-MyInputter::MyInputter(const char* path) : fp(fopen(path, "r")) {}
+// A folder would open and then read as an empty script: it is refused.
+MyInputter::MyInputter(const char* path) : fp(isFolder(path) ? nullptr : fopen(path, "r")) {}
 
 MyInputter::~MyInputter()
 {

@@ -95,6 +95,11 @@ TEST_F(Hud, ConversationBoxFadesOutAndEnds)
     game->bIsTalking = true;
     game->talkingPortrait = 2;
     game->talkingConversation = "Hello";
+    game->talkTimer = 6.5f;
+    drawHudAlone();
+    // The speaker's portrait in the middle of the box's portrait square.
+    EXPECT_EQ(h.pixel(800 - 158 + 32, 600 - 126 + 32), spriteColour(2));
+
     game->talkTimer = 3.25f; // half faded
     drawHudAlone();
     Rgb half = h.pixel(560, 480);
@@ -133,6 +138,20 @@ TEST_F(Hud, PrintingOnlyUndefinedGlyphsStillLeavesTheColourWhite)
     float colour[4] = {0, 0, 0, 0};
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_TRUE(colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1);
+}
+
+TEST_F(Hud, CursorSightIsMeasuredFromTheBodysCentre)
+{
+    // A wall tile west of the player (x 912..959); the cursor just east of it
+    // (world x 970, seen from the body's centre 1024) is in sight: not red.
+    for (int row = 0; row < Map::SIZE; row++)
+        game->theMap->setTileAt(19, row, 1);
+    game->player->x = 1000;
+    game->player->y = 1000;
+    game->cursX = 400 + (970 - 1024);
+    game->cursY = 300;
+    drawHudAlone();
+    EXPECT_NE(h.pixel(game->cursX, game->cursY).g, 0) << "the cursor keeps its colour";
 }
 
 } // namespace

@@ -62,6 +62,7 @@ void CGame::resetGame(int mapNum)
 
     releaseWorld();
     ents.clear();
+    runawayScripts.clear();
 
     combo.number = 0;
     combo.timer = 0;
@@ -78,7 +79,7 @@ void CGame::resetGame(int mapNum)
     blueEffect = 1.0f;
 
     std::string mapFile = "data/map" + std::to_string(mapNum) + ".dat";
-    theMap->loadMap(mapFile.c_str());
+    theMap->loadMap(files.readPath(mapFile).c_str());
 
     survival.active = false;
     survival.timer = 0;
