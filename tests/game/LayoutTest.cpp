@@ -126,7 +126,7 @@ TEST_F(Layout, MenuHelpCreditsConsoleAndEditor)
         boxes.clear();
     };
     ScrollingText credits(game->font, "data/credits.txt", game->scrWidth, game->scrHeight,
-                          game->actorSprites, 23, &h.io());
+                          game->actorSprites, 23, &h.io(), [this] { game->clearScreen(); });
     credits.displayLoop();
 
     h.io().onFrame = nullptr;
