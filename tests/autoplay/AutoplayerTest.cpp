@@ -59,7 +59,7 @@ private:
         // The menu counts its frames, the credits do not: two counted frames
         // in a row after the won game mean the credits are over.
         bool counted = g->frames != lastFrames;
-        menuFrames = counted ? menuFrames + 1 : 0;
+        menuFrames = counted && g->bGameOver ? menuFrames + 1 : 0;
         lastFrames = g->frames;
         if (g->bGameOver) {
             if (won && menuFrames >= 2 && !quitSent) {
