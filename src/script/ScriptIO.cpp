@@ -1,5 +1,7 @@
 #include "script/ScriptIO.h"
 
+#include <string>
+
 #include "data/DataFile.h"
 #include "script/ScriptManager.h"
 

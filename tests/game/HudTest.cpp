@@ -140,14 +140,13 @@ TEST_F(Hud, PrintingOnlyUndefinedGlyphsStillLeavesTheColourWhite)
     EXPECT_TRUE(colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1);
 }
 
+// The sight line to the cursor starts at the middle of the player's body: a
+// wall tile west of the player (x 912..959) does not hide world x 970, which
+// lies east of it, seen from the body's centre at x 1024.
 TEST_F(Hud, CursorSightIsMeasuredFromTheBodysCentre)
 {
-    // A wall tile west of the player (x 912..959); the cursor just east of it
-    // (world x 970, seen from the body's centre 1024) is in sight: not red.
     for (int row = 0; row < Map::SIZE; row++)
         game->theMap->setTileAt(19, row, 1);
-    game->player->x = 1000;
-    game->player->y = 1000;
     game->cursX = 400 + (970 - 1024);
     game->cursY = 300;
     drawHudAlone();
