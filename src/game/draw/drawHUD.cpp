@@ -5,6 +5,7 @@
 #include "render/HudMath.h"
 #include "render/KelBitmapFont.h"
 #include "render/SpriteManager.h"
+#include "render/TextWrap.h"
 #include "world/Actor.h"
 #include "world/Larder.h"
 #include "world/Weapon.h"
@@ -46,11 +47,14 @@ void drawWeapon(CGame& g)
     Weapon* gun = g.player->getGun();
     if (gun == nullptr)
         return;
-    g.actorSprites->drawSprite(gun->graphic, 10, g.scrHeight - 64, 64, 64);
+    const int icon = HudMath::HudLayout::WEAPON_ICON;
+    g.actorSprites->drawSprite(gun->graphic, HudMath::HudLayout::WEAPON_X, g.scrHeight - icon, icon,
+                               icon);
     if (gun->getInClip() < 1)
         g.font->setFontColour(255, 0, 0); // an empty clip wants reloading
-    g.font->print(HudMath::format("(%i|%i)", gun->getInClip(), gun->getReserve()), 0,
-                  g.scrHeight - g.font->getLineHeight());
+    HudMath::HudLayout rows(g.font->getLineHeight(), g.scrHeight);
+    g.font->print(HudMath::format("(%i|%i)", gun->getInClip(), gun->getReserve()),
+                  rows.besideWeaponX(), rows.ammoY());
     g.font->setFontColour(255, 255, 255);
 }
 
@@ -62,20 +66,21 @@ void drawCombo(CGame& g)
         return;
     if (line.red)
         g.font->setFontColour(line.redLevel, 0, 0);
-    int rows = g.survival.active ? 3 : 2; // below the survival clock and score
+    HudMath::HudLayout rows(g.font->getLineHeight(), g.scrHeight);
     g.font->print(HudMath::format("%ix COMBO!", g.combo.number), 10,
-                  rows * g.font->getLineHeight());
+                  rows.comboY(g.survival.active));
     g.font->setFontColour(255, 255, 255);
 }
 
 void drawSurvival(CGame& g)
 {
-    int lineHeight = g.font->getLineHeight();
-    g.actorSprites->drawSprite(SpriteIndex::KILL_ICON, 10, lineHeight + 36, 32, 32);
+    HudMath::HudLayout rows(g.font->getLineHeight(), g.scrHeight);
+    const int icon = HudMath::HudLayout::ICON;
+    g.actorSprites->drawSprite(SpriteIndex::KILL_ICON, 10, rows.killsY(), icon, icon);
     g.font->setFontColour(238, 221, 130);
     g.font->print(HudMath::survivalClock(g.survival.minutes, g.survival.seconds, g.survival.timer),
-                  10, 36);
-    g.font->print(HudMath::format("%i", g.survival.score), 44, lineHeight + 36);
+                  10, rows.clockY());
+    g.font->print(HudMath::format("%i", g.survival.score), 10 + icon + 2, rows.killsY());
     g.font->setFontColour(255, 255, 255);
 }
 
@@ -92,7 +97,10 @@ void drawConversation(CGame& g)
     g.setColour(1, 1, 1, alpha);
     g.actorSprites->drawSprite(SpriteIndex::TALK_BOX, g.scrWidth - 258, g.scrHeight - 130, 256, 128);
     g.portraitSprites->drawSprite(g.talkingPortrait, g.scrWidth - 158, g.scrHeight - 126, 64, 64);
-    g.smallfont->print(g.talkingConversation, g.scrWidth - 254, g.scrHeight - 58, alpha);
+    // Long lines are wrapped at word boundaries to the width of the box.
+    g.smallfont->print(wrapText(*g.smallfont, g.talkingConversation,
+                                HudMath::HudLayout::TALK_TEXT_WIDTH),
+                       g.scrWidth - 254, g.scrHeight - 58, alpha);
     g.setColour(1, 1, 1, 1);
     if (!HudMath::advanceTalk(g.talkTimer, g.delta)) {
         g.bIsTalking = false;
@@ -128,8 +136,10 @@ void CGame::drawHUD()
 
     const char* prompt = HudMath::pickUpPrompt(bIsOverWeapon, bIsOverPowerup, bIsOverCorpse,
                                                bIsLuggingCorpse, player->getGun() != nullptr);
-    if (prompt)
-        font->print(prompt, 0, scrHeight - 2 * font->getLineHeight());
+    if (prompt) {
+        HudMath::HudLayout rows(font->getLineHeight(), scrHeight);
+        font->print(prompt, rows.besideWeaponX(), rows.promptY());
+    }
 
     if (survival.active)
         drawSurvival(*this);

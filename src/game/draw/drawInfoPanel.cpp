@@ -6,15 +6,14 @@
 #include "world/SpriteIndex.h"
 
 namespace {
-const int ICON_SIZE = 32;
 const int NUMBER_X = 34;
-// The rows stand this far above the lower edge, one line apart.
-const int BOTTOM_MARGIN = 64;
 
 void drawRow(CGame& g, int row, int icon, int number)
 {
-    int y = g.scrHeight - row * g.font->getLineHeight() - BOTTOM_MARGIN;
-    g.actorSprites->drawSprite(icon, 0, y, ICON_SIZE, ICON_SIZE);
+    // Rows stand above the weapon icon, spaced by the taller of line and icon.
+    int y = HudMath::HudLayout(g.font->getLineHeight(), g.scrHeight).infoRowY(row);
+    const int size = HudMath::HudLayout::ICON;
+    g.actorSprites->drawSprite(icon, 0, y, size, size);
     g.font->print(HudMath::format("%i", number), NUMBER_X, y);
 }
 }

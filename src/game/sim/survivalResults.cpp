@@ -4,6 +4,7 @@
 
 #include "game/flow/ModalLoop.h"
 #include "render/KelBitmapFont.h"
+#include "render/TextWrap.h"
 #include "game/sim/survivalRanking.h"
 
 std::string survivalRanking(int score)
@@ -32,6 +33,8 @@ void CGame::survivalResults()
     snprintf(summary, sizeof summary, "You survived for %im%is, with %i total kills",
              survival.minutes, survival.seconds, survival.score);
     std::string ranking = survivalRanking(survival.score);
+    // The ranking word follows its label, however wide the label is drawn.
+    const std::string label = "Your ranking is ";
     int F = font->getLineHeight();
     int S = smallfont->getLineHeight();
 
@@ -42,8 +45,8 @@ void CGame::survivalResults()
         clearScreen();
         font->print("Survival mode ended!", 50, 50);
         smallfont->print(summary, 50, 50 + F);
-        smallfont->print("Your ranking is ", 50, 50 + F + S);
-        font->print(ranking, 125, 50 + F + S);
+        smallfont->print(label, 50, 50 + F + S);
+        font->print(ranking, 50 + textWidth(*smallfont, label), 50 + F + S);
         smallfont->print("Hit any key to return to the main menu...", 0, scrHeight - S);
         return true;
     };
