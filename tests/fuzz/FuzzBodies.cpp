@@ -128,7 +128,7 @@ int creditsFile(const uint8_t* data, size_t size)
     const char* path = asFile(data, size);
     if (!path)
         return 0;
-    ScrollingText credits(nullptr, path, 800, 600, nullptr, 23, nullptr);
+    ScrollingText credits(nullptr, path, 800, 600, nullptr, 23, nullptr, nullptr);
     credits.loadLines(path);
     return 0;
 }

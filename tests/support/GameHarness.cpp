@@ -30,7 +30,7 @@ static void makeDirs(const std::string& path)
     }
 }
 
-GameHarness::GameHarness()
+GameHarness::GameHarness(Screen screen) : screen(screen)
 {
     std::vector<char> cwd(4096);
     if (getcwd(cwd.data(), cwd.size()))
@@ -123,7 +123,7 @@ void GameHarness::writeMinimalData()
 
 CGame* GameHarness::start()
 {
-    auto scripted = std::make_unique<ScriptedPlatform>();
+    auto scripted = std::make_unique<ScriptedPlatform>(screen == WINDOW);
     platform = scripted.get();
     theGame = std::make_unique<CGame>(800, 600, std::move(scripted));
     return theGame.get();

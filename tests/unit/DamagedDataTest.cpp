@@ -44,7 +44,7 @@ TEST(DamagedData, AFolderInPlaceOfAFileIsTheUnreadableCase)
     EXPECT_EQ(capturedStderr([&] { ents.load(folder.c_str(), items, larders); }),
               "StaticEntityManager can't load from " + folder + "\n");
 
-    ScrollingText credits(nullptr, folder.c_str(), 800, 600, nullptr, 23, nullptr);
+    ScrollingText credits(nullptr, folder.c_str(), 800, 600, nullptr, 23, nullptr, nullptr);
     EXPECT_EQ(capturedStderr([&] { credits.loadLines(folder.c_str()); }),
               "ScrollingText: File " + folder + " doesn't appear to exist.\n");
     EXPECT_TRUE(credits.lines.empty());
