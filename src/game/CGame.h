@@ -1,12 +1,14 @@
 #pragma once
 #include <SDL.h>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "game/Platform.h"
 #include "data/EngineVars.h"
+#include "data/UserFiles.h"
 #include "game/devtools/Editor.h"
 #include "world/StaticEntityManager.h"
 
@@ -42,12 +44,21 @@ struct SurvivalVars {
 
 int initGL(int width, int height);
 
+// What a start of the game may change: where user files go (by default the
+// game folder, under their plain names) and the command line's choice of
+// full screen or window over config.cfg's.
+struct StartSettings {
+    UserFiles files;
+    std::optional<bool> fullscreen;
+};
+
 // The one game object: every manager, every list of world objects, the map
 // and the flags of the running game. Each loop of the program is one of its
 // methods; the operations live in files named after them.
 class CGame {
 public:
-    CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform);
+    CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform,
+          const StartSettings& settings = StartSettings());
     ~CGame();
     CGame(const CGame&) = delete;
     CGame& operator=(const CGame&) = delete;
@@ -121,6 +132,8 @@ public:
     // The platform opened a window with an OpenGL context. Without one the
     // rules run as usual and every drawing call does nothing.
     bool bHasScreen = false;
+    // Where the files the game writes go, and where maps are read from.
+    UserFiles files;
 
     // Start-up and fonts.
     static EngineVars loadEngineVars(const char* filename);
@@ -200,7 +213,8 @@ public:
     int processConsole(const std::string& line);
     void consolePrint(const std::string& s);
     void gameAssert(bool condition, const char* file, int line);
-    void takeScreenshot(const char* filename);
+    // False, after reporting why, when the picture could not be written.
+    bool takeScreenshot(const char* filename);
     void editorLoop();
     void editorInput();
     void editorHUD();

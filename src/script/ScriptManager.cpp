@@ -9,7 +9,6 @@ FILE* logFile = nullptr;
 
 namespace {
 const char* const SOURCE = "ScriptManager";
-const char* const LOG_NAME = "morscript-log.txt";
 }
 
 // The whole text is written, zero bytes included.
@@ -27,17 +26,17 @@ int logprint(MorScript::State* S, int argumentCount, void*)
     return 1;
 }
 
-ScriptManager::ScriptManager()
+ScriptManager::ScriptManager(const std::string& logPath)
 {
     printf("ScriptManager(): Adding builtin 'print' function\n");
-    if (!logFile)
-        logFile = fopen(LOG_NAME, "a");
+    if (!logFile && !logPath.empty())
+        logFile = fopen(logPath.c_str(), "a");
     if (logFile) {
         time_t now = time(nullptr);
         fprintf(logFile, "MorScript 0.26 initialized for Larder 2 at %s", ctime(&now));
         fflush(logFile);
-    } else {
-        fprintf(stderr, "%s: Cannot open %s for appending\n", SOURCE, LOG_NAME);
+    } else if (!logPath.empty()) {
+        fprintf(stderr, "%s: Cannot open %s for appending\n", SOURCE, logPath.c_str());
     }
 }
 

@@ -15,7 +15,9 @@ int logprint(MorScript::State* S, int argumentCount, void* user);
 
 class ScriptManager {
 public:
-    ScriptManager();
+    // Opens the log at logPath; "" leaves the game without a log (the
+    // reason has been reported).
+    explicit ScriptManager(const std::string& logPath = LOG_NAME);
     ~ScriptManager();
     ScriptManager(const ScriptManager&) = delete;
     ScriptManager& operator=(const ScriptManager&) = delete;
@@ -41,6 +43,8 @@ public:
     bool isTalking();
 
     MorScript::State* state = nullptr;
+
+    static constexpr const char* LOG_NAME = "morscript-log.txt";
 
     // Opcodes a script run to its end may take before it is taken for an
     // endless loop and stopped, so that a faulty script cannot hang the game.

@@ -121,11 +121,11 @@ void GameHarness::writeMinimalData()
     writeMap(0, 0);
 }
 
-CGame* GameHarness::start()
+CGame* GameHarness::start(const StartSettings& settings)
 {
     auto scripted = std::make_unique<ScriptedPlatform>(screen == WINDOW);
     platform = scripted.get();
-    theGame = std::make_unique<CGame>(800, 600, std::move(scripted));
+    theGame = std::make_unique<CGame>(800, 600, std::move(scripted), settings);
     return theGame.get();
 }
 

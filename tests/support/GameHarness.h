@@ -37,7 +37,7 @@ public:
     // Everything start() needs: sprites, tiles, portraits, both fonts, map 0.
     void writeMinimalData();
 
-    CGame* start();
+    CGame* start(const StartSettings& settings = StartSettings());
     CGame* game() { return theGame.get(); }
     ScriptedPlatform& io() { return *platform; }
 

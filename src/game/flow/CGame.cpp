@@ -15,8 +15,9 @@
 #include "script/ScriptManager.h"
 #include "world/Map.h"
 
-CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform)
-    : io(std::move(platform))
+CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform,
+             const StartSettings& settings)
+    : io(std::move(platform)), files(settings.files)
 {
     scrWidth = screenWidth;
     scrHeight = screenHeight;
@@ -24,7 +25,9 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     io->init();
     printf("Larder 2 Engine: Pre-Init\n");
 
-    EngineVars vars = loadEngineVars("config.cfg");
+    EngineVars vars = loadEngineVars(files.configPath().c_str());
+    if (settings.fullscreen)
+        vars.fullscreen = *settings.fullscreen;
     bHasScreen = io->openWindow(screenWidth, screenHeight, vars.fullscreen);
     io->openAudio();
     if (bHasScreen && initGL(screenWidth, screenHeight) < 0) {
@@ -65,7 +68,7 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     srand((unsigned)time(nullptr));
 
     printf("Engaging script engine.\n");
-    script = new ScriptManager();
+    script = new ScriptManager(files.writePath(ScriptManager::LOG_NAME));
     printf("Script engine engaged.\n");
 
     io->showCursor(false);

@@ -76,7 +76,7 @@ void CGame::resetGame(int mapNum)
     blueEffect = 1.0f;
 
     std::string mapFile = "data/map" + std::to_string(mapNum) + ".dat";
-    theMap->loadMap(mapFile.c_str());
+    theMap->loadMap(files.readPath(mapFile).c_str());
 
     survival.active = false;
     survival.timer = 0;

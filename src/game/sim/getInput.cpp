@@ -131,9 +131,12 @@ void handleEvent(CGame& g, const SDL_Event& event)
         case SDLK_h:
             g.help = true;
             break;
-        case SDLK_F2:
-            g.takeScreenshot("sshot.bmp");
+        case SDLK_F2: {
+            std::string path = g.files.writePath("sshot.bmp");
+            if (!path.empty())
+                g.takeScreenshot(path.c_str());
             break;
+        }
         case SDLK_BACKQUOTE:
             g.consoleLoop();
             break;
