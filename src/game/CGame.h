@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/AudioDevice.h"
 #include "game/Platform.h"
 #include "data/EngineVars.h"
 #include "data/UserFiles.h"
@@ -63,15 +64,25 @@ public:
     CGame(const CGame&) = delete;
     CGame& operator=(const CGame&) = delete;
 
-    SpriteManager* actorSprites = nullptr;
-    SpriteManager* tileSprites = nullptr;
-    SpriteManager* portraitSprites = nullptr;
-    MusicManager* tunes = nullptr;
-    ScriptManager* script = nullptr;
-    ConfLoader* conf = nullptr;
-    SoundEffectManager* sfx = nullptr;
-    KelBitmapFont* font = nullptr;
-    KelBitmapFont* smallfont = nullptr;
+    // Where the window, events, keys and time come from; tests replace it.
+    // Declared first, so it outlives everything that draws or plays.
+    std::unique_ptr<Platform> io;
+    // The platform opened a window with an OpenGL context. Without one the
+    // rules run as usual and every drawing call does nothing.
+    bool bHasScreen = false;
+    // Closed once every manager declared below has been destroyed.
+    AudioDevice audio;
+
+    // The managers, destroyed in the reverse of this order.
+    std::unique_ptr<SpriteManager> actorSprites;
+    std::unique_ptr<SpriteManager> tileSprites;
+    std::unique_ptr<SpriteManager> portraitSprites;
+    std::unique_ptr<MusicManager> tunes;
+    std::unique_ptr<ScriptManager> script;
+    std::unique_ptr<ConfLoader> conf;
+    std::unique_ptr<SoundEffectManager> sfx;
+    std::unique_ptr<KelBitmapFont> font;
+    std::unique_ptr<KelBitmapFont> smallfont;
 
     // World lists own their elements; taking one out hands it to the taker.
     std::vector<Actor*> actors;
@@ -82,7 +93,7 @@ public:
     std::vector<Corpse*> corpses;
     StaticEntityManager ents;
     Actor* player = nullptr; // also an element of actors, which owns it
-    Map* theMap = nullptr;
+    std::unique_ptr<Map> theMap;
 
     std::string consoleLine;
     std::string lastLine;
@@ -98,6 +109,7 @@ public:
     int viewRange = 0;
     int cursX = 0, cursY = 0;
     bool mbDown = false;
+    bool mbClicked = false; // a press of the fire button not yet fired
     float deltaTimer = 1000.0f;
     Editor ed;
     bool bIsOverCorpse = false;
@@ -110,7 +122,7 @@ public:
     std::string talkingConversation;
     float talkTimer = 0;
     bool bInCinema = false;
-    CinemaScene* scene = nullptr;
+    std::unique_ptr<CinemaScene> scene;
     bool shouldLoadCinema = false;
     std::string cinemaName;
     // Scripts stopped for running away: they stay off until the next reset,
@@ -127,11 +139,6 @@ public:
     SurvivalVars survival;
     bool help = false;
 
-    // Where the window, events, keys and time come from; tests replace it.
-    std::unique_ptr<Platform> io;
-    // The platform opened a window with an OpenGL context. Without one the
-    // rules run as usual and every drawing call does nothing.
-    bool bHasScreen = false;
     // Where the files the game writes go, and where maps are read from.
     UserFiles files;
 
@@ -191,6 +198,8 @@ public:
     void detectEntities(float x, float y);
     void talkToNPC(float x, float y, float range);
     void talkToNPC(Actor* npc);
+    // Starts the conversation box: text and portrait, shown for its full time.
+    void showConversation(const std::string& text, int portrait);
 
     // Effects and the head-up display.
     void spawnBlood(int amount, float x, float y);
@@ -200,7 +209,7 @@ public:
 
     // Survival mode.
     void survivalUpdate(float dt);
-    void survivalSpawn(float x, float y);
+    bool survivalSpawn(float x, float y);
     void survivalResults();
 
     // Scripts and cut-scenes.
@@ -224,6 +233,7 @@ private:
     void menuChoice(int& menuPos, bool& bMenuDone);
     void showCredits();
     void cinemaFrame();
+    void startRequestedCinema();
     void playFrame();
     void playerDied();
     void dropLuggedCorpse();

@@ -8,27 +8,25 @@
 #include "world/Actor.h"
 #include "world/Larder.h"
 #include "world/Weapon.h"
+#include "world/SpriteIndex.h"
 
 namespace {
-// Images of the actor sprite set drawn over the world.
-const int SPRITE_EMPTY_HEALTH = 7;
-const int SPRITE_HEALTH = 8;
-const int SPRITE_CURSOR = 13;
-const int SPRITE_TALK_BOX = 18;
-const int SPRITE_SLOWMO_CLOCK = 26;
-const int SPRITE_KILLS = 36;
-const int SPRITE_LARDER_ARROW = 44;
+// Side of a health slot or unit.
 const int HEALTH_SIZE = 16;
 
 void drawCursor(CGame& g)
 {
-    float wx = g.player->x + (float)(g.cursX - g.scrWidth / 2);
-    float wy = g.player->y + (float)(g.cursY - g.scrHeight / 2);
+    // The view is centred on the middle of the player's body, and the sight
+    // line runs from there to the world point under the cursor.
+    float cx = g.player->x + Actor::HALF_SIDE;
+    float cy = g.player->y + Actor::HALF_SIDE;
+    float wx = cx + (float)(g.cursX - g.scrWidth / 2);
+    float wy = cy + (float)(g.cursY - g.scrHeight / 2);
     // Red when the point is out of sight or the hands are full; otherwise
     // the cursor keeps the tint of the world.
-    if (g.bIsLuggingCorpse || !g.player->canSee(wx, wy, g.theMap))
+    if (g.bIsLuggingCorpse || !Actor::lineOfSight(cx, cy, wx, wy, g.theMap.get()))
         g.setColour(1, 0, 0);
-    g.actorSprites->drawSprite(SPRITE_CURSOR, g.cursX - 24, g.cursY - 24, 48, 48);
+    g.actorSprites->drawSprite(SpriteIndex::CURSOR, g.cursX - 24, g.cursY - 24, 48, 48);
     g.setColour(1, 1, 1);
 }
 
@@ -36,11 +34,11 @@ void drawHealth(CGame& g)
 {
     int slots = HudMath::healthSlots(g.player->getHealthMax());
     for (int i = 0; i < slots; i++)
-        g.actorSprites->drawSprite(SPRITE_EMPTY_HEALTH, HEALTH_SIZE * i + 2, 25, HEALTH_SIZE,
+        g.actorSprites->drawSprite(SpriteIndex::HEALTH_SLOT, HEALTH_SIZE * i + 2, 25, HEALTH_SIZE,
                                    HEALTH_SIZE);
     int units = HudMath::healthUnits(g.player->getHealth());
     for (int i = 0; i < units; i++)
-        g.actorSprites->drawSprite(SPRITE_HEALTH, HEALTH_SIZE * i, 23, HEALTH_SIZE, HEALTH_SIZE);
+        g.actorSprites->drawSprite(SpriteIndex::HEALTH_UNIT, HEALTH_SIZE * i, 23, HEALTH_SIZE, HEALTH_SIZE);
 }
 
 void drawWeapon(CGame& g)
@@ -73,7 +71,7 @@ void drawCombo(CGame& g)
 void drawSurvival(CGame& g)
 {
     int lineHeight = g.font->getLineHeight();
-    g.actorSprites->drawSprite(SPRITE_KILLS, 10, lineHeight + 36, 32, 32);
+    g.actorSprites->drawSprite(SpriteIndex::KILL_ICON, 10, lineHeight + 36, 32, 32);
     g.font->setFontColour(238, 221, 130);
     g.font->print(HudMath::survivalClock(g.survival.minutes, g.survival.seconds, g.survival.timer),
                   10, 36);
@@ -83,7 +81,7 @@ void drawSurvival(CGame& g)
 
 void drawSlowMo(CGame& g)
 {
-    g.actorSprites->drawSprite(SPRITE_SLOWMO_CLOCK, g.scrWidth / 2 - 24, 0, 48, 48,
+    g.actorSprites->drawSprite(SpriteIndex::SLOWMO_CLOCK, g.scrWidth / 2 - 24, 0, 48, 48,
                                HudMath::slowMoDialAngle(g.slowMoTimer));
     g.font->print(HudMath::format("%i", (int)g.slowMoTimer), g.scrWidth / 2 - 16, 10);
 }
@@ -92,7 +90,7 @@ void drawConversation(CGame& g)
 {
     float alpha = HudMath::talkAlpha(g.talkTimer);
     g.setColour(1, 1, 1, alpha);
-    g.actorSprites->drawSprite(SPRITE_TALK_BOX, g.scrWidth - 258, g.scrHeight - 130, 256, 128);
+    g.actorSprites->drawSprite(SpriteIndex::TALK_BOX, g.scrWidth - 258, g.scrHeight - 130, 256, 128);
     g.portraitSprites->drawSprite(g.talkingPortrait, g.scrWidth - 158, g.scrHeight - 126, 64, 64);
     g.smallfont->print(g.talkingConversation, g.scrWidth - 254, g.scrHeight - 58, alpha);
     g.setColour(1, 1, 1, 1);
@@ -110,7 +108,7 @@ void drawLarderArrow(CGame& g)
         HudMath::larderArrowRotation(g.player->x, g.player->y, target->getX(), target->getY());
     int j1 = rand() % 2 - 1;
     int j2 = rand() % 2 - 1;
-    g.actorSprites->drawSprite(SPRITE_LARDER_ARROW, g.scrWidth / 2 + j1 - 16,
+    g.actorSprites->drawSprite(SpriteIndex::LARDER_ARROW, g.scrWidth / 2 + j1 - 16,
                                g.scrHeight / 2 + j2 - 16, 32, 32, rotation);
 }
 }

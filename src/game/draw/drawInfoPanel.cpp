@@ -3,11 +3,9 @@
 #include "render/HudMath.h"
 #include "render/KelBitmapFont.h"
 #include "render/SpriteManager.h"
+#include "world/SpriteIndex.h"
 
 namespace {
-const int SPRITE_KILLS = 36;
-const int SPRITE_PEOPLE_LEFT = 41;
-const int SPRITE_LARDER = 42;
 const int ICON_SIZE = 32;
 const int NUMBER_X = 34;
 // The rows stand this far above the lower edge, one line apart.
@@ -28,7 +26,7 @@ void CGame::drawInfoPanel()
 {
     if (survival.active)
         return;
-    drawRow(*this, 1, SPRITE_LARDER, inLarder);
-    drawRow(*this, 2, SPRITE_KILLS, (int)corpses.size() + (bIsLuggingCorpse ? 1 : 0));
-    drawRow(*this, 3, SPRITE_PEOPLE_LEFT, (int)actors.size() - 1);
+    drawRow(*this, 1, SpriteIndex::LARDER_ICON, inLarder);
+    drawRow(*this, 2, SpriteIndex::KILL_ICON, (int)corpses.size() + (bIsLuggingCorpse ? 1 : 0));
+    drawRow(*this, 3, SpriteIndex::PEOPLE_LEFT_ICON, (int)actors.size() - 1);
 }

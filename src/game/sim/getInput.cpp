@@ -10,38 +10,24 @@
 #include "world/Bullet.h"
 #include "world/Corpse.h"
 #include "world/Weapon.h"
+#include "world/WorldList.h"
+#include "world/SpriteIndex.h"
+#include "audio/SampleIndex.h"
 
 namespace {
-// Samples of the player's controls; channel 0 unless said otherwise.
-const unsigned int SAMPLE_DRY_CLICK = 4;
-const unsigned int SAMPLE_RELOAD = 6;
-const unsigned int SAMPLE_HEALTH_PACK = 10;
+// Channels of the player's samples: 0 unless said otherwise.
 const unsigned int HEALTH_PACK_CHANNEL = 2;
 // Bullets and casings appear this far ahead of the player.
 const float MUZZLE_DISTANCE = 25.0f;
 // Degrees per game second at which a dragging player turns.
 const double DRAG_TURN_RATE = 170.0;
-// Image of the player's firing pose.
-const int FIRING_POSE = 3;
 // Reach of the use key toward someone to talk to.
 const float TALK_RANGE = 150.0f;
-
-// Removes one element from a world list without deleting it.
-template <typename T>
-void takeOut(std::vector<T*>& list, T* element)
-{
-    for (auto it = list.begin(); it != list.end(); ++it) {
-        if (*it == element) {
-            list.erase(it);
-            return;
-        }
-    }
-}
 
 void reloadPlayerGun(CGame& g)
 {
     if (Weapon* gun = g.player->getGun()) {
-        g.sfx->playSample(SAMPLE_RELOAD, true);
+        g.sfx->playSample(SampleIndex::RELOAD, true);
         gun->reload();
     }
 }
@@ -56,7 +42,7 @@ void pickUpItem(CGame& g, float x, float y)
         if (held == nullptr) {
             w = g.getWeaponAt(x, y);
             g.gameAssert(w != nullptr, "getInput", 75);
-            takeOut(g.items, w);
+            WorldList::take(g.items, w);
             g.player->setGun(w);
         } else {
             held->x = x;
@@ -64,21 +50,19 @@ void pickUpItem(CGame& g, float x, float y)
             held->rotation = rand() % 360;
             w = g.getWeaponAt(x, y);
             g.gameAssert(w != nullptr, "getInput", 86);
-            takeOut(g.items, w);
-            g.items.push_back(held);
+            WorldList::take(g.items, w);
+            WorldList::put(g.items, held);
             g.player->setGun(w);
         }
     } else if (w->getType() == WEAPON_TYPE_DRUG_PILL) {
         printf("Pill acquired!\n");
         g.initSlowmo();
-        takeOut(g.items, w);
-        delete w;
+        WorldList::drop(g.items, w);
     } else if (w->getType() == WEAPON_TYPE_HEALTH_PILL) {
         printf("Healthpack acquired!\n");
         g.player->setHealth(g.player->getHealthMax());
-        takeOut(g.items, w);
-        g.sfx->playSample(SAMPLE_HEALTH_PACK, true, HEALTH_PACK_CHANNEL);
-        delete w;
+        WorldList::drop(g.items, w);
+        g.sfx->playSample(SampleIndex::CHIME, true, HEALTH_PACK_CHANNEL);
     }
     // Any other power-up stays where it lies.
 }
@@ -94,6 +78,7 @@ void useAction(CGame& g)
 
     if (g.bIsOverWeapon) {
         pickUpItem(g, x, y);
+        g.detectOverWeapon(x, y); // the prompt follows what is left underfoot
     } else if (!g.bIsOverCorpse && !g.survival.active) {
         if (!g.bIsLuggingCorpse) {
             g.talkToNPC(x, y, TALK_RANGE);
@@ -111,7 +96,7 @@ void useAction(CGame& g)
         Corpse* c = g.getCorpseAt(x, y);
         g.gameAssert(c != nullptr, "getInput", 115);
         c->setActive(false);
-        takeOut(g.corpses, c);
+        WorldList::take(g.corpses, c);
         g.luggedCorpse = c;
         g.bIsLuggingCorpse = true;
     }
@@ -161,7 +146,7 @@ void handleEvent(CGame& g, const SDL_Event& event)
         if (event.button.button == SDL_BUTTON_RIGHT)
             reloadPlayerGun(g);
         else
-            g.mbDown = true;
+            g.mbDown = g.mbClicked = true;
         break;
     case SDL_MOUSEBUTTONUP:
         g.mbDown = false;
@@ -172,15 +157,17 @@ void handleEvent(CGame& g, const SDL_Event& event)
 }
 
 // One trigger pull: every projectile of the gun, one round from the clip.
-void firePlayerGun(CGame& g)
+// False when the gun is still between shots and the pull has to wait.
+bool firePlayerGun(CGame& g)
 {
     Actor* p = g.player;
     Weapon* gun = p->getGun();
-    p->temporaryFrame(FIRING_POSE);
+    p->temporaryFrame(SpriteIndex::PLAYER_FIRING);
     if (!gun->canFire()) {
-        if (gun->isDry())
-            g.sfx->playSample(SAMPLE_DRY_CLICK, true);
-        return;
+        if (!gun->isDry())
+            return false;
+        g.sfx->playSample(SampleIndex::DRY_CLICK, true);
+        return true;
     }
     for (int i = 0; i < gun->getNumProjectiles(); i++) {
         Bullet* b = gun->fireGun(p->getRotation(), true);
@@ -194,6 +181,7 @@ void firePlayerGun(CGame& g)
     g.spawnBulletCasing(p->getRotation() + (rand() % 50 - 50), p->getNewX(MUZZLE_DISTANCE),
                         p->getNewY(MUZZLE_DISTANCE));
     gun->setInClip(gun->getInClip() - 1);
+    return true;
 }
 
 // Walks the player by the held keys; true when a movement key was held, even
@@ -240,8 +228,14 @@ void CGame::getInput()
         handleEvent(*this, event);
     }
 
-    if (mbDown && !bIsLuggingCorpse && player->getGun() != nullptr)
-        firePlayerGun(*this);
+    // A press fires once even when its release came in the same frame; a
+    // held button goes on firing at the gun's own rate.
+    if ((mbDown || mbClicked) && !bIsLuggingCorpse && player->getGun() != nullptr) {
+        if (firePlayerGun(*this))
+            mbClicked = false;
+    } else {
+        mbClicked = false;
+    }
 
     float targetAngle = 0.0f;
     if (!movePlayer(*this, targetAngle))
@@ -252,7 +246,9 @@ void CGame::getInput()
         detectOverCorpse(x, y);
         if (bIsLuggingCorpse) {
             checkCorpseViewers(x, y, false);
-            larderDrop(x, y);
+            // The reach is measured from the middle of the body, so a larder
+            // takes the corpse alike from every side.
+            larderDrop(x + Actor::HALF_SIDE, y + Actor::HALF_SIDE);
         }
     }
     detectOverWeapon(x, y);

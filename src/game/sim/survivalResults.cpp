@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "game/flow/ModalLoop.h"
 #include "render/KelBitmapFont.h"
 #include "game/sim/survivalRanking.h"
 
@@ -34,19 +35,23 @@ void CGame::survivalResults()
     int F = font->getLineHeight();
     int S = smallfont->getLineHeight();
 
-    for (;;) {
+    bool done = false;
+    ModalLoop results;
+    results.running = [&] { return !done; };
+    results.frame = [&] {
         clearScreen();
         font->print("Survival mode ended!", 50, 50);
         smallfont->print(summary, 50, 50 + F);
         smallfont->print("Your ranking is ", 50, 50 + F + S);
         font->print(ranking, 125, 50 + F + S);
         smallfont->print("Hit any key to return to the main menu...", 0, scrHeight - S);
-        io->swapBuffers();
-        io->delay(1);
-
-        while (io->pollEvent(event)) {
-            if (event.type == SDL_KEYDOWN || event.type == SDL_QUIT)
-                return;
-        }
-    }
+        return true;
+    };
+    results.delayMs = 1;
+    results.eventsAt = ModalLoop::EVENTS_AFTER_SWAP;
+    results.onEvent = [&](const SDL_Event& e) {
+        done = e.type == SDL_KEYDOWN || e.type == SDL_QUIT;
+        return !done; // the closing event is taken, the rest stay queued
+    };
+    results.run(*io, event);
 }
