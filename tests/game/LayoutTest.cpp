@@ -125,8 +125,8 @@ TEST_F(Layout, MenuHelpCreditsConsoleAndEditor)
             check("credits", true);
         boxes.clear();
     };
-    ScrollingText credits(game->font, "data/credits.txt", game->scrWidth, game->scrHeight,
-                          game->actorSprites, 23, &h.io(), [this] { game->clearScreen(); });
+    ScrollingText credits(game->font.get(), "data/credits.txt", game->scrWidth, game->scrHeight,
+                          game->actorSprites.get(), 23, &h.io(), [this] { game->clearScreen(); });
     credits.displayLoop();
 
     h.io().onFrame = nullptr;

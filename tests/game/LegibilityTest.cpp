@@ -58,7 +58,7 @@ TEST(Legibility, HudTextStandsOutOnTheLightestAndTheDarkestFloor)
         for (int y = 0; y < Map::SIZE; y++)
             for (int x = 0; x < Map::SIZE; x++)
                 game->theMap->setTileAt(x, y, tile);
-        for (KelBitmapFont* font : {game->font, game->smallfont}) {
+        for (KelBitmapFont* font : {game->font.get(), game->smallfont.get()}) {
             game->clearScreen();
             game->drawTileLayer(1000, 1000);
             font->print(text, 100, 300);
