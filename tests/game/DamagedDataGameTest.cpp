@@ -25,7 +25,9 @@ TEST(RunawayScripts, AnAreaScriptThatRunsAwayIsStoppedOnceAndPlayGoesOn)
     GameHarness h;
     h.writeFile("loop.mor", "var i = 0; while (1) { i++; }");
     h.writeFile("deep.mor", "function down(n) { return down(n + 1); } down(0);");
-    CGame* game = h.startStory("areascript 40 40 60 loop.mor\nareascript 400 40 60 deep.mor\n");
+    h.writeFile("double.mor", "var s = \"x\"; while (1) { s .= s; }");
+    CGame* game = h.startStory("areascript 40 40 60 loop.mor\nareascript 400 40 60 deep.mor\n"
+                               "areascript 800 40 60 double.mor\n");
 
     // Walking inside the endless script's zone tries it on every step.
     h.io().hold(SDLK_RIGHT, true);
@@ -38,6 +40,11 @@ TEST(RunawayScripts, AnAreaScriptThatRunsAwayIsStoppedOnceAndPlayGoesOn)
     game->player->x = 400;
     std::string out = capturedStdout([&] { h.play(2); });
     EXPECT_NE(out.find("Stack overflow"), std::string::npos) << out;
+
+    // So is a text doubled without end.
+    game->player->x = 800;
+    out = capturedStdout([&] { h.play(2); });
+    EXPECT_NE(out.find("Text too long"), std::string::npos) << out;
 
     // A new level gives the stopped script another chance.
     h.io().hold(SDLK_RIGHT, false);
