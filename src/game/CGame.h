@@ -109,6 +109,7 @@ public:
     int viewRange = 0;
     int cursX = 0, cursY = 0;
     bool mbDown = false;
+    bool mbClicked = false; // a press of the fire button not yet fired
     float deltaTimer = 1000.0f;
     Editor ed;
     bool bIsOverCorpse = false;
@@ -208,7 +209,7 @@ public:
 
     // Survival mode.
     void survivalUpdate(float dt);
-    void survivalSpawn(float x, float y);
+    bool survivalSpawn(float x, float y);
     void survivalResults();
 
     // Scripts and cut-scenes.
@@ -234,6 +235,7 @@ private:
     void menuChoice(int& menuPos, bool& bMenuDone);
     void showCredits();
     void cinemaFrame();
+    void startRequestedCinema();
     void playFrame();
     void playerDied();
     void dropLuggedCorpse();

@@ -132,6 +132,7 @@ void KelBitmapFont::drawQuads(const std::vector<GlyphQuad>& quads, float alpha)
         return;
     for (const GlyphQuad& q : quads)
         drawChar(q.srcX, q.srcY, q.srcR, q.srcB, q.destX, q.destY, q.destW, q.destH, r, g, b, alpha);
+    glColor3f(1.0f, 1.0f, 1.0f); // white after every print, even one that drew nothing
 }
 
 void KelBitmapFont::setFontColour(unsigned char mR, unsigned char mG, unsigned char mB)

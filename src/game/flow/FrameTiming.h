@@ -4,13 +4,18 @@
 // The arithmetic of game time, kept apart from the loops that use it.
 namespace FrameTiming {
 
-// Game seconds of a play frame that lasted frameMs real milliseconds.
+// The most game time one frame may advance: a longer stall (a dragged
+// window, a slow disk) slows the world down instead of teleporting it.
+const float MAX_FRAME_SECONDS = 0.1f;
+
+// Game seconds of a frame that lasted frameMs real milliseconds.
 inline float frameDelta(Uint32 frameMs, float deltaTimer)
 {
-    return (float)frameMs / deltaTimer;
+    float delta = (float)frameMs / deltaTimer;
+    return delta > MAX_FRAME_SECONDS ? MAX_FRAME_SECONDS : delta;
 }
 
-// Real seconds of a pass of the other loops, which know no slow motion.
+// Real seconds of a pass of the loops that know no slow motion and no bound.
 inline float seconds(Uint32 ms)
 {
     return (float)ms / 1000.0f;

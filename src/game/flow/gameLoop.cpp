@@ -80,6 +80,22 @@ void CGame::cinemaFrame()
             showCredits();
         }
     }
+    if (!bInCinema)
+        startRequestedCinema();
+}
+
+// A cut-scene asked for from inside a cut-scene (a "wingame" or "playCinema"
+// of its script) starts as soon as that scene has ended, or is dropped when
+// the game is over; it never waits for some later, unrelated script.
+void CGame::startRequestedCinema()
+{
+    if (!shouldLoadCinema)
+        return;
+    std::string name = cinemaName;
+    shouldLoadCinema = false;
+    cinemaName = "";
+    if (!bGameOver)
+        initCinema(name.c_str());
 }
 
 void CGame::playFrame()
@@ -125,7 +141,7 @@ void CGame::playFrame()
 // The player's weapon and a dragged corpse stay where the player fell.
 void CGame::playerDied()
 {
-    mbDown = false;
+    mbDown = mbClicked = false;
     if (Weapon* gun = player->getGun()) {
         player->setGun(nullptr);
         gun->x = player->x;
@@ -190,7 +206,8 @@ void CGame::deathAnimation()
     };
     fade.delayBeforeSwap = true;
     fade.timing = [&](Uint32 ms) {
-        counter += rising ? FrameTiming::seconds(ms) : -FrameTiming::seconds(ms);
+        float elapsed = FrameTiming::frameDelta(ms, 1000.0f);
+        counter += rising ? elapsed : -elapsed;
         return true;
     };
     fade.eventsAt = ModalLoop::EVENTS_AFTER_SWAP;

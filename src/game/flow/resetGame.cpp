@@ -41,11 +41,14 @@ void CGame::resetGame(int mapNum)
     hurtTimer = 0;
     last_check = 0;
     bIsLuggingCorpse = false;
+    bIsOverWeapon = false;
     bIsOverPowerup = false;
     bIsOverCorpse = false;
-    mbDown = false;
+    mbDown = mbClicked = false;
     inLarder = 0;
     bInCinema = false;
+    shouldLoadCinema = false;
+    cinemaName = "";
 
     scene.reset();
 
