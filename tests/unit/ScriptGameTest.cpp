@@ -113,7 +113,7 @@ TEST_F(ScriptGame, WinSceneLeadsToTheCreditsAndEndsTheGame)
 
 // A win asked for by a cut-scene is acted on when that scene ends, and is not
 // left lying for the next, unrelated script to start.
-TEST(ScriptGame, WinRequestFromACutSceneDoesNotOutliveTheScene)
+TEST(ScriptCutScene, WinRequestFromACutSceneDoesNotOutliveTheScene)
 {
     GameHarness h{GameHarness::NO_WINDOW};
     h.writeMinimalData();
