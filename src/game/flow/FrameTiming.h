@@ -8,14 +8,14 @@ namespace FrameTiming {
 // window, a slow disk) slows the world down instead of teleporting it.
 const float MAX_FRAME_SECONDS = 0.1f;
 
-// Game seconds of a play frame that lasted frameMs real milliseconds.
+// Game seconds of a frame that lasted frameMs real milliseconds.
 inline float frameDelta(Uint32 frameMs, float deltaTimer)
 {
     float delta = (float)frameMs / deltaTimer;
     return delta > MAX_FRAME_SECONDS ? MAX_FRAME_SECONDS : delta;
 }
 
-// Real seconds of a pass of the other loops, which know no slow motion.
+// Real seconds of a pass of the loops that know no slow motion and no bound.
 inline float seconds(Uint32 ms)
 {
     return (float)ms / 1000.0f;
