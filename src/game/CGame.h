@@ -1,5 +1,6 @@
 #pragma once
 #include <SDL.h>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ class Effect;
 class Corpse;
 class Map;
 class CinemaScene;
+struct Recording;
 
 struct ComboStruct {
     int number = 0;
@@ -114,6 +116,8 @@ public:
 
     // Where events, keys and time come from; tests replace it.
     std::unique_ptr<Platform> io;
+    // Where to record the next game started from the menu; empty: nowhere.
+    std::string recordPath;
 
     // Start-up and fonts.
     static EngineVars loadEngineVars(const char* filename);
@@ -130,6 +134,12 @@ public:
     void initSlowmo();
     void updateSlowmo();
     bool gameWon();
+
+    // A game chosen in the menu (recorded when asked), a recorded one again,
+    // and the fingerprint of the world that both end with.
+    void playSession(bool survivalMode);
+    int replaySession(const Recording& rec);
+    uint32_t worldChecksum();
 
     // New game and reset.
     void resetGame(int mapNum);

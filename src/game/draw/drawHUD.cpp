@@ -9,6 +9,7 @@
 #include "world/Actor.h"
 #include "world/Larder.h"
 #include "world/Weapon.h"
+#include "world/GameRandom.h"
 
 namespace {
 // Images of the actor sprite set drawn over the world.
@@ -109,8 +110,8 @@ void drawLarderArrow(CGame& g)
     Larder* target = HudMath::nearestLarder(g.larders, (int)g.player->x, (int)g.player->y);
     float rotation =
         HudMath::larderArrowRotation(g.player->x, g.player->y, target->getX(), target->getY());
-    int j1 = rand() % 2 - 1;
-    int j2 = rand() % 2 - 1;
+    int j1 = gameRand() % 2 - 1;
+    int j2 = gameRand() % 2 - 1;
     g.actorSprites->drawSprite(SPRITE_LARDER_ARROW, g.scrWidth / 2 + j1 - 16,
                                g.scrHeight / 2 + j2 - 16, 32, 32, rotation);
 }

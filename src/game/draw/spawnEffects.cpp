@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "world/Effect.h"
+#include "world/GameRandom.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ const int BULLET_HOLE_SPRITE = 24;
 const int CASING_SPRITE = 25;
 
 // A random scatter of -25 .. 24 pixels.
-int scatter() { return rand() % 50 - 25; }
+int scatter() { return gameRand() % 50 - 25; }
 
 }  // namespace
 
@@ -23,7 +24,7 @@ void CGame::spawnBlood(int amount, float x, float y)
         // The random numbers are drawn in this order: x, y, image.
         float bx = x + scatter();
         float by = y + scatter();
-        int graphic = BLOOD_SPRITE + rand() % BLOOD_KINDS;
+        int graphic = BLOOD_SPRITE + gameRand() % BLOOD_KINDS;
         effects.push_back(new Effect(graphic, bx, by, 0, 0));
     }
 }

@@ -14,6 +14,7 @@
 #include "render/SpriteManager.h"
 #include "script/CinemaScene.h"
 #include "script/ScriptManager.h"
+#include "world/GameRandom.h"
 #include "world/Map.h"
 
 CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform)
@@ -79,7 +80,7 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     // Tiles drawn around the camera: enough to cover the larger side.
     viewRange = (scrWidth > scrHeight ? scrWidth : scrHeight) / 96 + 2;
 
-    srand((unsigned)time(nullptr));
+    gameRandom().seed((uint64_t)time(nullptr));
 
     printf("Engaging script engine.\n");
     script = new ScriptManager();

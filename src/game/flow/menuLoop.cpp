@@ -97,12 +97,10 @@ void CGame::menuChoice(int& menuPos, bool& bMenuDone)
 {
     switch (menuPos) {
     case 0:
-        newGame();
-        gameLoop();
+        playSession(false);
         break;
     case 1:
-        newSurvival();
-        gameLoop();
+        playSession(true);
         break;
     case 2:
         showCredits();

@@ -10,6 +10,7 @@
 #include "world/Bullet.h"
 #include "world/Corpse.h"
 #include "world/Weapon.h"
+#include "world/GameRandom.h"
 
 namespace {
 // Samples of the player's controls; channel 0 unless said otherwise.
@@ -61,7 +62,7 @@ void pickUpItem(CGame& g, float x, float y)
         } else {
             held->x = x;
             held->y = y;
-            held->rotation = rand() % 360;
+            held->rotation = gameRand() % 360;
             w = g.getWeaponAt(x, y);
             g.gameAssert(w != nullptr, "getInput", 86);
             takeOut(g.items, w);
@@ -103,7 +104,7 @@ void useAction(CGame& g)
             g.luggedCorpse->x = x;
             g.luggedCorpse->y = y;
             g.luggedCorpse->setActive(true);
-            g.luggedCorpse->setRotation(rand() % 360);
+            g.luggedCorpse->setRotation(gameRand() % 360);
             g.corpses.push_back(g.luggedCorpse);
             g.luggedCorpse = nullptr;
         }
@@ -188,7 +189,7 @@ void firePlayerGun(CGame& g)
         g.shots.push_back(b);
     }
     g.AI_gunFired(p->x, p->y);
-    g.spawnBulletCasing(p->getRotation() + (rand() % 50 - 50), p->getNewX(MUZZLE_DISTANCE),
+    g.spawnBulletCasing(p->getRotation() + (gameRand() % 50 - 50), p->getNewX(MUZZLE_DISTANCE),
                         p->getNewY(MUZZLE_DISTANCE));
     gun->setInClip(gun->getInClip() - 1);
 }
