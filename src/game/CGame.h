@@ -26,6 +26,7 @@ class Corpse;
 class Map;
 class CinemaScene;
 struct Recording;
+class HighScoreTable;
 
 struct ComboStruct {
     int number = 0;
@@ -118,6 +119,10 @@ public:
     std::unique_ptr<Platform> io;
     // Where to record the next game started from the menu; empty: nowhere.
     std::string recordPath;
+    // The survival high-score table, and whether runs are written to it
+    // (not while a recorded game is played again).
+    std::string highScorePath = "highscores.txt";
+    bool bKeepHighScores = true;
 
     // Start-up and fonts.
     static EngineVars loadEngineVars(const char* filename);
@@ -190,6 +195,8 @@ public:
     void survivalUpdate(float dt);
     void survivalSpawn(float x, float y);
     void survivalResults();
+    int recordHighScore(HighScoreTable& table);
+    void drawHighScoreTable(const HighScoreTable& table, int marked, int top);
 
     // Scripts and cut-scenes.
     void runScript(const char* filename);

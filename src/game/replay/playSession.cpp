@@ -48,6 +48,7 @@ void CGame::playSession(bool survivalMode)
 int CGame::replaySession(const Recording& rec)
 {
     gameRandom().seed(rec.seed);
+    bKeepHighScores = false; // a replayed run is not a new one
     auto player = new ReplayPlatform(std::move(io), rec);
     io.reset(player);
     startMode(*this, rec.survival);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "data/HighScoreTable.h"
 #include "render/KelBitmapFont.h"
 #include "game/sim/survivalRanking.h"
 
@@ -33,6 +34,8 @@ void CGame::survivalResults()
     std::string ranking = survivalRanking(survival.score);
     int F = font->getLineHeight();
     int S = smallfont->getLineHeight();
+    HighScoreTable best;
+    int marked = recordHighScore(best);
 
     for (;;) {
         clearScreen();
@@ -40,6 +43,7 @@ void CGame::survivalResults()
         smallfont->print(summary, 50, 50 + F);
         smallfont->print("Your ranking is ", 50, 50 + F + S);
         font->print(ranking, 125, 50 + F + S);
+        drawHighScoreTable(best, marked, 50 + 2 * F + 2 * S);
         smallfont->print("Hit any key to return to the main menu...", 0, scrHeight - S);
         io->swapBuffers();
         io->delay(1);
