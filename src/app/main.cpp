@@ -2,8 +2,11 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <unistd.h>
+#include <vector>
 
 #include "game/CGame.h"
+#include "game/input/GamepadPlatform.h"
 #include "game/replay/Recording.h"
 #include "app/SDLMain.h"
 #include "app/SdlPlatform.h"
@@ -27,9 +30,18 @@ int main(int argc, char** argv)
             return 2;
         }
     }
+    // The game may move to its data folder; the recording stays where asked.
+    if (!recordPath.empty() && recordPath[0] != '/') {
+        std::vector<char> cwd(4096);
+        if (getcwd(cwd.data(), cwd.size()))
+            recordPath = std::string(cwd.data()) + "/" + recordPath;
+    }
     if (!findDataFolder(argc > 0 ? argv[0] : nullptr))
         return 1;
-    auto game = std::make_unique<CGame>(800, 600, std::make_unique<SdlPlatform>());
+    auto pad = std::make_unique<GamepadPlatform>(std::make_unique<SdlPlatform>(), 800, 600);
+    GamepadPlatform* gamepad = pad.get();
+    auto game = std::make_unique<CGame>(800, 600, std::move(pad));
+    gamepad->openFirstJoystick();
     if (!replayPath.empty())
         return game->replaySession(replay);
     game->recordPath = recordPath;

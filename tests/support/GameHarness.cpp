@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "game/input/GamepadPlatform.h"
 #include "world/Effect.h"
 #include "world/Corpse.h"
 #include "world/Larder.h"
@@ -121,11 +122,14 @@ void GameHarness::writeMinimalData()
     writeMap(0, 0);
 }
 
-CGame* GameHarness::start()
+CGame* GameHarness::start(bool gamepad)
 {
     auto scripted = std::make_unique<ScriptedPlatform>();
     platform = scripted.get();
-    theGame = std::make_unique<CGame>(800, 600, std::move(scripted));
+    std::unique_ptr<Platform> io = std::move(scripted);
+    if (gamepad)
+        io = std::make_unique<GamepadPlatform>(std::move(io), 800, 600);
+    theGame = std::make_unique<CGame>(800, 600, std::move(io));
     return theGame.get();
 }
 

@@ -34,7 +34,9 @@ public:
     // Everything start() needs: sprites, tiles, portraits, both fonts, map 0.
     void writeMinimalData();
 
-    CGame* start();
+    // With `gamepad` the scripted input passes through the gamepad layer, as
+    // the machine's does in the program.
+    CGame* start(bool gamepad = false);
     CGame* game() { return theGame.get(); }
     ScriptedPlatform& io() { return *platform; }
 

@@ -25,6 +25,10 @@ public:
     void mouseMotion(int x, int y);
     void mouseButton(int button, bool down, int x, int y);
     void quit();
+    // Joystick 0: an axis moved, a button, the hat.
+    void joyAxis(int axis, int value);
+    void joyButton(int button, bool down);
+    void joyHat(int value);
     void hold(SDLKey sym, bool down) { keys[sym] = down ? 1 : 0; }
 
     std::deque<SDL_Event> events;

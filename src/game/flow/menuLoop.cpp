@@ -22,6 +22,7 @@ void CGame::menuLoop()
     int L = font->getLineHeight();
 
     while (!bMenuDone) {
+        io->setMenuMode(true);
         font->setFontColour(255, 255, 255);
         frames++;
         Uint32 start = io->ticks();

@@ -18,6 +18,7 @@ public:
     Uint32 ticks() override { return now; }
     void delay(Uint32 ms) override { inner->delay(ms); }
     void swapBuffers() override;
+    void setMenuMode(bool inMenu) override { inner->setMenuMode(inMenu); }
 
     // Hands the wrapped platform back.
     std::unique_ptr<Platform> release() { return std::move(inner); }

@@ -18,6 +18,7 @@ public:
     Uint32 ticks() override { return now; }
     void delay(Uint32) override {}
     void swapBuffers() override;
+    void setMenuMode(bool inMenu) override { inner->setMenuMode(inMenu); }
 
     bool exhausted() const { return next >= rec.frames.size(); }
     size_t framesPlayed() const { return next; }
