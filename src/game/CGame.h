@@ -115,7 +115,7 @@ public:
     SurvivalVars survival;
     bool help = false;
 
-    // Where events, keys and time come from; tests replace it.
+    // Where the window, events, keys and time come from; tests replace it.
     std::unique_ptr<Platform> io;
     // Where to record the next game started from the menu; empty: nowhere.
     std::string recordPath;
@@ -123,6 +123,9 @@ public:
     // (not while a recorded game is played again).
     std::string highScorePath = "highscores.txt";
     bool bKeepHighScores = true;
+    // The platform opened a window with an OpenGL context. Without one the
+    // rules run as usual and every drawing call does nothing.
+    bool bHasScreen = false;
 
     // Start-up and fonts.
     static EngineVars loadEngineVars(const char* filename);
@@ -135,6 +138,8 @@ public:
     // Play loop and timing.
     void gameLoop();
     void clearScreen();
+    // The OpenGL colour for what is drawn next (nothing without a screen).
+    void setColour(float r, float g, float b, float a = 1.0f);
     void deathAnimation();
     void initSlowmo();
     void updateSlowmo();

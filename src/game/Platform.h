@@ -2,13 +2,25 @@
 #include <SDL.h>
 #include <memory>
 
-// Everything the game object takes from the machine while it runs: events,
-// the keyboard state, the millisecond clock and the buffer swap. The game
-// uses the SDL one; tests hand the game a scripted one to feed input and to
-// run frames of a fixed length. The program hands the game the SDL one.
+// Everything the game object takes from the machine: the window with its
+// OpenGL context, the audio device, events, the keyboard state, the
+// millisecond clock and the buffer swap. The program hands the game the SDL
+// one; tests hand it a scripted one that feeds input and runs frames of a
+// fixed length, with or without a window.
 class Platform {
 public:
     virtual ~Platform() = default;
+
+    // Start-up, in the game's order. A failure that the game cannot run
+    // without prints its message and ends the process with status 1.
+    virtual void init() = 0;
+    // Opens the window; true when it has an OpenGL context to draw into,
+    // false for a platform that opens none (the game then draws nothing).
+    virtual bool openWindow(int width, int height, bool fullscreen) = 0;
+    virtual void openAudio() = 0;
+    virtual void closeAudio() = 0;
+    virtual void showCursor(bool shown) = 0;
+
     virtual bool pollEvent(SDL_Event& event) = 0;
     virtual Uint8* keyState() = 0;
     virtual Uint32 ticks() = 0;

@@ -15,7 +15,8 @@ const double kPageSide = 256.0;
 
 } // namespace
 
-KelBitmapFont::KelBitmapFont(const char* pageFile, const char* defFile)
+KelBitmapFont::KelBitmapFont(const char* pageFile, const char* defFile, bool textures)
+    : makeTextures(textures)
 {
     printf("INFO) Initializing bitmap font load (tga:%s fnt:%s)\n", pageFile, defFile);
     Uint32 start = SDL_GetTicks();
@@ -55,7 +56,7 @@ KelBitmapFont::~KelBitmapFont()
     printf("INFO) Emptying bitmap font\n");
     Uint32 start = SDL_GetTicks();
     for (auto& page : texturePages) {
-        if (page)
+        if (page && *page != 0)
             glDeleteTextures(1, page.get());
     }
     texturePages.clear();
@@ -75,8 +76,8 @@ int KelBitmapFont::loadBitmap(const char* filename)
     SDL_SetColorKey(image, SDL_SRCCOLORKEY, SDL_MapRGB(image->format, 0, 0, 0));
     SDL_SetAlpha(image, 0, 255);
 
-    GLuint texture = 0;
-    int uploaded = uploadMipmappedTexture(image, texture);
+    GLuint texture = 0; // never a texture name: printing with it does nothing
+    int uploaded = makeTextures ? uploadMipmappedTexture(image, texture) : 0;
     SDL_FreeSurface(image);
     if (uploaded < 0) {
         fprintf(stderr, "FAIL) New surface couldn't be created for %s. Likely cause: out of RAM\n",
@@ -121,6 +122,8 @@ void KelBitmapFont::rightAlignPrint(const std::string& text, int x, int y, float
 
 void KelBitmapFont::drawQuads(const std::vector<GlyphQuad>& quads, float alpha)
 {
+    if (!makeTextures)
+        return;
     for (const GlyphQuad& q : quads)
         drawChar(q.srcX, q.srcY, q.srcR, q.srcB, q.destX, q.destY, q.destW, q.destH, r, g, b, alpha);
 }

@@ -12,8 +12,10 @@
 
 class KelBitmapFont : public FontDefinition {
 public:
-    // Loads the page image pageFile and the definition file defFile.
-    KelBitmapFont(const char* pageFile, const char* defFile);
+    // Loads the page image pageFile and the definition file defFile. Without
+    // textures (no OpenGL context) the page is read and checked but printing
+    // draws nothing.
+    KelBitmapFont(const char* pageFile, const char* defFile, bool textures = true);
     // Loads "<commonName>.tga" and "<commonName>.fnt".
     explicit KelBitmapFont(const char* commonName);
     ~KelBitmapFont();
@@ -37,6 +39,7 @@ public:
     int loadBitmap(const char* filename);
 
     bool bIsReady = false;
+    bool makeTextures = true;
     unsigned char r = 255, g = 255, b = 255;
     std::vector<std::unique_ptr<GLuint>> texturePages;
 

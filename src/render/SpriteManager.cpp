@@ -16,8 +16,8 @@ const int kCentreMarker = -1337;
 
 } // namespace
 
-SpriteManager::SpriteManager(const char* dir)
-    : screenWidth(kNoScreenLimit), screenHeight(kNoScreenLimit)
+SpriteManager::SpriteManager(const char* dir, bool textures)
+    : screenWidth(kNoScreenLimit), screenHeight(kNoScreenLimit), makeTextures(textures)
 {
     for (int i = 0;; ++i) {
         std::string filename = std::string(dir) + "/" + std::to_string(i) + ".png";
@@ -52,8 +52,8 @@ int SpriteManager::addSprite(const char* filename)
     // Without per-surface alpha the blit copies the image's own alpha
     // channel, and gives opaque pixels where the image has none.
     SDL_SetAlpha(image, 0, 255);
-    GLuint texture = 0;
-    int uploaded = uploadMipmappedTexture(image, texture);
+    GLuint texture = 0; // never a texture name: drawing it does nothing
+    int uploaded = makeTextures ? uploadMipmappedTexture(image, texture) : 0;
     if (uploaded < 0) {
         fprintf(stderr, "FAIL %s, %i) New surface couldn't be created for %s. Likely cause: out of RAM\n",
                 "SpriteManager", __LINE__, filename);
@@ -106,6 +106,8 @@ namespace {
 // is laid out upside down: only a half-turn shows the image upright.
 void drawTurnedQuad(GLuint texture, int x, int y, int width, int height, float turn)
 {
+    if (texture == 0)
+        return;
     int halfWidth = width / 2;
     int halfHeight = height / 2;
 
@@ -151,7 +153,7 @@ void SpriteManager::drawRaw(GLuint* raw, int x, int y, int width, int height)
 void SpriteManager::freeSprites()
 {
     for (auto& holder : sprites) {
-        if (holder)
+        if (holder && *holder != 0)
             glDeleteTextures(1, holder.get());
     }
     sprites.clear();

@@ -10,7 +10,9 @@
 class SpriteManager {
 public:
     // Loads dir/0.png, dir/1.png, ... up to the first number that is missing.
-    explicit SpriteManager(const char* dir);
+    // Without textures (no OpenGL context to hold them) the images are still
+    // read and counted, and drawing them does nothing.
+    explicit SpriteManager(const char* dir, bool textures = true);
     ~SpriteManager();
 
     SpriteManager(const SpriteManager&) = delete;
@@ -47,5 +49,6 @@ public:
 
     int screenWidth;
     int screenHeight;
+    bool makeTextures;
     std::vector<std::unique_ptr<GLuint>> sprites;
 };

@@ -91,7 +91,7 @@ TEST(GameFlowMusic, MenuIsQuietUntilPlayStartsTheFirstTrack)
 TEST(Credits, LastEmptyLineOnlyAfterAFinalLineBreak)
 {
     TempDir dir;
-    ScrollingText credits(nullptr, "", 800, 600, nullptr, 23, nullptr);
+    ScrollingText credits(nullptr, "", 800, 600, nullptr, 23, nullptr, {});
     credits.loadLines(dir.write("broken.txt", "a\nb\n").c_str());
     EXPECT_EQ(credits.lines, (std::vector<std::string>{"a", "b", ""}));
     credits.lines.clear();

@@ -94,6 +94,11 @@ TEST_F(Hud, ConversationBoxFadesOutAndEnds)
     game->bIsTalking = true;
     game->talkingPortrait = 2;
     game->talkingConversation = "Hello";
+    game->talkTimer = 6.5f;
+    drawHudAlone();
+    // The speaker's portrait in the middle of the box's portrait square.
+    EXPECT_EQ(h.pixel(800 - 158 + 32, 600 - 126 + 32), spriteColour(2));
+
     game->talkTimer = 3.25f; // half faded
     drawHudAlone();
     Rgb half = h.pixel(560, 480);

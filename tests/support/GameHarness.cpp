@@ -31,7 +31,7 @@ static void makeDirs(const std::string& path)
     }
 }
 
-GameHarness::GameHarness()
+GameHarness::GameHarness(Screen screen) : screen(screen)
 {
     std::vector<char> cwd(4096);
     if (getcwd(cwd.data(), cwd.size()))
@@ -124,7 +124,7 @@ void GameHarness::writeMinimalData()
 
 CGame* GameHarness::start(bool gamepad)
 {
-    auto scripted = std::make_unique<ScriptedPlatform>();
+    auto scripted = std::make_unique<ScriptedPlatform>(screen == WINDOW);
     platform = scripted.get();
     std::unique_ptr<Platform> io = std::move(scripted);
     if (gamepad)

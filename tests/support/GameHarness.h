@@ -12,12 +12,15 @@ struct Rgb {
 };
 std::ostream& operator<<(std::ostream& os, const Rgb& c);
 
-// A real game in a temporary working folder, on the headless display, with
-// its input and clock replaced by a ScriptedPlatform. Tests first lay out the
-// data folder (small pictures of known colours, fonts, maps), then start().
+// A real game in a temporary working folder, with its input and clock
+// replaced by a ScriptedPlatform: on the headless display with a window, or
+// without any window (no display needed, nothing drawn, no pixels to read).
+// Tests first lay out the data folder (small pictures of known colours,
+// fonts, maps), then start().
 class GameHarness {
 public:
-    GameHarness();
+    enum Screen { WINDOW, NO_WINDOW };
+    explicit GameHarness(Screen screen = WINDOW);
     ~GameHarness();
 
     // Data folder construction, relative to the temporary working folder.
@@ -73,6 +76,7 @@ public:
     std::string dir;
 
 private:
+    Screen screen;
     std::string oldCwd;
     std::unique_ptr<CGame> theGame;
     ScriptedPlatform* platform = nullptr;

@@ -1,6 +1,35 @@
 #include "ScriptedPlatform.h"
 
-ScriptedPlatform::ScriptedPlatform() : keys(SDLK_LAST, 0) {}
+ScriptedPlatform::ScriptedPlatform(bool window) : window(window), keys(SDLK_LAST, 0) {}
+
+void ScriptedPlatform::init()
+{
+    if (window)
+        SdlPlatform::init();
+}
+
+bool ScriptedPlatform::openWindow(int width, int height, bool fullscreen)
+{
+    return window && SdlPlatform::openWindow(width, height, fullscreen);
+}
+
+void ScriptedPlatform::openAudio()
+{
+    if (window)
+        SdlPlatform::openAudio();
+}
+
+void ScriptedPlatform::closeAudio()
+{
+    if (window)
+        SdlPlatform::closeAudio();
+}
+
+void ScriptedPlatform::showCursor(bool shown)
+{
+    if (window)
+        SdlPlatform::showCursor(shown);
+}
 
 bool ScriptedPlatform::pollEvent(SDL_Event& event)
 {

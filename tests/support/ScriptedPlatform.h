@@ -3,15 +3,23 @@
 #include <functional>
 #include <vector>
 
-#include "game/Platform.h"
+#include "app/SdlPlatform.h"
 
 // A platform for tests: events come from a queue, the clock only moves when
 // the game waits or finishes a frame, and every finished frame is reported
 // to the test before the next one starts (the picture is still in the back
-// buffer then, so the test can read its pixels).
-class ScriptedPlatform : public Platform {
+// buffer then, so the test can read its pixels). With a window, the window
+// and the audio device are the real SDL ones; without, the game opens no
+// window, no OpenGL context and no audio device, and needs no display.
+class ScriptedPlatform : public SdlPlatform {
 public:
-    ScriptedPlatform();
+    explicit ScriptedPlatform(bool window = true);
+
+    void init() override;
+    bool openWindow(int width, int height, bool fullscreen) override;
+    void openAudio() override;
+    void closeAudio() override;
+    void showCursor(bool shown) override;
 
     bool pollEvent(SDL_Event& event) override;
     Uint8* keyState() override { return keys.data(); }
@@ -31,6 +39,7 @@ public:
     void joyHat(int value);
     void hold(SDLKey sym, bool down) { keys[sym] = down ? 1 : 0; }
 
+    bool window;
     std::deque<SDL_Event> events;
     std::vector<Uint8> keys;
     Uint32 now = 1000;

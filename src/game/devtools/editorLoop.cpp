@@ -1,7 +1,5 @@
 #include "game/CGame.h"
 
-#include <GL/gl.h>
-
 // The tile-map editor: the map around the view point, the palette and the
 // readout, one frame at a time until Escape or the window's close button.
 void CGame::editorLoop()
@@ -10,7 +8,7 @@ void CGame::editorLoop()
         Uint32 start = io->ticks();
         clearScreen();
         // A game left before may have tinted the world; the editor shows true colours.
-        glColor4f(1, 1, 1, 1);
+        setColour(1, 1, 1, 1);
         drawTileLayer((int)ed.scrollX, (int)ed.scrollY);
         editorHUD();
         editorInput();

@@ -27,15 +27,17 @@ void CGame::takeScreenshot(const char* filename)
     }
 
     size_t rowBytes = (size_t)width * 3;
-    std::unique_ptr<unsigned char[]> pixels(new (std::nothrow) unsigned char[rowBytes * (size_t)height]);
+    std::unique_ptr<unsigned char[]> pixels(new (std::nothrow) unsigned char[rowBytes * (size_t)height]());
     if (!pixels) {
         SDL_FreeSurface(shot);
         printf("Couldn't malloc\n");
         return;
     }
 
-    glPixelStorei(GL_PACK_ALIGNMENT, 1); // rows packed tight, whatever the width
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.get());
+    if (bHasScreen) { // without one the picture stays black
+        glPixelStorei(GL_PACK_ALIGNMENT, 1); // rows packed tight, whatever the width
+        glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.get());
+    }
 
     SDL_LockSurface(shot);
     unsigned char* dest = static_cast<unsigned char*>(shot->pixels);

@@ -1,6 +1,5 @@
 #include "game/CGame.h"
 
-#include <GL/gl.h>
 #include <cstdlib>
 
 #include "render/HudMath.h"
@@ -29,9 +28,9 @@ void drawCursor(CGame& g)
     // Red when the point is out of sight or the hands are full; otherwise
     // the cursor keeps the tint of the world.
     if (g.bIsLuggingCorpse || !g.player->canSee(wx, wy, g.theMap))
-        glColor3f(1, 0, 0);
+        g.setColour(1, 0, 0);
     g.actorSprites->drawSprite(SPRITE_CURSOR, g.cursX - 24, g.cursY - 24, 48, 48);
-    glColor3f(1, 1, 1);
+    g.setColour(1, 1, 1);
 }
 
 void drawHealth(CGame& g)
@@ -93,11 +92,11 @@ void drawSlowMo(CGame& g)
 void drawConversation(CGame& g)
 {
     float alpha = HudMath::talkAlpha(g.talkTimer);
-    glColor4f(1, 1, 1, alpha);
+    g.setColour(1, 1, 1, alpha);
     g.actorSprites->drawSprite(SPRITE_TALK_BOX, g.scrWidth - 258, g.scrHeight - 130, 256, 128);
     g.portraitSprites->drawSprite(g.talkingPortrait, g.scrWidth - 158, g.scrHeight - 126, 64, 64);
     g.smallfont->print(g.talkingConversation, g.scrWidth - 254, g.scrHeight - 58, alpha);
-    glColor4f(1, 1, 1, 1);
+    g.setColour(1, 1, 1, 1);
     if (!HudMath::advanceTalk(g.talkTimer, g.delta)) {
         g.bIsTalking = false;
         g.talkingConversation = "Didn't reset talking conversation last time";

@@ -1,7 +1,5 @@
 #include "game/CGame.h"
 
-#include <GL/gl.h>
-
 #include "render/HudMath.h"
 
 // The colour in which the world layers are drawn this frame: white, red for a
@@ -11,17 +9,17 @@ void CGame::setWorldTint()
 {
     if (!redRender) {
         if (HudMath::advanceHurt(hurtTimer, delta))
-            glColor3f(1, 0, 0);
+            setColour(1, 0, 0);
         else
-            glColor3f(1, 1, 1);
+            setColour(1, 1, 1);
         return;
     }
     HudMath::pulseBlue(blueEffect, redPulse, delta);
-    glColor3f(redEffect, 0, 0);
+    setColour(redEffect, 0, 0);
 }
 
 // During a combo the actors, larders and cursor pulse in blue over the red world.
 void CGame::setBlueTint()
 {
-    glColor3f(0, 0, blueEffect);
+    setColour(0, 0, blueEffect);
 }

@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
-#include <SDL_mixer.h>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -23,38 +22,22 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     scrWidth = screenWidth;
     scrHeight = screenHeight;
 
-    if (SDL_Init(SDL_INIT_EVERYTHING) < 0) {
-        fprintf(stderr, "Couldn't initialize SDL: %s\n", SDL_GetError());
-        exit(1);
-    }
-    atexit(SDL_Quit);
+    io->init();
     printf("Larder 2 Engine: Pre-Init\n");
 
     EngineVars vars = loadEngineVars("config.cfg");
-    Uint32 flags = SDL_HWSURFACE | SDL_OPENGL | SDL_ASYNCBLIT | SDL_ANYFORMAT;
-    if (vars.fullscreen)
-        flags |= SDL_FULLSCREEN;
-    if (!SDL_SetVideoMode(screenWidth, screenHeight, 0, flags)) {
-        fprintf(stderr, "Couldn't initialize screen surface at %ix%i: %s\n",
-                screenWidth, screenHeight, SDL_GetError());
-        exit(1);
-    }
-    SDL_WM_SetCaption("Larder ][", nullptr);
-
-    if (Mix_OpenAudio(22050, AUDIO_S16MSB, 2, 4096) != 0) {
-        fprintf(stderr, "Unable to initialize audio: %s\n", SDL_GetError());
-        exit(1);
-    }
-    if (initGL(screenWidth, screenHeight) < 0) {
+    bHasScreen = io->openWindow(screenWidth, screenHeight, vars.fullscreen);
+    io->openAudio();
+    if (bHasScreen && initGL(screenWidth, screenHeight) < 0) {
         fprintf(stderr, "Couldn't initialize OpenGL!\n");
         exit(1);
     }
 
-    actorSprites = new SpriteManager("data/sprites");
+    actorSprites = new SpriteManager("data/sprites", bHasScreen);
     actorSprites->setScreenSize(screenWidth, screenHeight);
-    portraitSprites = new SpriteManager("data/portraits");
+    portraitSprites = new SpriteManager("data/portraits", bHasScreen);
     portraitSprites->setScreenSize(screenWidth, screenHeight);
-    tileSprites = new SpriteManager("data/tiles");
+    tileSprites = new SpriteManager("data/tiles", bHasScreen);
     tileSprites->setScreenSize(screenWidth, screenHeight);
     tunes = new MusicManager("data/music");
     sfx = new SoundEffectManager("data/sounds");
@@ -86,7 +69,7 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     script = new ScriptManager();
     printf("Script engine engaged.\n");
 
-    SDL_ShowCursor(0);
+    io->showCursor(false);
     redRender = false;
     redPulse = false;
     redEffect = 0;
@@ -106,7 +89,7 @@ CGame::~CGame()
     delete conf;
     delete sfx;
     delete tunes;
-    Mix_CloseAudio();
+    io->closeAudio();
     delete actorSprites;
     delete tileSprites;
     delete portraitSprites;
@@ -119,8 +102,14 @@ EngineVars CGame::loadEngineVars(const char* filename)
 
 void CGame::loadFont()
 {
-    font = new KelBitmapFont("data/font.png", "data/font.fnt");
-    smallfont = new KelBitmapFont("data/smallfont.png", "data/smallfont.fnt");
+    font = new KelBitmapFont("data/font.png", "data/font.fnt", bHasScreen);
+    smallfont = new KelBitmapFont("data/smallfont.png", "data/smallfont.fnt", bHasScreen);
+}
+
+void CGame::setColour(float r, float g, float b, float a)
+{
+    if (bHasScreen)
+        glColor4f(r, g, b, a);
 }
 
 int initGL(int width, int height)

@@ -1,6 +1,5 @@
 #include "game/flow/ScrollingText.h"
 
-#include <GL/gl.h>
 #include <cstdio>
 #include <fstream>
 
@@ -9,8 +8,10 @@
 #include "render/SpriteManager.h"
 
 ScrollingText::ScrollingText(KelBitmapFont* font, const char* filename, int width, int height,
-                             SpriteManager* sprites, int backgroundSpriteId, Platform* io)
-    : scrHeight(height), scrWidth(width), bgSpriteId(backgroundSpriteId), mySprites(sprites), io(io)
+                             SpriteManager* sprites, int backgroundSpriteId, Platform* io,
+                             std::function<void()> clearScreen)
+    : scrHeight(height), scrWidth(width), bgSpriteId(backgroundSpriteId), mySprites(sprites), io(io),
+      clearScreen(std::move(clearScreen))
 {
     if (!font) {
         fprintf(stderr, "%s: Can't create ScrollingText with NULL font.\n", "ScrollingText");
@@ -58,7 +59,7 @@ void ScrollingText::displayLoop()
             if (event.type == SDL_QUIT || event.type == SDL_KEYDOWN)
                 done = true;
         }
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        clearScreen();
         mySprites->drawSprite(bgSpriteId, 0, 0, scrWidth, scrHeight);
 
         y -= 70.0f * step; // the text rises 70 pixels a second

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,8 @@ class Platform;
 class ScrollingText {
 public:
     ScrollingText(KelBitmapFont* font, const char* filename, int width, int height,
-                  SpriteManager* sprites, int backgroundSpriteId, Platform* io);
+                  SpriteManager* sprites, int backgroundSpriteId, Platform* io,
+                  std::function<void()> clearScreen);
     virtual ~ScrollingText() = default;
 
     void loadLines(const char* filename);
@@ -25,4 +27,5 @@ public:
 
 private:
     Platform* io;
+    std::function<void()> clearScreen;
 };

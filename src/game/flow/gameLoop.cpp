@@ -138,12 +138,15 @@ void CGame::playerDied()
 
 void CGame::showCredits()
 {
-    ScrollingText credits(font, "data/credits.txt", scrWidth, scrHeight, actorSprites, 23, io.get());
+    ScrollingText credits(font, "data/credits.txt", scrWidth, scrHeight, actorSprites, 23, io.get(),
+                          [this] { clearScreen(); });
     credits.displayLoop();
 }
 
 void CGame::clearScreen()
 {
+    if (!bHasScreen)
+        return;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
@@ -163,7 +166,8 @@ void CGame::deathAnimation()
     bool rising = true;
     for (;;) {
         Uint32 t0 = io->ticks();
-        glClearColor(counter, 0, 0, counter);
+        if (bHasScreen)
+            glClearColor(counter, 0, 0, counter);
         clearScreen();
         if (rising && counter >= 1.0f) {
             rising = false;
@@ -178,8 +182,9 @@ void CGame::deathAnimation()
         while (io->pollEvent(event)) {
         }
     }
-    glClearColor(0, 0, 0, 0);
-    glColor3f(1, 1, 1);
+    if (bHasScreen)
+        glClearColor(0, 0, 0, 0);
+    setColour(1, 1, 1);
     delta = 0; // the fade's duration is not game time
 }
 

@@ -70,11 +70,11 @@ void CGame::menuLoop()
                     menuPos = (menuPos + MENU_SIZE - 1) % MENU_SIZE;
                     break;
                 case SDLK_e:
-                    SDL_ShowCursor(1);
+                    io->showCursor(true);
                     ed.reset();
                     resetGame(0);
                     editorLoop();
-                    SDL_ShowCursor(0);
+                    io->showCursor(false);
                     break;
                 case SDLK_RETURN:
                     menuChoice(menuPos, bMenuDone);

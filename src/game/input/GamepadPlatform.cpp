@@ -15,7 +15,7 @@ PadLayout PadLayout::forAxes(int count)
 }
 
 GamepadPlatform::GamepadPlatform(std::unique_ptr<Platform> wrapped, int pictureW, int pictureH)
-    : inner(std::move(wrapped)), centreX(pictureW / 2), centreY(pictureH / 2),
+    : PlatformLayer(std::move(wrapped)), centreX(pictureW / 2), centreY(pictureH / 2),
       padKeys(SDLK_LAST, 0), merged(SDLK_LAST, 0)
 {
 }

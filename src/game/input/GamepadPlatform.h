@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "game/Platform.h"
+#include "game/PlatformLayer.h"
 
 // Which joystick axes are which. Pads with six or more axes are taken to be
 // laid out like the common twin-stick pads with analogue triggers (left
@@ -23,7 +23,7 @@ struct PadLayout {
 // triggers and shoulder buttons hold the fire button, and the face buttons
 // press keys. In the menu the confirm buttons press Return instead. All
 // other input passes through untouched.
-class GamepadPlatform : public Platform {
+class GamepadPlatform : public PlatformLayer {
 public:
     // Buttons of the common layout.
     enum Button { PAD_A = 0, PAD_B = 1, PAD_X = 2, PAD_Y = 3, PAD_LB = 4, PAD_RB = 5,
@@ -35,9 +35,6 @@ public:
 
     bool pollEvent(SDL_Event& event) override;
     Uint8* keyState() override;
-    Uint32 ticks() override { return inner->ticks(); }
-    void delay(Uint32 ms) override { inner->delay(ms); }
-    void swapBuffers() override { inner->swapBuffers(); }
     void setMenuMode(bool inMenu) override { menu = inMenu; }
 
     // Opens the first joystick, names it on standard output and takes its
@@ -54,7 +51,6 @@ private:
     void updateAim();
     void pushKey(SDLKey key, bool down);
 
-    std::unique_ptr<Platform> inner;
     int centreX, centreY;
     bool menu = false;
     std::deque<SDL_Event> pending;

@@ -13,7 +13,7 @@ std::vector<Uint16> heldKeys(const std::vector<Uint8>& keys)
 }
 
 RecordingPlatform::RecordingPlatform(std::unique_ptr<Platform> wrapped, Recording& out)
-    : inner(std::move(wrapped)), rec(out), keys(SDLK_LAST, 0)
+    : PlatformLayer(std::move(wrapped)), rec(out), keys(SDLK_LAST, 0)
 {
     Uint8* real = inner->keyState();
     keys.assign(real, real + SDLK_LAST);

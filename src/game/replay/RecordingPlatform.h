@@ -2,29 +2,23 @@
 #include <memory>
 #include <vector>
 
-#include "game/Platform.h"
+#include "game/PlatformLayer.h"
 #include "game/replay/Recording.h"
 
 // Passes the machine's input through to the game and writes down every frame
 // of it. While recording, the game sees a clock that moves only when a frame
 // ends and a keyboard state made from the key events it took, so that the
 // same frames fed back give the same game.
-class RecordingPlatform : public Platform {
+class RecordingPlatform : public PlatformLayer {
 public:
     RecordingPlatform(std::unique_ptr<Platform> inner, Recording& out);
 
     bool pollEvent(SDL_Event& event) override;
     Uint8* keyState() override { return keys.data(); }
     Uint32 ticks() override { return now; }
-    void delay(Uint32 ms) override { inner->delay(ms); }
     void swapBuffers() override;
-    void setMenuMode(bool inMenu) override { inner->setMenuMode(inMenu); }
-
-    // Hands the wrapped platform back.
-    std::unique_ptr<Platform> release() { return std::move(inner); }
 
 private:
-    std::unique_ptr<Platform> inner;
     Recording& rec;
     std::vector<Uint8> keys;
     RecordedFrame frame;

@@ -1,7 +1,7 @@
 #include "game/replay/ReplayPlatform.h"
 
 ReplayPlatform::ReplayPlatform(std::unique_ptr<Platform> wrapped, const Recording& recording)
-    : inner(std::move(wrapped)), rec(recording), keys(SDLK_LAST, 0), now(recording.startTicks)
+    : PlatformLayer(std::move(wrapped)), rec(recording), keys(SDLK_LAST, 0), now(recording.startTicks)
 {
     lastReal = inner->ticks();
     beginFrame();

@@ -2,14 +2,14 @@
 #include <memory>
 #include <vector>
 
-#include "game/Platform.h"
+#include "game/PlatformLayer.h"
 #include "game/replay/Recording.h"
 
 // Feeds a recording to the game in place of the machine's input and clock.
 // Pictures still reach the screen through the wrapped platform, paced at the
 // recorded speed; its own events are drained and ignored. Once the recorded
 // frames are used up every poll answers "quit", so that each loop ends.
-class ReplayPlatform : public Platform {
+class ReplayPlatform : public PlatformLayer {
 public:
     ReplayPlatform(std::unique_ptr<Platform> inner, const Recording& rec);
 
@@ -18,18 +18,15 @@ public:
     Uint32 ticks() override { return now; }
     void delay(Uint32) override {}
     void swapBuffers() override;
-    void setMenuMode(bool inMenu) override { inner->setMenuMode(inMenu); }
 
     bool exhausted() const { return next >= rec.frames.size(); }
     size_t framesPlayed() const { return next; }
     // Frames the game drew after the recording ran out.
     size_t framesBeyond() const { return beyond; }
-    std::unique_ptr<Platform> release() { return std::move(inner); }
 
 private:
     void beginFrame();
 
-    std::unique_ptr<Platform> inner;
     const Recording& rec;
     std::vector<Uint8> keys;
     size_t next = 0;       // the frame being played

@@ -113,7 +113,8 @@ int scrollyText(State* S, int n, void*)
         return 0;
     if (publics) {
         ScrollingText text(scriptFont, a[0].GetStr().c_str(), ourScreen.scrWidth,
-                           ourScreen.scrHeight, sprites, a[1].GetInt(), publics->io.get());
+                           ourScreen.scrHeight, sprites, a[1].GetInt(), publics->io.get(),
+                           [game = publics] { game->clearScreen(); });
         text.displayLoop();
     }
     return returnEmpty(S);

@@ -54,7 +54,7 @@ void scriptSession(GameHarness& h)
 
 TEST(Replay, ARecordedGameReplaysToTheSameStateAndADamagedFileIsRefused)
 {
-    GameHarness h;
+    GameHarness h{GameHarness::NO_WINDOW};
     scriptSession(h);
     CGame* game = h.game();
     std::string file = h.dir + "/session.l2r";

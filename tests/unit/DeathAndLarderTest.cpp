@@ -27,7 +27,7 @@ protected:
     {
         game->drawSpriteLayer((int)game->player->x + 24, (int)game->player->y + 24);
     }
-    GameHarness h;
+    GameHarness h{GameHarness::NO_WINDOW};
     CGame* game = nullptr;
 };
 
@@ -149,7 +149,7 @@ TEST_F(DeathAndLarder, CorpsesBleedOnScreenAndStopOffScreen)
 
 TEST(DeathAndHospital, PlayerKilledWhileDraggingLeavesCorpseAndGunAndWakesAtAHospital)
 {
-    GameHarness h;
+    GameHarness h{GameHarness::NO_WINDOW};
     CGame* game = h.startStory("hospitalspawn 600 100 0\nhospitalspawn 900 100 0\njailspawn 50 50 0\n");
     Pistol* gun = new Pistol();
     game->player->setGun(gun);

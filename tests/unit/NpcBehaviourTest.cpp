@@ -37,7 +37,7 @@ protected:
         game->delta = delta;
         game->handleAI();
     }
-    GameHarness h;
+    GameHarness h{GameHarness::NO_WINDOW};
     CGame* game = nullptr;
 };
 

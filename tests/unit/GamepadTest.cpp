@@ -10,7 +10,7 @@ namespace {
 
 TEST(Gamepad, SticksWalkAndAimOnACircleTheTriggerFiresButtonsPressKeys)
 {
-    GameHarness h;
+    GameHarness h{GameHarness::NO_WINDOW};
     h.writeMinimalData();
     CGame* game = h.start(true);
     game->newGame();
@@ -56,7 +56,7 @@ TEST(Gamepad, SticksWalkAndAimOnACircleTheTriggerFiresButtonsPressKeys)
 
 TEST(Gamepad, ThePadRunsTheMenu)
 {
-    GameHarness h;
+    GameHarness h{GameHarness::NO_WINDOW};
     h.writeMinimalData();
     CGame* game = h.start(true);
     ScriptedPlatform& io = h.io();

@@ -34,7 +34,7 @@ protected:
         game->player->setGun(gun);
         return gun;
     }
-    GameHarness h;
+    GameHarness h{GameHarness::NO_WINDOW};
     CGame* game = nullptr;
 };
 
