@@ -16,11 +16,20 @@ int main(int argc, char** argv)
     // Progress lines reach a log or a pipe as they happen.
     setvbuf(stdout, nullptr, _IOLBF, 0);
     std::string recordPath, replayPath;
+    int scale = 0;
     for (int i = 1; i + 1 < argc; i++) {
-        if (strcmp(argv[i], "--record") == 0)
+        if (strcmp(argv[i], "--record") == 0) {
             recordPath = argv[++i];
-        else if (strcmp(argv[i], "--replay") == 0)
+        } else if (strcmp(argv[i], "--replay") == 0) {
             replayPath = argv[++i];
+        } else if (strcmp(argv[i], "--scale") == 0) {
+            const char* n = argv[++i];
+            if (strlen(n) != 1 || n[0] < '1' || n[0] > '4') {
+                fprintf(stderr, "--scale takes 1, 2, 3 or 4, not %s\n", n);
+                return 2;
+            }
+            scale = n[0] - '0';
+        }
     }
     Recording replay;
     if (!replayPath.empty()) {
@@ -38,7 +47,9 @@ int main(int argc, char** argv)
     }
     if (!findDataFolder(argc > 0 ? argv[0] : nullptr))
         return 1;
-    auto pad = std::make_unique<GamepadPlatform>(std::make_unique<SdlPlatform>(), 800, 600);
+    auto sdl = std::make_unique<SdlPlatform>();
+    sdl->scale = scale;
+    auto pad = std::make_unique<GamepadPlatform>(std::move(sdl), 800, 600);
     GamepadPlatform* gamepad = pad.get();
     auto game = std::make_unique<CGame>(800, 600, std::move(pad));
     gamepad->openFirstJoystick();

@@ -28,4 +28,6 @@ public:
     virtual void swapBuffers() = 0;
     // The game says whether its menu is up (input layers may map differently).
     virtual void setMenuMode(bool) {}
+    // config.cfg asks for a window this many times the picture size.
+    virtual void setWindowScale(int) {}
 };

@@ -24,6 +24,7 @@ public:
     void delay(Uint32 ms) override { inner->delay(ms); }
     void swapBuffers() override { inner->swapBuffers(); }
     void setMenuMode(bool inMenu) override { inner->setMenuMode(inMenu); }
+    void setWindowScale(int factor) override { inner->setWindowScale(factor); }
 
     // Hands the platform below back.
     std::unique_ptr<Platform> release() { return std::move(inner); }

@@ -126,6 +126,7 @@ CGame* GameHarness::start(bool gamepad)
 {
     auto scripted = std::make_unique<ScriptedPlatform>(screen == WINDOW);
     platform = scripted.get();
+    scripted->scale = scale;
     std::unique_ptr<Platform> io = std::move(scripted);
     if (gamepad)
         io = std::make_unique<GamepadPlatform>(std::move(io), 800, 600);

@@ -40,6 +40,8 @@ public:
     // With `gamepad` the scripted input passes through the gamepad layer, as
     // the machine's does in the program.
     CGame* start(bool gamepad = false);
+    // The window's scale (as --scale gives it), applied by start().
+    int scale = 0;
     CGame* game() { return theGame.get(); }
     ScriptedPlatform& io() { return *platform; }
 

@@ -31,7 +31,7 @@ void ScriptedPlatform::showCursor(bool shown)
         SdlPlatform::showCursor(shown);
 }
 
-bool ScriptedPlatform::pollEvent(SDL_Event& event)
+bool ScriptedPlatform::nextEvent(SDL_Event& event)
 {
     if (events.empty())
         return false;

@@ -26,6 +26,8 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     printf("Larder 2 Engine: Pre-Init\n");
 
     EngineVars vars = loadEngineVars("config.cfg");
+    if (vars.scale > 0)
+        io->setWindowScale(vars.scale);
     bHasScreen = io->openWindow(screenWidth, screenHeight, vars.fullscreen);
     io->openAudio();
     if (bHasScreen && initGL(screenWidth, screenHeight) < 0) {
