@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything, starts a headless display when
-# none is set, and runs every test through ctest.
+# none is set, and runs every test through ctest. LARDER_BUILD_DIR and
+# LARDER_CMAKE_ARGS choose another build (the CI's sanitizer build uses them).
 set -euo pipefail
 cd "$(dirname "$0")"
+build="${LARDER_BUILD_DIR:-build}"
 tools/install-deps.sh --test
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+# shellcheck disable=SC2086
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${LARDER_CMAKE_ARGS:-} >/dev/null
+cmake --build "$build" -j"$(nproc)"
 
 xvfb_pid=""
 cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
@@ -27,5 +30,5 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "Headless display $DISPLAY"
 fi
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
-cd build
+cd "$build"
 ctest --output-on-failure -j2 "$@"

@@ -1,19 +1,24 @@
 #include "app/SDLMain.h"
 
 #include <cstdio>
-#include <string>
-#include <sys/stat.h>
+#include <cstdlib>
 #include <unistd.h>
 #include <vector>
 
-static bool holdsData(const std::string& dir)
-{
-    struct stat st;
-    std::string path = dir.empty() ? "data" : dir + "/data";
-    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
+#include "data/DataPaths.h"
 
-static std::string executableFolder(const char* argv0)
+// Where `cmake --install` puts the data: the absolute folder, and the same
+// folder relative to the installed executable (so a relocated install works).
+#ifndef LARDER_INSTALLED_DATA
+#define LARDER_INSTALLED_DATA "/usr/local/share/games/larder2"
+#endif
+#ifndef LARDER_INSTALLED_DATA_FROM_BIN
+#define LARDER_INSTALLED_DATA_FROM_BIN "../share/games/larder2"
+#endif
+
+namespace {
+
+std::string executableFolder(const char* argv0)
 {
     std::vector<char> buf(4096);
     ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size() - 1);
@@ -24,18 +29,49 @@ static std::string executableFolder(const char* argv0)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-bool findDataFolder(const char* argv0)
+std::string workingFolder()
 {
-    if (holdsData(""))
-        return true;
-    std::string exeDir = executableFolder(argv0);
-    std::string candidates[] = {exeDir, exeDir + "/.."};
-    for (const std::string& dir : candidates) {
-        if (holdsData(dir) && chdir(dir.c_str()) == 0)
-            return true;
-    }
     std::vector<char> cwd(4096);
-    fprintf(stderr, "Couldn't find the game's data folder: looked in %s/data, %s/data and %s/../data\n",
-            getcwd(cwd.data(), cwd.size()) ? cwd.data() : ".", exeDir.c_str(), exeDir.c_str());
-    return false;
+    return getcwd(cwd.data(), cwd.size()) ? cwd.data() : ".";
+}
+
+}
+
+std::string installedDataFolder()
+{
+    return LARDER_INSTALLED_DATA;
+}
+
+bool enterGameFolder(const std::string& dataOption, const char* argv0, UserFiles& files)
+{
+    const char* variable = getenv("LARDER2_DATA");
+    std::string here = workingFolder();
+    std::string exeDir = executableFolder(argv0);
+    std::vector<DataPlace> places =
+        dataSearchOrder(dataOption, variable ? variable : "", here, exeDir,
+                        exeDir + "/" + LARDER_INSTALLED_DATA_FROM_BIN, LARDER_INSTALLED_DATA);
+    int found = findGameFolder(places);
+    if (found < 0) {
+        fputs(noDataMessage(places).c_str(), stderr);
+        return false;
+    }
+    // A folder asked for by name that holds no data is worth a word.
+    for (int i = 0; i < found; i++) {
+        if (places[i].kind == DataPlace::NAMED)
+            fprintf(stderr, "WARN) %s (%s) holds no %s\n", places[i].folder.c_str(),
+                    places[i].reason.c_str(), DATA_MARKER);
+    }
+    const DataPlace& place = places[found];
+    if (place.folder != here && chdir(place.folder.c_str()) != 0) {
+        fprintf(stderr, "Couldn't enter the game folder %s\n", place.folder.c_str());
+        return false;
+    }
+    // The installed data belongs to the system, even for a user who could
+    // write to it.
+    bool writable = place.kind != DataPlace::INSTALLED && UserFiles::writable(".");
+    files = UserFiles::choose(writable, UserEnvironment::current());
+    if (!files.inGameFolder())
+        printf("User files go to %s\n",
+               files.folder().empty() ? "(nowhere: HOME is not set)" : files.folder().c_str());
+    return true;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "data/DataFile.h"
+
 namespace {
 
 // A text field of the tag: up to its first NUL, or all of it.
@@ -42,16 +44,25 @@ int wrapTrack(int cur, int dt, int count)
 MusicManager::MusicManager(const char* dir)
 {
     std::string name;
+    int playable = 0;
     for (int i = 0;; i++) {
         char number[16];
         snprintf(number, sizeof number, "/%i.ogg", i);
         name = std::string(dir) + number;
-        if (loadTrack(name.c_str()) != 0)
+        if (loadTrack(name.c_str()) == 0) {
+            playable++;
+            continue;
+        }
+        if (!pathExists(name.c_str()))
             break;
+        // There but not readable: the track stays silent and the numbers
+        // after it keep their places, so one bad file costs one track.
+        fprintf(stderr, "Err.) Music file %s is unreadable; track %i stays silent\n", name.c_str(), i);
+        tracks.push_back(new MusicTrack);
     }
     // The scan always ends on a number that did not load.
     fprintf(stderr, "Err.) Music file %s is missing\n", name.c_str());
-    if (tracks.empty())
+    if (playable == 0)
         fprintf(stderr, "Err.) No music found, disabling\n");
 }
 
@@ -59,7 +70,8 @@ MusicManager::~MusicManager()
 {
     Mix_HaltMusic();
     for (MusicTrack* t : tracks) {
-        Mix_FreeMusic(t->data);
+        if (t->data)
+            Mix_FreeMusic(t->data);
         delete t->tags;
         delete t;
     }
@@ -89,6 +101,10 @@ void MusicManager::playTrack(int track, bool bLooping)
         return;
     }
     MusicTrack* t = tracks[track];
+    if (!t->data) {
+        fprintf(stderr, "Err.) Music track %i is unreadable\n", track);
+        return;
+    }
     if (Mix_PlayMusic(t->data, bLooping ? -1 : 0) == -1) {
         fprintf(stderr, "Err.) SDL_mixer error %s\n", Mix_GetError());
         return;
@@ -107,6 +123,9 @@ void MusicManager::playTrack(int track, bool bLooping)
 void MusicManager::changeTrack(int dt)
 {
     curTrack = wrapTrack(curTrack, dt, size());
+    // Unreadable tracks are stepped over in the same direction.
+    for (int tries = 1; tries < size() && !tracks[curTrack]->data; tries++)
+        curTrack = wrapTrack(curTrack, dt < 0 ? -1 : 1, size());
     Mix_HaltMusic();
     playTrack(curTrack, true);
 }

@@ -30,7 +30,7 @@ int wrapTrack(int cur, int dt, int count);
 
 // One loaded music file and its tag.
 struct MusicTrack {
-    Mix_Music* data = nullptr;  // owned
+    Mix_Music* data = nullptr;  // owned; null for a file that could not be read
     id3v1tags* tags = nullptr;  // owned; null when the file has no tag
 };
 

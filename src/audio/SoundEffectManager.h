@@ -1,7 +1,21 @@
 #pragma once
 #include <SDL_mixer.h>
 
+#include <cstddef>
 #include <vector>
+
+// Limits of a wave file's format block that the mixer can convert.
+const unsigned MAX_WAV_CHANNELS = 8;
+const unsigned MIN_WAV_RATE = 1000;
+const unsigned MAX_WAV_RATE = 384000;
+// Bytes of a file read to find its format block.
+const size_t WAV_HEADER_BYTES = 4096;
+
+// False when `bytes`, the start of a RIFF wave file, hold a format block
+// with no channels, a sample rate or sample size the mixer cannot convert,
+// or a truncated format block. Anything that is not a RIFF wave, or whose
+// format block lies beyond `size`, is left to the mixer.
+bool wavFormatIsSane(const unsigned char* bytes, size_t size);
 
 // Every numbered sample of a folder ("0.wav", "1.wav", ...), played on
 // SDL_mixer's mixing channels: on the first free one, or on a fixed channel
@@ -24,6 +38,7 @@ public:
     // Plays on the first free channel, `loops` extra times (-1: until stopped).
     void loopSample(unsigned int samp, int loops);
 
+    // Null for a file that exists but could not be read.
     std::vector<Mix_Chunk*> samples;
 
 private:

@@ -4,6 +4,24 @@
 
 namespace {
 const char* const kSourceName = "ConfLoader";
+
+// One tuning value: its default and the range, in tenths as the file writes
+// them, that keeps the game playable (a player fast enough to step over a
+// wall tile in one frame, or a slow motion that speeds time up, is not).
+struct TuningKey {
+    const char* key;
+    float byDefault;
+    int lowest, highest;
+    const char* loadedMessage;  // %s the source name, %i the value as written
+};
+
+// In the order the file is read.
+const TuningKey TUNING_KEYS[] = {
+    {"SLOWMO_MULTIPLIER", 1.8f, 10, 100, "%s: Loaded custom slow motion multiplier\n"},
+    {"PLAYER_SPEED", 275.0f, 100, 8000, "%s: Loaded custom player speed.\n"},
+    {"FRICTION_MULTIPLIER", 1.0f, 1, 100, "%s: Loaded custom corpse friction (%i).\n"},
+    {"BULLET_SPEED_MULTIPLIER", 1.0f, 1, 30, "%s: Loaded custom bulletspeed multiplier (%i).\n"},
+};
 }
 
 ConfLoader::ConfLoader(const char* filename)
@@ -16,41 +34,25 @@ ConfLoader::ConfLoader(const char* filename)
         return;
     }
 
-    int tenths = 0;
-    getIntFromFile(tenths, "SLOWMO_MULTIPLIER");
-    if (tenths != 0) {
-        printf("%s: Loaded custom slow motion multiplier\n", kSourceName);
-        data["SLOWMO_MULTIPLIER"] = tenths / 10.0f;
-    }
-
-    tenths = 0;
-    getIntFromFile(tenths, "PLAYER_SPEED");
-    if (tenths != 0) {
-        printf("%s: Loaded custom player speed.\n", kSourceName);
-        data["PLAYER_SPEED"] = tenths / 10.0f;
-    }
-
-    tenths = 0;
-    getIntFromFile(tenths, "FRICTION_MULTIPLIER");
-    if (tenths != 0) {
-        printf("%s: Loaded custom corpse friction (%i).\n", kSourceName, tenths);
-        data["FRICTION_MULTIPLIER"] = tenths / 10.0f;
-    }
-
-    tenths = 0;
-    getIntFromFile(tenths, "BULLET_SPEED_MULTIPLIER");
-    if (tenths != 0) {
-        printf("%s: Loaded custom bulletspeed multiplier (%i).\n", kSourceName, tenths);
-        data["BULLET_SPEED_MULTIPLIER"] = tenths / 10.0f;
+    for (const TuningKey& tuning : TUNING_KEYS) {
+        int tenths = 0;
+        getIntFromFile(tenths, tuning.key);
+        if (tenths == 0)
+            continue;
+        int used = tenths < tuning.lowest ? tuning.lowest
+                   : tenths > tuning.highest ? tuning.highest : tenths;
+        if (used != tenths)
+            fprintf(stderr, "%s: %s=%i is out of range (%i to %i), using %i\n", kSourceName,
+                    tuning.key, tenths, tuning.lowest, tuning.highest, used);
+        printf(tuning.loadedMessage, kSourceName, tenths);
+        data[tuning.key] = used / 10.0f;
     }
 }
 
 void ConfLoader::setDefaultData()
 {
-    data["PLAYER_SPEED"] = 275.0f;
-    data["SLOWMO_MULTIPLIER"] = 1.8f;
-    data["FRICTION_MULTIPLIER"] = 1.0f;
-    data["BULLET_SPEED_MULTIPLIER"] = 1.0f;
+    for (const TuningKey& tuning : TUNING_KEYS)
+        data[tuning.key] = tuning.byDefault;
 }
 
 float ConfLoader::getValue(const std::string& key)

@@ -4,13 +4,15 @@
 #include <fstream>
 #include <string>
 
+#include "data/DataFile.h"
+
 EngineVars readEngineVars(const char* filename)
 {
     EngineVars vars;
     vars.fullscreen = false;
 
-    std::ifstream in(filename, std::ios::in | std::ios::binary);
-    if (!in.is_open()) {
+    std::ifstream in;
+    if (!openDataFile(in, filename)) {
         fprintf(stderr, "%s: Engine variables file %s is missing\n", "loadEngineVars", filename);
         return vars;
     }

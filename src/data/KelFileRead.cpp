@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "data/DataFile.h"
+
 KelFileRead::KelFileRead() : bOkay(false) {}
 
 KelFileRead::KelFileRead(const char* filename) : bOkay(false)
@@ -20,9 +22,8 @@ bool KelFileRead::openFile(const char* name)
     if (file.is_open())
         file.close();
     file.clear();
-    if (name)
-        file.open(name, std::ios::in | std::ios::binary);
-    bOkay = file.is_open() && file.good();
+    // A folder opens on some systems but reads as an empty file: refuse it.
+    bOkay = openDataFile(file, name) && file.good();
     return !bOkay;
 }
 

@@ -2,11 +2,14 @@
 #include <SDL.h>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "game/Platform.h"
 #include "data/EngineVars.h"
+#include "data/UserFiles.h"
 #include "game/devtools/Editor.h"
 #include "world/StaticEntityManager.h"
 
@@ -44,12 +47,21 @@ struct SurvivalVars {
 
 int initGL(int width, int height);
 
+// What a start of the game may change: where user files go (by default the
+// game folder, under their plain names) and the command line's choice of
+// full screen or window over config.cfg's.
+struct StartSettings {
+    UserFiles files;
+    std::optional<bool> fullscreen;
+};
+
 // The one game object: every manager, every list of world objects, the map
 // and the flags of the running game. Each loop of the program is one of its
 // methods; the operations live in files named after them.
 class CGame {
 public:
-    CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform);
+    CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform,
+          const StartSettings& settings = StartSettings());
     ~CGame();
     CGame(const CGame&) = delete;
     CGame& operator=(const CGame&) = delete;
@@ -89,6 +101,7 @@ public:
     int viewRange = 0;
     int cursX = 0, cursY = 0;
     bool mbDown = false;
+    bool mbClicked = false; // a press of the fire button not yet fired
     float deltaTimer = 1000.0f;
     Editor ed;
     bool bIsOverCorpse = false;
@@ -104,6 +117,9 @@ public:
     CinemaScene* scene = nullptr;
     bool shouldLoadCinema = false;
     std::string cinemaName;
+    // Scripts stopped for running away: they stay off until the next reset,
+    // so an endless area script cannot eat every frame the player is in it.
+    std::set<std::string> runawayScripts;
     float slowMoTimer = 0;
     ComboStruct combo;
     bool redRender = false;
@@ -119,13 +135,14 @@ public:
     std::unique_ptr<Platform> io;
     // Where to record the next game started from the menu; empty: nowhere.
     std::string recordPath;
-    // The survival high-score table, and whether runs are written to it
-    // (not while a recorded game is played again).
-    std::string highScorePath = "highscores.txt";
+    // Whether survival runs are entered into the high-score table (not while
+    // a recorded game is played again).
     bool bKeepHighScores = true;
     // The platform opened a window with an OpenGL context. Without one the
     // rules run as usual and every drawing call does nothing.
     bool bHasScreen = false;
+    // Where the files the game writes go, and where maps are read from.
+    UserFiles files;
 
     // Start-up and fonts.
     static EngineVars loadEngineVars(const char* filename);
@@ -198,7 +215,7 @@ public:
 
     // Survival mode.
     void survivalUpdate(float dt);
-    void survivalSpawn(float x, float y);
+    bool survivalSpawn(float x, float y);
     void survivalResults();
     int recordHighScore(HighScoreTable& table);
     void drawHighScoreTable(const HighScoreTable& table, int marked, int top);
@@ -213,7 +230,8 @@ public:
     int processConsole(const std::string& line);
     void consolePrint(const std::string& s);
     void gameAssert(bool condition, const char* file, int line);
-    void takeScreenshot(const char* filename);
+    // False, after reporting why, when the picture could not be written.
+    bool takeScreenshot(const char* filename);
     void editorLoop();
     void editorInput();
     void editorHUD();
@@ -223,6 +241,7 @@ private:
     void menuChoice(int& menuPos, bool& bMenuDone);
     void showCredits();
     void cinemaFrame();
+    void startRequestedCinema();
     void playFrame();
     void playerDied();
     void dropLuggedCorpse();

@@ -5,12 +5,15 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "data/DataFile.h"
 #include "data/SpaceSplit.h"
+#include "render/ScreenPosition.h"
 
 namespace {
 
 // Decimal integer with an optional sign, stopping at the first other
-// character; no digits give 0. Out-of-range values are clamped.
+// character; no digits give 0. Values beyond the font limit are clamped to
+// it, so that no layout sum can overflow.
 int parseLeadingInt(const std::string& text)
 {
     std::string::size_type i = 0;
@@ -26,10 +29,11 @@ int parseLeadingInt(const std::string& text)
     }
     if (negative)
         value = -value;
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
+    if (value > FONT_VALUE_LIMIT || value < -FONT_VALUE_LIMIT) {
+        long long clamped = value > 0 ? FONT_VALUE_LIMIT : -FONT_VALUE_LIMIT;
+        fprintf(stderr, "WARN) Font value %s is out of range, using %lld\n", text.c_str(), clamped);
+        return (int)clamped;
+    }
     return (int)value;
 }
 
@@ -61,24 +65,35 @@ int getInt(const std::string& token)
 // resumes at the next physical line.
 int FontDefinition::loadDefinition(const char* filename)
 {
-    std::ifstream in(filename, std::ios::in | std::ios::binary);
-    if (!in.is_open()) {
+    std::ifstream in;
+    if (!openDataFile(in, filename)) {
         fprintf(stderr, "[%s] wasn't found\n", filename);
         return -1;
     }
 
+    damaged = false;
+    int lineNumber = 2;
+    auto reportDamage = [&]() {
+        fprintf(stderr, "FAIL) Font definition %s is damaged at line %i\n", filename, lineNumber);
+        return DAMAGED;
+    };
     std::string line;
     std::getline(in, line);  // the "info" line is not used
     line.clear();
     std::getline(in, line);
     setEnvironmentVars(line);
+    if (damaged)
+        return reportDamage();
 
     // After the last line feed one more, empty, read happens before the end
     // of the file shows: that is the blank line reported at the end.
     while (in.good()) {
         line.clear();
         std::getline(in, line);
+        ++lineNumber;
         KelBitChar glyph = generateCharacterFromLine(line);
+        if (damaged)
+            return reportDamage();
         if (glyph.char_id >= 1 && glyph.char_id <= 255)
             characters[glyph.char_id] = glyph;
         if (glyph.char_id == KelBitChar::END_OF_GLYPHS)
@@ -87,18 +102,28 @@ int FontDefinition::loadDefinition(const char* filename)
     return 0;
 }
 
+int FontDefinition::loadDefinitionOrExit(const char* filename)
+{
+    int result = loadDefinition(filename);
+    if (result == DAMAGED)
+        exit(1);
+    return result;
+}
+
 void FontDefinition::setEnvironmentVars(const std::string& line)
 {
     std::vector<std::string> tokens = splitAtSpaces(line);
     if (tokens.size() < 6) {
         fprintf(stderr, "FAIL) Line \"%s\" does not contain enough tokens to be a commons definition\n",
                 line.c_str());
-        exit(1);
+        damaged = true;
+        return;
     }
     if (tokens[0] != "common") {
         fprintf(stderr, "FAIL) Line \"%s\" does not contain magic word 'common' at start. Not commons definition.\n",
                 line.c_str());
-        exit(1);
+        damaged = true;
+        return;
     }
     for (size_t i = 1; i < tokens.size(); ++i) {
         switch (i) {
@@ -146,12 +171,14 @@ KelBitChar FontDefinition::generateCharacterFromLine(const std::string& line)
             glyph.char_id = KelBitChar::END_OF_GLYPHS;
             return glyph;
         }
-        exit(1);
+        damaged = true;
+        return glyph;
     }
     if (tokens[0] != "char") {
         fprintf(stderr, "FAIL %s:%i) Line \"%s\" does not contain magic word 'char' at start. Not character id.\n",
                 "KelBitmapFont", 191, line.c_str());
-        exit(1);
+        damaged = true;
+        return glyph;
     }
 
     // Stray one-character tokens (a lone carriage return, say) carry nothing.
@@ -183,9 +210,14 @@ KelBitChar FontDefinition::generateCharacterFromLine(const std::string& line)
 std::vector<GlyphQuad> FontDefinition::layoutText(const std::string& text, int x, int y,
                                                   bool rightAligned) const
 {
+    // The pen is counted wide: a long enough text walks it past any int.
+    // Positions beyond the off-screen limit are all the same to the screen.
+    auto onScreen = [](long long v) {
+        return (int)(v > OFF_SCREEN_LIMIT ? OFF_SCREEN_LIMIT : v < -OFF_SCREEN_LIMIT ? -OFF_SCREEN_LIMIT : v);
+    };
     std::vector<GlyphQuad> quads;
-    int cursorX = x;
-    int cursorY = y;
+    long long cursorX = x;
+    long long cursorY = y;
     for (size_t n = 0; n < text.size(); ++n) {
         unsigned char c = (unsigned char)text[rightAligned ? text.size() - 1 - n : n];
         if (c == '\\') {
@@ -194,10 +226,10 @@ std::vector<GlyphQuad> FontDefinition::layoutText(const std::string& text, int x
             continue;
         }
         const KelBitChar& g = characters[c];
-        int left = rightAligned ? cursorX - g.width + g.xoffset : cursorX + g.xoffset;
+        long long left = rightAligned ? cursorX - g.width + g.xoffset : cursorX + g.xoffset;
         if (g.width != 0 && g.height != 0) {
             quads.push_back({g.x, g.y, g.x + g.width, g.y + g.height,
-                             left, cursorY + g.yoffset, g.width, g.height});
+                             onScreen(left), onScreen(cursorY + g.yoffset), g.width, g.height});
         }
         cursorX += rightAligned ? -g.xadvance : g.xadvance;
     }

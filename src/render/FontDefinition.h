@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+// Every number of a definition file is held within this: far more than any
+// glyph page or line needs, and small enough that layout sums cannot overflow.
+const int FONT_VALUE_LIMIT = 65536;
+
 struct KelBitChar {
     int x = 0, y = 0;            // top-left pixel of the glyph in the page
     int width = 0, height = 0;   // glyph size, in the page and on screen
@@ -26,13 +30,19 @@ struct GlyphQuad {
 
 class FontDefinition {
 public:
-    // Parses a definition file: 0, or -1 when it cannot be opened. A
-    // malformed "common" or "char" line ends the process with status 1.
+    // Parses a definition file: 0, -1 when it cannot be opened, or DAMAGED
+    // when a "common" or "char" line is malformed (reported with the file's
+    // name and the line's number).
     int loadDefinition(const char* filename);
+    // The same, but a damaged file ends the process with status 1, as the
+    // game's fonts demand.
+    int loadDefinitionOrExit(const char* filename);
+    static constexpr int DAMAGED = -2;
     // The "common" line: lineHeight, base, scaleW, scaleH, pages by position.
+    // A malformed line is reported and sets `damaged`.
     void setEnvironmentVars(const std::string& line);
     // One glyph line. Blank lines give char_id BLANK_LINE, a "kerning" line
-    // gives END_OF_GLYPHS.
+    // gives END_OF_GLYPHS; a malformed line is reported and sets `damaged`.
     KelBitChar generateCharacterFromLine(const std::string& line);
 
     // The glyphs a print draws, in drawing order. A backslash starts a new
@@ -43,6 +53,7 @@ public:
 
     int getLineHeight() const { return lineHeight; }
 
+    bool damaged = false;
     int lineHeight = 0;
     int base = 0;
     int scaleW = 0;

@@ -6,6 +6,8 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include "data/DataFile.h"
+#include "render/PictureFile.h"
 #include "render/TextureUpload.h"
 
 namespace {
@@ -24,7 +26,7 @@ KelBitmapFont::KelBitmapFont(const char* pageFile, const char* defFile, bool tex
         fprintf(stderr, "FAIL) Bitmap font bitmap file %s not found or unusable\n", pageFile);
         return;
     }
-    if (loadDefinition(defFile) < 0) {
+    if (loadDefinitionOrExit(defFile) < 0) {
         fprintf(stderr, "FAIL) Bitmap font definition file %s not found or unusable\n", defFile);
         return;
     }
@@ -43,7 +45,7 @@ KelBitmapFont::KelBitmapFont(const char* commonName)
         fprintf(stderr, "FAIL) Bitmap font bitmap file %s not found or unusable\n", pageFile.c_str());
         return;
     }
-    if (loadDefinition(defFile.c_str()) < 0) {
+    if (loadDefinitionOrExit(defFile.c_str()) < 0) {
         fprintf(stderr, "FAIL) Bitmap font definition file %s not found or unusable\n", defFile.c_str());
         return;
     }
@@ -65,9 +67,13 @@ KelBitmapFont::~KelBitmapFont()
 
 int KelBitmapFont::loadBitmap(const char* filename)
 {
-    SDL_Surface* image = IMG_Load(filename);
+    std::string problem;
+    SDL_Surface* image = loadPictureFile(filename, problem);
     if (!image) {
-        fprintf(stderr, "FAIL) Image file %s not found\n", filename);
+        if (pathExists(filename))
+            fprintf(stderr, "FAIL) Image file %s is unreadable (%s)\n", filename, problem.c_str());
+        else
+            fprintf(stderr, "FAIL) Image file %s not found\n", filename);
         return -1;
     }
 
@@ -77,7 +83,7 @@ int KelBitmapFont::loadBitmap(const char* filename)
     SDL_SetAlpha(image, 0, 255);
 
     GLuint texture = 0; // never a texture name: printing with it does nothing
-    int uploaded = makeTextures ? uploadMipmappedTexture(image, texture) : 0;
+    int uploaded = makeTextures ? uploadMipmappedTexture(image, texture, filename) : 0;
     SDL_FreeSurface(image);
     if (uploaded < 0) {
         fprintf(stderr, "FAIL) New surface couldn't be created for %s. Likely cause: out of RAM\n",
@@ -126,6 +132,7 @@ void KelBitmapFont::drawQuads(const std::vector<GlyphQuad>& quads, float alpha)
         return;
     for (const GlyphQuad& q : quads)
         drawChar(q.srcX, q.srcY, q.srcR, q.srcB, q.destX, q.destY, q.destW, q.destH, r, g, b, alpha);
+    glColor3f(1.0f, 1.0f, 1.0f); // white after every print, even one that drew nothing
 }
 
 void KelBitmapFont::setFontColour(unsigned char mR, unsigned char mG, unsigned char mB)

@@ -7,6 +7,8 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include "data/DataFile.h"
+#include "render/PictureFile.h"
 #include "render/TextureUpload.h"
 
 namespace {
@@ -43,17 +45,27 @@ void SpriteManager::setScreenSize(int w, int h)
 
 int SpriteManager::addSprite(const char* filename)
 {
-    SDL_Surface* image = IMG_Load(filename);
+    std::string problem;
+    SDL_Surface* image = loadPictureFile(filename, problem);
     if (!image) {
-        fprintf(stderr, "Sorry, sprite %s is missing\n", filename);
-        return -1;
+        if (!pathExists(filename)) {
+            fprintf(stderr, "Sorry, sprite %s is missing\n", filename);
+            return -1;
+        }
+        // There but not readable: a stand-in keeps the numbers after it in
+        // their places, so only this one picture is wrong on screen.
+        fprintf(stderr, "Sorry, sprite %s is unreadable (%s); a placeholder takes its place\n",
+                filename, problem.c_str());
+        image = placeholderImage();
+        if (!image)
+            return -1;
     }
 
     // Without per-surface alpha the blit copies the image's own alpha
     // channel, and gives opaque pixels where the image has none.
     SDL_SetAlpha(image, 0, 255);
     GLuint texture = 0; // never a texture name: drawing it does nothing
-    int uploaded = makeTextures ? uploadMipmappedTexture(image, texture) : 0;
+    int uploaded = makeTextures ? uploadMipmappedTexture(image, texture, filename) : 0;
     if (uploaded < 0) {
         fprintf(stderr, "FAIL %s, %i) New surface couldn't be created for %s. Likely cause: out of RAM\n",
                 "SpriteManager", __LINE__, filename);

@@ -1,6 +1,7 @@
 #include "render/TextureUpload.h"
 
 #include <GL/glu.h>
+#include <cstdio>
 
 namespace {
 
@@ -12,17 +13,65 @@ const Uint32 kRedMask = 0x000000ff, kGreenMask = 0x0000ff00,
              kBlueMask = 0x00ff0000, kAlphaMask = 0xff000000;
 #endif
 
+SDL_Surface* newRgbaSurface(int w, int h)
+{
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, kRedMask, kGreenMask, kBlueMask, kAlphaMask);
+}
+
+// Nearest-pixel reduction of an RGBA surface to w x h.
+SDL_Surface* shrink(SDL_Surface* full, int w, int h)
+{
+    SDL_Surface* small = newRgbaSurface(w, h);
+    if (!small)
+        return nullptr;
+    for (int y = 0; y < h; ++y) {
+        const Uint8* srcRow = (const Uint8*)full->pixels + (size_t)((long long)y * full->h / h) * full->pitch;
+        Uint32* dst = (Uint32*)((Uint8*)small->pixels + (size_t)y * small->pitch);
+        for (int x = 0; x < w; ++x)
+            dst[x] = ((const Uint32*)srcRow)[(long long)x * full->w / w];
+    }
+    return small;
+}
+
 } // namespace
 
-int uploadMipmappedTexture(SDL_Surface* image, GLuint& texture)
+SDL_Surface* rgbaSurfaceFor(SDL_Surface* image, int maxSide, bool& scaled)
 {
-    SDL_Surface* rgba = SDL_CreateRGBSurface(SDL_SWSURFACE, image->w, image->h, 32,
-                                             kRedMask, kGreenMask, kBlueMask, kAlphaMask);
+    scaled = false;
+    if (!image || image->w <= 0 || image->h <= 0 || maxSide <= 0)
+        return nullptr;
+    SDL_Surface* rgba = newRgbaSurface(image->w, image->h);
     if (!rgba)
-        return -1;
+        return nullptr;
     // Pixels the blit leaves out (colour-keyed ones) stay fully transparent.
     SDL_FillRect(rgba, nullptr, 0);
     SDL_BlitSurface(image, nullptr, rgba, nullptr);
+    if (rgba->w <= maxSide && rgba->h <= maxSide)
+        return rgba;
+
+    // The longer side becomes maxSide; the shorter keeps the proportion.
+    long long w = rgba->w, h = rgba->h;
+    long long longer = w > h ? w : h;
+    int newW = (int)(w * maxSide / longer), newH = (int)(h * maxSide / longer);
+    SDL_Surface* small = shrink(rgba, newW > 0 ? newW : 1, newH > 0 ? newH : 1);
+    SDL_FreeSurface(rgba);
+    scaled = small != nullptr;
+    return small;
+}
+
+int uploadMipmappedTexture(SDL_Surface* image, GLuint& texture, const char* name)
+{
+    GLint maxSide = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
+    if (maxSide <= 0)
+        maxSide = 1024;  // the least every OpenGL 1.x display must take
+    bool scaled = false;
+    SDL_Surface* rgba = rgbaSurfaceFor(image, maxSide, scaled);
+    if (!rgba)
+        return -1;
+    if (scaled)
+        fprintf(stderr, "WARN) %s is %ix%i, larger than the %i pixels this display takes: scaled to %ix%i\n",
+                name, image->w, image->h, (int)maxSide, rgba->w, rgba->h);
 
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
@@ -35,4 +84,12 @@ int uploadMipmappedTexture(SDL_Surface* image, GLuint& texture)
     SDL_UnlockSurface(rgba);
     SDL_FreeSurface(rgba);
     return 0;
+}
+
+SDL_Surface* placeholderImage()
+{
+    SDL_Surface* image = newRgbaSurface(2, 2);
+    if (image)
+        SDL_FillRect(image, nullptr, SDL_MapRGBA(image->format, 255, 0, 255, 255));
+    return image;
 }

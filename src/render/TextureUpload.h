@@ -6,7 +6,19 @@
 #include <GL/gl.h>
 #include <SDL.h>
 
+// The image as a new RGBA surface (the caller frees it) no wider or higher
+// than maxSide: a larger image is scaled down, keeping its proportions, and
+// `scaled` is set. Null when the image has no pixels or memory runs out.
+// Needs no OpenGL.
+SDL_Surface* rgbaSurfaceFor(SDL_Surface* image, int maxSide, bool& scaled);
+
 // Stores the new texture's name in `texture` and returns 0, or returns -1
-// when the RGBA surface cannot be made (out of memory). The image is left to
-// the caller; its colour key and alpha settings decide what the blit copies.
-int uploadMipmappedTexture(SDL_Surface* image, GLuint& texture);
+// when the RGBA surface cannot be made. An image larger than the display's
+// GL_MAX_TEXTURE_SIZE is reported under `name` and uploaded scaled down. The
+// image is left to the caller; its colour key and alpha settings decide what
+// the blit copies.
+int uploadMipmappedTexture(SDL_Surface* image, GLuint& texture, const char* name);
+
+// A small opaque magenta picture that stands in for an image that exists but
+// cannot be read, so that the numbers after it keep their places.
+SDL_Surface* placeholderImage();

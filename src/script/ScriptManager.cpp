@@ -1,6 +1,7 @@
 #include "script/ScriptManager.h"
 
 #include <ctime>
+#include <new>
 
 #include "script/ScriptIO.h"
 
@@ -8,7 +9,6 @@ FILE* logFile = nullptr;
 
 namespace {
 const char* const SOURCE = "ScriptManager";
-const char* const LOG_NAME = "morscript-log.txt";
 }
 
 // The whole text is written, zero bytes included.
@@ -26,17 +26,17 @@ int logprint(MorScript::State* S, int argumentCount, void*)
     return 1;
 }
 
-ScriptManager::ScriptManager()
+ScriptManager::ScriptManager(const std::string& logPath)
 {
     printf("ScriptManager(): Adding builtin 'print' function\n");
-    if (!logFile)
-        logFile = fopen(LOG_NAME, "a");
+    if (!logFile && !logPath.empty())
+        logFile = fopen(logPath.c_str(), "a");
     if (logFile) {
         time_t now = time(nullptr);
         fprintf(logFile, "MorScript 0.26 initialized for Larder 2 at %s", ctime(&now));
         fflush(logFile);
-    } else {
-        fprintf(stderr, "%s: Cannot open %s for appending\n", SOURCE, LOG_NAME);
+    } else if (!logPath.empty()) {
+        fprintf(stderr, "%s: Cannot open %s for appending\n", SOURCE, logPath.c_str());
     }
 }
 
@@ -76,8 +76,12 @@ int ScriptManager::compile(const char* path)
     if (!state)
         return 0;
     MyInputter in(path);
-    if (!in.isOpen())
+    // Compiling nothing would succeed: a script that cannot be read is a
+    // failed load, not an empty program.
+    if (!in.isOpen()) {
         fprintf(stderr, "%s: Cannot open script %s\n", SOURCE, path);
+        return 0;
+    }
     return state->Create(&in, &outputter, nullptr);
 }
 
@@ -94,24 +98,35 @@ int ScriptManager::stepScript(int count)
     if (!state)
         return 0;
     running++;
-    int result = state->Step(count);
+    int result = 0;
+    // Memory running out inside a script (a text doubled without end, a host
+    // function's allocation) stops that script, never the game.
+    try {
+        result = state->Step(count);
+    } catch (const std::bad_alloc&) {
+        fprintf(stderr, "%s: a script ran out of memory and was stopped\n", SOURCE);
+        state->MoveToEnd();
+    }
     running--;
     return result;
 }
 
-void ScriptManager::execScript(const char* path, bool verbose)
+bool ScriptManager::execScript(const char* path, bool verbose)
 {
     int opcodes = 0;
+    bool ranAway = false;
     if (compile(path)) {
         while (stepScript(1) != 0) {
             if (++opcodes >= MAX_SCRIPT_OPCODES) {
                 fprintf(stderr, "%s: script %s stopped after %i opcodes without ending\n", SOURCE,
                         path, opcodes);
                 state->MoveToEnd();
+                ranAway = true;
                 break;
             }
         }
     }
     if (verbose)
         printf("script %s executed. %i opcodes completed\n", path, opcodes);
+    return !ranAway;
 }

@@ -15,7 +15,9 @@ int logprint(MorScript::State* S, int argumentCount, void* user);
 
 class ScriptManager {
 public:
-    ScriptManager();
+    // Opens the log at logPath; "" leaves the game without a log (the
+    // reason has been reported).
+    explicit ScriptManager(const std::string& logPath = LOG_NAME);
     ~ScriptManager();
     ScriptManager(const ScriptManager&) = delete;
     ScriptManager& operator=(const ScriptManager&) = delete;
@@ -28,8 +30,9 @@ public:
                      MorScript::PARAM_LIMIT limit);
     // Compiles without running: 1 when the script compiled, else 0.
     int loadScript(const char* path);
-    // Compiles and runs to the end within this call.
-    void execScript(const char* path, bool verbose);
+    // Compiles and runs to the end within this call. False when the script
+    // had to be stopped for running longer than MAX_SCRIPT_OPCODES.
+    bool execScript(const char* path, bool verbose);
     // Runs at most `count` opcodes; the result of State::Step.
     int stepScript(int count);
     // True while a script is being stepped: the state must then stay.
@@ -40,6 +43,8 @@ public:
     bool isTalking();
 
     MorScript::State* state = nullptr;
+
+    static constexpr const char* LOG_NAME = "morscript-log.txt";
 
     // Opcodes a script run to its end may take before it is taken for an
     // endless loop and stopped, so that a faulty script cannot hang the game.

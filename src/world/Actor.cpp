@@ -15,7 +15,7 @@ const double DEGREES_TO_RADIANS = 0.017453292522222223;
 const double RADIANS_TO_DEGREES = 57.29577950560105;
 const float TWO_PI = 6.283185308f;
 
-const float BOX_SIZE = 48.0f;
+const float BOX_SIZE = Actor::BOX_SIDE;
 const float TILE_SIZE = 48.0f;
 // Seconds an animation frame stays on screen.
 const float FRAME_TIME = 0.09f;
@@ -218,6 +218,10 @@ float Actor::distance(float x2, float y2) const {
 // bounding box, Bresenham style. The walk stops after MAX_SIGHT_TILES tiles,
 // which bounds how far an actor can see.
 bool Actor::canSee(float targx, float targy, Map* theMap) const {
+    return lineOfSight(x, y, targx, targy, theMap);
+}
+
+bool Actor::lineOfSight(float x, float y, float targx, float targy, Map* theMap) {
     int tx1 = static_cast<int>(std::min(x, targx) / TILE_SIZE);
     int tx2 = static_cast<int>(std::max(x, targx) / TILE_SIZE);
     int ty1 = static_cast<int>(std::min(y, targy) / TILE_SIZE);

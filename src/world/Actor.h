@@ -16,6 +16,10 @@ public:
     Actor(const Actor&) = delete;
     Actor& operator=(const Actor&) = delete;
 
+    // Side and half side of the actor's box, world pixels.
+    static constexpr float BOX_SIDE = 48.0f;
+    static constexpr float HALF_SIDE = 24.0f;
+
     // Left and top edge of the actor's 48 x 48 box, world pixels.
     float x;
     float y;
@@ -86,6 +90,8 @@ public:
     // Tile line of sight to the point, at most 16 tiles; tiles that stop
     // bullets block it. A null map blocks nothing.
     bool canSee(float targx, float targy, Map* theMap) const;
+    // The same sight test between any two points.
+    static bool lineOfSight(float fromX, float fromY, float targx, float targy, Map* theMap);
 
     // Actor definition file (key=value lines).
     virtual void load(const char* filename);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "world/MotionSteps.h"
+
 namespace {
 // Degrees to radians, in the single precision that all headings use.
 const double DEG_TO_RAD = 0.017453292522222223;
@@ -60,15 +62,27 @@ int moveShotList(ShotList& shots, float delta, float multiplier, const ShotPassH
     int moved = 0;
     for (auto it = shots.begin(); it != shots.end();) {
         Bullet* b = *it;
-        b->advance(delta, multiplier);
         moved++;
-        if (hooks.resolveHit && hooks.resolveHit(*b)) {
-            shots.erase(it);
-            delete b;
-            return moved;
+        // A long flight is taken in short parts, each meeting actors and walls.
+        float flight = b->speed * delta * multiplier;
+        int parts = motionParts(flight);
+        BulletEnd end = BULLET_FLYING;
+        for (int part = 0; part < parts && end == BULLET_FLYING; part++) {
+            if (parts == 1)
+                b->advance(delta, multiplier);
+            else
+                b->step(flight / (float)parts);
+            if (hooks.resolveHit && hooks.resolveHit(*b)) {
+                shots.erase(it);
+                delete b;
+                return moved;
+            }
+            // The range is judged at the end of the frame's flight, as for a
+            // single step; a wall on the way ends it where it stands.
+            bool solid = hooks.isBulletSolid && hooks.isBulletSolid(b->x, b->y);
+            if (solid || part == parts - 1)
+                end = b->flightEnd(solid);
         }
-        bool solid = hooks.isBulletSolid && hooks.isBulletSolid(b->x, b->y);
-        BulletEnd end = b->flightEnd(solid);
         if (end == BULLET_FLYING) {
             ++it;
             continue;

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <string>
 
+#include "data/DataFile.h"
+
 namespace {
 
 bool inGrid(int x, int y)
@@ -41,8 +43,8 @@ Map::Map() : timer(0.0f), tileFrame(0)
 // the file holds fewer than 80 rows the missing rows are tile 0 as well.
 int Map::loadMap(const char* filename)
 {
-    std::ifstream in(filename, std::ios::in | std::ios::binary);
-    if (!in.is_open()) {
+    std::ifstream in;
+    if (!openDataFile(in, filename)) {
         fprintf(stderr, "map file %s is missing\n", filename);
         return -1;
     }
@@ -78,25 +80,25 @@ int Map::loadMap(const char* filename)
     return 0;
 }
 
+// The new map goes to a temporary file beside the old one and replaces it
+// only once it is completely written, so a full disk or a crash while saving
+// never leaves a truncated map behind.
 int Map::saveMap(const char* filename)
 {
-    std::ofstream out(filename, std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!out.is_open()) {
-        fprintf(stderr, "map file %s could not be written\n", filename);
-        return -1;
-    }
-    std::string row(SIZE + 1, '\n');
+    std::string text;
+    text.reserve(SIZE * (SIZE + 1));
     for (int y = 0; y < SIZE; ++y) {
         for (int x = 0; x < SIZE; ++x)
-            row[x] = (char)((int8_t)level[y][x] + 'A');
-        out.write(row.data(), (std::streamsize)row.size());
+            text += (char)((int8_t)level[y][x] + 'A');
+        text += '\n';
     }
-    printf("Written. closing\n");
-    out.close();
-    if (out.fail()) {
-        fprintf(stderr, "map file %s could not be written\n", filename);
+    std::string error;
+    if (!writeFileAtomically(filename, text, error)) {
+        fprintf(stderr, "map file %s could not be written (%s); the old map is kept\n", filename,
+                error.c_str());
         return -1;
     }
+    printf("Written. closing\n");
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "data/DataFile.h"
 #include "data/SpaceSplit.h"
 #include "world/Actor.h"
 #include "world/Larder.h"
@@ -48,8 +49,8 @@ StaticEntityManager::~StaticEntityManager()
 void StaticEntityManager::load(const char* filename, std::vector<Weapon*>& items,
                                std::vector<Larder*>& larders)
 {
-    std::ifstream file(filename);
-    if (!file) {
+    std::ifstream file;
+    if (!openDataFile(file, filename)) {
         fprintf(stderr, "StaticEntityManager can't load from %s\n", filename);
         return;
     }

@@ -10,7 +10,10 @@
 #include "TempDir.h"
 #include "game/flow/ScrollingText.h"
 #include "audio/MusicManager.h"
+#include "world/AIActor.h"
 #include "world/Actor.h"
+#include "world/Bullet.h"
+#include "world/Map.h"
 
 namespace {
 
@@ -175,6 +178,36 @@ TEST_F(GameFlow, DeathFadeGoesToRedAndBack)
         EXPECT_LE(colours[i].r, colours[i - 1].r);
     EXPECT_LE(colours.back().r, 30);
     EXPECT_FLOAT_EQ(game->delta, 0.0f) << "the fade is not fed into the next frame";
+}
+
+// A half-second stall moves nothing through a wall: the frame's game time is
+// bounded and long moves are taken in steps that each meet the wall.
+TEST_F(GameFlow, AStalledFrameCarriesNothingThroughAWall)
+{
+    newGameWithBystander();
+    for (int row = 0; row < Map::SIZE; row++)
+        game->theMap->setTileAt(22, row, 1); // brick from x 1056 to 1103
+    game->player->x = 1010;
+    game->player->y = 1000;
+    AIActor* walker = h.place<AIActor>(1010, 1200);
+    walker->walkTo(1300, 1200);
+    walker->setState(STATE_WALKING);
+    Bullet* b = new Bullet();
+    b->x = 1040;
+    b->y = 1400;
+    b->team = 0;
+    b->range = 700;
+    b->speed = 1000; // 100 px in a bounded frame, more than the wall is thick
+    game->shots.push_back(b);
+
+    h.io().press(SDLK_SPACE); // past the help screen
+    h.io().hold(SDLK_RIGHT, true);
+    h.io().frameMs = 500;
+    h.runFrames(4);
+    EXPECT_LE(game->delta, 0.1f) << "a stall slows the world instead of teleporting it";
+    EXPECT_LT(game->player->x + 40, 1056.0f);
+    EXPECT_LT(walker->x + 40, 1056.0f);
+    EXPECT_TRUE(game->shots.empty()) << "the bullet stopped at the wall";
 }
 
 } // namespace

@@ -130,4 +130,26 @@ TEST_F(Hud, WorldIsRedWhileTheHurtTimerRuns)
     EXPECT_EQ(seen[3], grey);
 }
 
+TEST_F(Hud, PrintingOnlyUndefinedGlyphsStillLeavesTheColourWhite)
+{
+    glColor3f(1, 0, 0);
+    game->font->print("\x01\x02", 10, 10); // no glyph is defined for these bytes
+    float colour[4] = {0, 0, 0, 0};
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_TRUE(colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1);
+}
+
+// The sight line to the cursor starts at the middle of the player's body: a
+// wall tile west of the player (x 912..959) does not hide world x 970, which
+// lies east of it, seen from the body's centre at x 1024.
+TEST_F(Hud, CursorSightIsMeasuredFromTheBodysCentre)
+{
+    for (int row = 0; row < Map::SIZE; row++)
+        game->theMap->setTileAt(19, row, 1);
+    game->cursX = 400 + (970 - 1024);
+    game->cursY = 300;
+    drawHudAlone();
+    EXPECT_NE(h.pixel(game->cursX, game->cursY).g, 0) << "the cursor keeps its colour";
+}
+
 } // namespace

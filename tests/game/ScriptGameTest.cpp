@@ -63,4 +63,29 @@ TEST(ScriptGame, CutSceneWalksScrollsTalksAndAKeySkipsIt)
     EXPECT_FALSE(game->bInCinema);
 }
 
+// A win asked for by a cut-scene is acted on when that scene ends, and is not
+// left lying for the next, unrelated script to start.
+TEST(ScriptGame, WinRequestFromACutSceneDoesNotOutliveTheScene)
+{
+    GameHarness h;
+    h.writeMinimalData();
+    CGame* game = h.start();
+    game->newGame();
+    h.place<Actor>(3000, 3000); // someone left standing: the game is not won at once
+    h.writeFile("data/cinema/win.mor", "done();\n");
+    h.writeFile("asks.mor", "engineExec(\"wingame\");\nsayLock(1, \"bye\");\n");
+    h.writeFile("talk.mor", "say(1, \"hello\");\n");
+    game->initCinema("asks.mor");
+    h.io().onFrame = [&](int n) {
+        if (n == 3)
+            h.io().press(SDLK_x); // skip the scene
+    };
+    h.runFrames(10);
+    EXPECT_FALSE(game->bInCinema);
+    EXPECT_FALSE(game->shouldLoadCinema);
+    game->runScript("talk.mor");
+    EXPECT_FALSE(game->bInCinema) << "the talk script starts no cut-scene";
+    EXPECT_EQ(game->talkingConversation, "hello");
+}
+
 } // namespace

@@ -122,7 +122,7 @@ void GameHarness::writeMinimalData()
     writeMap(0, 0);
 }
 
-CGame* GameHarness::start(bool gamepad)
+CGame* GameHarness::start(const StartSettings& settings)
 {
     auto scripted = std::make_unique<ScriptedPlatform>(screen == WINDOW);
     platform = scripted.get();
@@ -130,7 +130,7 @@ CGame* GameHarness::start(bool gamepad)
     std::unique_ptr<Platform> io = std::move(scripted);
     if (gamepad)
         io = std::make_unique<GamepadPlatform>(std::move(io), 800, 600);
-    theGame = std::make_unique<CGame>(800, 600, std::move(io));
+    theGame = std::make_unique<CGame>(800, 600, std::move(io), settings);
     return theGame.get();
 }
 

@@ -37,11 +37,12 @@ public:
     // Everything start() needs: sprites, tiles, portraits, both fonts, map 0.
     void writeMinimalData();
 
-    // With `gamepad` the scripted input passes through the gamepad layer, as
-    // the machine's does in the program.
-    CGame* start(bool gamepad = false);
-    // The window's scale (as --scale gives it), applied by start().
+    CGame* start(const StartSettings& settings = StartSettings());
+    // Applied by start(): the window's scale (as --scale gives it), and with
+    // `gamepad` the scripted input passes through the gamepad layer, as the
+    // machine's does in the program.
     int scale = 0;
+    bool gamepad = false;
     CGame* game() { return theGame.get(); }
     ScriptedPlatform& io() { return *platform; }
 

@@ -6,6 +6,7 @@
 #include <SDL_mixer.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -207,4 +208,74 @@ TEST_F(AudioDevice, UntaggedTrackIsNamedSoAndAnEmptyFolderGivesNone)
                        "Err.) No music found, disabling\n"
                        "Err.) Music track 0 is out of range [0,-1]\n"),
               std::string::npos) << err;
+}
+
+namespace {
+
+// A RIFF wave of silence with the given format block values.
+std::string wave(unsigned channels, unsigned rate, unsigned bits = 16)
+{
+    auto le = [](unsigned v, int n) {
+        std::string s;
+        for (int i = 0; i < n; i++)
+            s += (char)((v >> (8 * i)) & 0xff);
+        return s;
+    };
+    std::string data(400, '\0');
+    unsigned block = channels * bits / 8;
+    std::string fmt = le(1, 2) + le(channels, 2) + le(rate, 4) + le(rate * block, 4) + le(block, 2) + le(bits, 2);
+    std::string body = "WAVE" + std::string("LIST") + le(4, 4) + "INFO" + "fmt " + le(16, 4) + fmt +
+                       "data" + le((unsigned)data.size(), 4) + data;
+    return "RIFF" + le((unsigned)body.size(), 4) + body;
+}
+
+} // namespace
+
+TEST(SoundSamples, WaveFormatsTheMixerCannotConvertAreRefused)
+{
+    auto sane = [](const std::string& bytes) {
+        return wavFormatIsSane((const unsigned char*)bytes.data(), bytes.size());
+    };
+    EXPECT_TRUE(sane(wave(2, 22050)));
+    EXPECT_FALSE(sane(wave(0, 22050)));
+    EXPECT_FALSE(sane(wave(1, 0)));
+    EXPECT_FALSE(sane(wave(1, 22050, 0)));
+    EXPECT_FALSE(sane(wave(1, 22050).substr(0, 40))) << "a cut-off format block";
+    EXPECT_TRUE(sane("OggS not a wave at all"));
+}
+
+// A damaged file keeps its number silent; the ones after it still load, and
+// only a missing number ends the set.
+TEST_F(AudioDevice, AnUnreadableSampleOrTrackCostsOnlyItself)
+{
+    TempDir dir;
+    dir.write("0.wav", wave(2, 22050));
+    dir.write("1.wav", wave(0, 22050));
+    dir.write("2.wav", wave(1, 0));
+    dir.write("3.wav", wave(1, 11025));
+    SoundEffectManager* sfx = nullptr;
+    EXPECT_EQ(capturedStderr([&] { sfx = new SoundEffectManager(dir.path.c_str()); }),
+              dir.file("1.wav") + " is unreadable; sample 1 stays silent\n" +
+              dir.file("2.wav") + " is unreadable; sample 2 stays silent\n" +
+              dir.file("4.wav") + " is missing\n");
+    ASSERT_EQ(sfx->samples.size(), 4u);
+    EXPECT_EQ(sfx->samples[1], nullptr);
+    EXPECT_NE(sfx->samples[3], nullptr);
+    EXPECT_EQ(capturedStdout([&] { sfx->playSample(1); }), "");
+    delete sfx;
+
+    std::filesystem::create_directory(dir.file("m"));
+    dir.write("m/0.ogg", "OggS but nothing an Ogg decoder takes");
+    dir.write("m/1.ogg", readFile(kData + "/music/1.ogg"));
+    std::unique_ptr<MusicManager> tunes;
+    std::string err = capturedStderr([&] { tunes = std::make_unique<MusicManager>(dir.file("m").c_str()); });
+    EXPECT_NE(err.find("Err.) Music file " + dir.file("m/0.ogg") + " is unreadable; track 0 stays silent\n"),
+              std::string::npos) << err;
+    EXPECT_EQ(err.find("No music found"), std::string::npos) << err;
+    ASSERT_EQ(tunes->size(), 2);
+    EXPECT_EQ(capturedStderr([&] { tunes->playTrack(0, true); }), "Err.) Music track 0 is unreadable\n");
+    EXPECT_EQ(capturedStdout([&] { tunes->changeTrack(1); }),
+              "Pass) Playing track 1 (Freezer Burn - Meat Locker Shuffle)\n")
+        << "stepping passes the unreadable track";
+    tunes.reset();
 }

@@ -8,6 +8,7 @@
 #include "TempDir.h"
 #include "render/FontDefinition.h"
 #include "render/KelBitmapFont.h"
+#include "render/ScreenPosition.h"
 
 namespace {
 
@@ -71,26 +72,41 @@ TEST(FontLines, BlankKerningAndEmptyNames)
               "WARN) Name too short: '' (must be at least 1 character)\n");
 }
 
-TEST(FontLinesDeathTest, MalformedLinesEndTheProcess)
+TEST(FontLines, MalformedLinesAreReportedAndMarkTheDefinitionDamaged)
 {
-    FontDefinition def;
-    EXPECT_EXIT(def.setEnvironmentVars("common lineHeight=16 base=12"), ::testing::ExitedWithCode(1),
-                "FAIL\\) Line \"common lineHeight=16 base=12\" does not contain enough tokens "
-                "to be a commons definition");
-    EXPECT_EXIT(def.setEnvironmentVars("commons a=1 b=2 c=3 d=4 e=5"), ::testing::ExitedWithCode(1),
-                "does not contain magic word 'common' at start");
-    EXPECT_EXIT(def.generateCharacterFromLine("chars count=95"), ::testing::ExitedWithCode(1),
-                "FAIL\\) Line \"chars count=95\" does not contain enough tokens to be a character ID");
-    EXPECT_EXIT(def.generateCharacterFromLine(
-                    "glyph id=65 x=10 y=20 width=8 height=12 xoffset=1 yoffset=2 xadvance=9"),
-                ::testing::ExitedWithCode(1),
-                "FAIL KelBitmapFont:191\\) Line \"glyph id=65 .*\" does not contain magic word "
-                "'char' at start. Not character id.");
+    struct Case { bool common; std::string line, message; };
+    const Case cases[] = {
+        {true, "common lineHeight=16 base=12",
+         "FAIL) Line \"common lineHeight=16 base=12\" does not contain enough tokens to be a commons definition\n"},
+        {true, "commons a=1 b=2 c=3 d=4 e=5",
+         "FAIL) Line \"commons a=1 b=2 c=3 d=4 e=5\" does not contain magic word 'common' at start. Not commons definition.\n"},
+        {false, "chars count=95",
+         "FAIL) Line \"chars count=95\" does not contain enough tokens to be a character ID\n"},
+        {false, "glyph id=65 x=10 y=20 width=8 height=12 xoffset=1 yoffset=2 xadvance=9",
+         "FAIL KelBitmapFont:191) Line \"glyph id=65 x=10 y=20 width=8 height=12 xoffset=1 yoffset=2 xadvance=9\" "
+         "does not contain magic word 'char' at start. Not character id.\n"},
+    };
+    for (const Case& c : cases) {
+        FontDefinition def;
+        EXPECT_EQ(capturedStderr([&] {
+                      if (c.common)
+                          def.setEnvironmentVars(c.line);
+                      else
+                          def.generateCharacterFromLine(c.line);
+                  }),
+                  c.message);
+        EXPECT_TRUE(def.damaged) << c.line;
+    }
+}
 
+TEST(FontLinesDeathTest, ADamagedFileIsNamedWithItsLineAndEndsTheGame)
+{
     TempDir dir;
+    FontDefinition def;
     std::string path = dir.write("font.fnt", kHeader + kCharA + "\npage id=0 file=\"font.png\"\n");
-    EXPECT_EXIT(def.loadDefinition(path.c_str()), ::testing::ExitedWithCode(1),
-                "not contain enough tokens to be a character ID");
+    std::string err = capturedStderr([&] { EXPECT_EQ(def.loadDefinition(path.c_str()), FontDefinition::DAMAGED); });
+    EXPECT_NE(err.find("FAIL) Font definition " + path + " is damaged at line 4\n"), std::string::npos) << err;
+    EXPECT_EXIT(def.loadDefinitionOrExit(path.c_str()), ::testing::ExitedWithCode(1), "is damaged at line 4");
 }
 
 TEST(FontFile, LoadsGlyphsUntilTheFirstKerningLine)
@@ -203,4 +219,25 @@ TEST(FontReadiness, UnloadableFontOnlyReportsWhenPrinting)
                             ".fnt)\nINFO) Emptying bitmap font\nPASS) Bitmap font emptied in ",
                         0),
               0u);
+}
+
+// Values near 2^31 are held to the font limit, and a long text walks the pen
+// far off screen without any sum overflowing.
+TEST(FontLayout, HugeValuesAreClampedAndTheLayoutCannotOverflow)
+{
+    FontDefinition def;
+    std::string err = capturedStderr([&] {
+        capturedStdout([&] { def.setEnvironmentVars("common lineHeight=2147483647 base=1 scaleW=1 scaleH=1 pages=1"); });
+        def.characters['A'] = def.generateCharacterFromLine(
+            "char id=65 x=2147483647 y=0 width=2147483647 height=8 xoffset=-2147483648 yoffset=0 xadvance=2147483647 page=0");
+    });
+    EXPECT_NE(err.find("WARN) Font value 2147483647 is out of range, using 65536\n"), std::string::npos) << err;
+    EXPECT_EQ(def.lineHeight, FONT_VALUE_LIMIT);
+    EXPECT_EQ(def.characters['A'].xoffset, -FONT_VALUE_LIMIT);
+
+    std::vector<GlyphQuad> quads = def.layoutText(std::string(40000, 'A') + "\\A", 0, 0, false);
+    ASSERT_EQ(quads.size(), 40001u);
+    EXPECT_EQ(quads[39999].destX, OFF_SCREEN_LIMIT);
+    EXPECT_EQ(quads[40000].destX, -FONT_VALUE_LIMIT) << "a line break returns the pen";
+    EXPECT_EQ(quads[40000].destY, FONT_VALUE_LIMIT);
 }

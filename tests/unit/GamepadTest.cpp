@@ -12,7 +12,8 @@ TEST(Gamepad, SticksWalkAndAimOnACircleTheTriggerFiresButtonsPressKeys)
 {
     GameHarness h{GameHarness::NO_WINDOW};
     h.writeMinimalData();
-    CGame* game = h.start(true);
+    h.gamepad = true;
+    CGame* game = h.start();
     game->newGame();
     h.place<Actor>(3000, 3000)->team = 1;
     game->player->x = game->player->y = 1000;
@@ -58,7 +59,8 @@ TEST(Gamepad, ThePadRunsTheMenu)
 {
     GameHarness h{GameHarness::NO_WINDOW};
     h.writeMinimalData();
-    CGame* game = h.start(true);
+    h.gamepad = true;
+    CGame* game = h.start();
     ScriptedPlatform& io = h.io();
     for (int i = 0; i < 3; i++) { // down to Quit
         io.joyHat(SDL_HAT_DOWN);

@@ -6,6 +6,7 @@
 
 #include "GameHarness.h"
 #include "world/Bullet.h"
+#include "world/Larder.h"
 #include "world/HealthPill.h"
 #include "world/Map.h"
 #include "world/Pistol.h"
@@ -155,6 +156,55 @@ TEST_F(PlayerControls, BulletHurtsAnotherTeamAndPassesItsOwn)
     EXPECT_EQ(h.bystander->getHealth(), 70);
     ASSERT_EQ(game->shots.size(), 1u);
     EXPECT_EQ(game->shots[0]->team, 1) << "a bullet never hits its own team";
+}
+
+TEST_F(PlayerControls, AClickShorterThanAFrameStillFiresOnce)
+{
+    Weapon* pistol = arm(new Pistol());
+    pistol->setInClip(5);
+    h.io().frameMs = 100;
+    h.io().onFrame = [&](int n) {
+        if (n == 6) { // the pistol's refresh has passed; press and release at once
+            h.io().mouseButton(SDL_BUTTON_LEFT, true, 600, 300);
+            h.io().mouseButton(SDL_BUTTON_LEFT, false, 600, 300);
+        }
+    };
+    h.play(12);
+    EXPECT_EQ(pistol->getInClip(), 4) << "one shot for one click, not none and not more";
+}
+
+TEST_F(PlayerControls, PromptsDescribeWhatIsUnderfootNowAndResetClearsThem)
+{
+    Weapon* pistol = new Pistol();
+    pistol->x = 1000;
+    pistol->y = 1000;
+    game->items.push_back(pistol);
+    game->detectOverWeapon(1000, 1000);
+    ASSERT_TRUE(game->bIsOverWeapon);
+    h.io().press(SDLK_SPACE);
+    h.play(1);
+    EXPECT_EQ(game->player->getGun(), pistol);
+    EXPECT_FALSE(game->bIsOverWeapon) << "nothing is left underfoot";
+
+    game->bIsOverWeapon = game->bIsOverPowerup = game->bIsOverCorpse = true;
+    game->newSurvival();
+    EXPECT_FALSE(game->bIsOverWeapon || game->bIsOverPowerup || game->bIsOverCorpse);
+}
+
+TEST_F(PlayerControls, LarderReachIsMeasuredFromTheBodysCentre)
+{
+    // Walking down-right into a larder from above-left: the corner of the body
+    // is 114 px off on each axis (25992 squared), its centre 90 (16200).
+    Larder* larder = h.addLarder(1000, 1000);
+    h.dragCorpse();
+    game->player->x = 950;
+    game->player->y = 945;
+    h.io().frameMs = 20;
+    h.io().hold(SDLK_DOWN, true);
+    h.play(2);
+    h.io().hold(SDLK_DOWN, false);
+    EXPECT_EQ(larder->numFrozen(), 1);
+    EXPECT_FALSE(game->bIsLuggingCorpse);
 }
 
 } // namespace

@@ -98,6 +98,18 @@ TEST_F(ScriptHost, AnEndlessScriptIsStoppedAndAMissingOneRunsNothing)
     EXPECT_NE(err.find("ScriptManager: Cannot open script absent.mor\n"), std::string::npos);
 }
 
+TEST_F(ScriptHost, RunningOutOfMemoryStopsTheScriptNotTheGame)
+{
+    std::ofstream("greedy.mor") << "var i = 0; while (1) { i = grab(i); }";
+    core->reset();
+    core->addFunction("grab", [](MorScript::State*, int, void*) -> int { throw std::bad_alloc(); }, 1,
+                      MorScript::PARAMS_EXACT);
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(core->execScript("greedy.mor", false));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "ScriptManager: a script ran out of memory and was stopped\n");
+    EXPECT_EQ(core->stepScript(1), 0) << "the script stays at its end";
+}
+
 TEST_F(ScriptHost, ShippedScriptsCompileWithTheGameAndCutSceneFunctions)
 {
     int found = 0;

@@ -27,8 +27,18 @@ TEST(Survival, OfficersArriveOnTheClock)
     EXPECT_TRUE(s.minutes == 1 && s.seconds == 1 && s.timer == 0.5f);
     EXPECT_EQ(game->actors.size(), 10u) << "nine actors still get one more, ten none";
 
-    h.writeMap(1, 1); // solid everywhere: the search gives up at the player
+    // Solid everywhere: no officer lands on the player; the spawn waits for a
+    // later frame instead of being lost.
+    h.writeMap(1, 1);
     game->theMap->loadMap("data/map1.dat");
-    game->survivalSpawn(2000, 2000);
-    EXPECT_TRUE(game->actors.back()->x == 2000 && game->actors.back()->y == 2000);
+    delete game->actors.back();
+    game->actors.pop_back();
+    size_t before = game->actors.size();
+    game->survival.spawntimer = 3.6f;
+    game->survivalUpdate(0.0f);
+    EXPECT_EQ(game->actors.size(), before);
+    EXPECT_GE(game->survival.spawntimer, 3.5f);
+    game->theMap->loadMap("data/map0.dat");
+    game->survivalUpdate(0.0f);
+    EXPECT_EQ(game->actors.size(), before + 1) << "tried again on the next frame";
 }

@@ -12,6 +12,15 @@ std::string mapFile(int number)
 {
     return "data/map" + std::to_string(number) + ".dat";
 }
+
+// Into the user folder's data/ when the game folder is read-only; from there
+// the game and the editor load it next.
+void saveEditedMap(CGame& g)
+{
+    std::string path = g.files.writePath(mapFile(g.ed.curMap));
+    if (!path.empty())
+        g.theMap->saveMap(path.c_str());
+}
 }
 
 // One frame of editor input: the pending events, then the held keys.
@@ -28,15 +37,15 @@ void CGame::editorInput()
             switch (event.key.keysym.sym) {
             case SDLK_F2:
                 printf("Saving map...\n");
-                theMap->saveMap(mapFile(ed.curMap).c_str());
+                saveEditedMap(*this);
                 break;
             case SDLK_F1:
                 // Past the last existing map the cycle starts again at map 0.
                 ed.curMap++;
                 printf("Changing map to %i\n", ed.curMap);
-                if (theMap->loadMap(mapFile(ed.curMap).c_str()) != 0) {
+                if (theMap->loadMap(files.readPath(mapFile(ed.curMap)).c_str()) != 0) {
                     ed.curMap = 0;
-                    theMap->loadMap(mapFile(0).c_str());
+                    theMap->loadMap(files.readPath(mapFile(0)).c_str());
                 }
                 break;
             case SDLK_ESCAPE:

@@ -2,14 +2,13 @@
 
 #include <cstdio>
 
+#include "data/Version.h"
 #include "world/AIActor.h"
 #include "world/Actor.h"
 #include "world/CopActor.h"
 #include "world/Weapon.h"
 
 namespace {
-const char* const VERSION = "1.0 ALPHA";
-
 // The first space-separated word of the line; empty when there is none.
 std::string firstWord(const std::string& line)
 {
@@ -66,11 +65,14 @@ int CGame::processConsole(const std::string& line)
             consolePrint("you don't have a gun");
         }
     } else if (command == "sshot") {
-        takeScreenshot("console.bmp");
-        consolePrint("dumped to console.bmp");
+        std::string path = files.writePath("console.bmp");
+        if (!path.empty() && takeScreenshot(path.c_str()))
+            consolePrint("dumped to " + path);
+        else
+            consolePrint("couldn't write console.bmp");
     } else if (command == "version") {
         char reply[64];
-        snprintf(reply, sizeof reply, "Larder 2 version %s", VERSION);
+        snprintf(reply, sizeof reply, "Larder 2 version %s", LARDER_VERSION);
         consolePrint(reply);
     } else if (command == "exit") {
         return -1;

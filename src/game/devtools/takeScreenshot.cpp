@@ -8,7 +8,7 @@
 
 // Writes the frame in the back buffer as a 24-bit BMP. OpenGL hands the rows
 // bottom-up, so they are turned over to make the picture upright.
-void CGame::takeScreenshot(const char* filename)
+bool CGame::takeScreenshot(const char* filename)
 {
     SDL_Surface* screen = SDL_GetVideoSurface();
     int width = screen ? screen->w : scrWidth;
@@ -23,7 +23,7 @@ void CGame::takeScreenshot(const char* filename)
     SDL_Surface* shot = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, rmask, gmask, bmask, 0);
     if (!shot) {
         printf("Couldn't create rgbsurface\n");
-        return;
+        return false;
     }
 
     size_t rowBytes = (size_t)width * 3;
@@ -31,7 +31,7 @@ void CGame::takeScreenshot(const char* filename)
     if (!pixels) {
         SDL_FreeSurface(shot);
         printf("Couldn't malloc\n");
-        return;
+        return false;
     }
 
     if (bHasScreen) { // without one the picture stays black
@@ -45,7 +45,9 @@ void CGame::takeScreenshot(const char* filename)
         memcpy(dest + (size_t)i * shot->pitch, &pixels[(size_t)(height - 1 - i) * rowBytes], rowBytes);
     SDL_UnlockSurface(shot);
 
-    if (SDL_SaveBMP(shot, filename) != 0)
+    bool written = SDL_SaveBMP(shot, filename) == 0;
+    if (!written)
         fprintf(stderr, "Couldn't write screenshot %s: %s\n", filename, SDL_GetError());
     SDL_FreeSurface(shot);
+    return written;
 }

@@ -23,11 +23,15 @@ const int HEALTH_SIZE = 16;
 
 void drawCursor(CGame& g)
 {
-    float wx = g.player->x + (float)(g.cursX - g.scrWidth / 2);
-    float wy = g.player->y + (float)(g.cursY - g.scrHeight / 2);
+    // The view is centred on the middle of the player's body, and the sight
+    // line runs from there to the world point under the cursor.
+    float cx = g.player->x + Actor::HALF_SIDE;
+    float cy = g.player->y + Actor::HALF_SIDE;
+    float wx = cx + (float)(g.cursX - g.scrWidth / 2);
+    float wy = cy + (float)(g.cursY - g.scrHeight / 2);
     // Red when the point is out of sight or the hands are full; otherwise
     // the cursor keeps the tint of the world.
-    if (g.bIsLuggingCorpse || !g.player->canSee(wx, wy, g.theMap))
+    if (g.bIsLuggingCorpse || !Actor::lineOfSight(cx, cy, wx, wy, g.theMap))
         g.setColour(1, 0, 0);
     g.actorSprites->drawSprite(SPRITE_CURSOR, g.cursX - 24, g.cursY - 24, 48, 48);
     g.setColour(1, 1, 1);

@@ -16,8 +16,9 @@
 #include "world/GameRandom.h"
 #include "world/Map.h"
 
-CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform)
-    : io(std::move(platform))
+CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform,
+             const StartSettings& settings)
+    : io(std::move(platform)), files(settings.files)
 {
     scrWidth = screenWidth;
     scrHeight = screenHeight;
@@ -25,7 +26,9 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     io->init();
     printf("Larder 2 Engine: Pre-Init\n");
 
-    EngineVars vars = loadEngineVars("config.cfg");
+    EngineVars vars = loadEngineVars(files.configPath().c_str());
+    if (settings.fullscreen)
+        vars.fullscreen = *settings.fullscreen;
     if (vars.scale > 0)
         io->setWindowScale(vars.scale);
     bHasScreen = io->openWindow(screenWidth, screenHeight, vars.fullscreen);
@@ -68,7 +71,7 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     gameRandom().seed((uint64_t)time(nullptr));
 
     printf("Engaging script engine.\n");
-    script = new ScriptManager();
+    script = new ScriptManager(files.writePath(ScriptManager::LOG_NAME));
     printf("Script engine engaged.\n");
 
     io->showCursor(false);

@@ -4,10 +4,15 @@
 // The arithmetic of game time, kept apart from the loops that use it.
 namespace FrameTiming {
 
+// The most game time one frame may advance: a longer stall (a dragged
+// window, a slow disk) slows the world down instead of teleporting it.
+const float MAX_FRAME_SECONDS = 0.1f;
+
 // Game seconds of a frame that lasted from startTicks to endTicks (ms).
 inline float frameDelta(Uint32 startTicks, Uint32 endTicks, float deltaTimer)
 {
-    return (float)(endTicks - startTicks) / deltaTimer;
+    float delta = (float)(endTicks - startTicks) / deltaTimer;
+    return delta > MAX_FRAME_SECONDS ? MAX_FRAME_SECONDS : delta;
 }
 
 // The frame counter is turned into frames per second once more than 999 ms

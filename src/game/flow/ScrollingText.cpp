@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "data/DataFile.h"
 #include "game/Platform.h"
 #include "render/KelBitmapFont.h"
 #include "render/SpriteManager.h"
@@ -23,8 +24,8 @@ ScrollingText::ScrollingText(KelBitmapFont* font, const char* filename, int widt
 
 void ScrollingText::loadLines(const char* filename)
 {
-    std::ifstream in(filename);
-    if (!in) {
+    std::ifstream in;
+    if (!openDataFile(in, filename)) {
         fprintf(stderr, "%s: File %s doesn't appear to exist.\n", "ScrollingText", filename);
         return;
     }

@@ -67,6 +67,22 @@ void CGame::cinemaFrame()
             showCredits();
         }
     }
+    if (!bInCinema)
+        startRequestedCinema();
+}
+
+// A cut-scene asked for from inside a cut-scene (a "wingame" or "playCinema"
+// of its script) starts as soon as that scene has ended, or is dropped when
+// the game is over; it never waits for some later, unrelated script.
+void CGame::startRequestedCinema()
+{
+    if (!shouldLoadCinema)
+        return;
+    std::string name = cinemaName;
+    shouldLoadCinema = false;
+    cinemaName = "";
+    if (!bGameOver)
+        initCinema(name.c_str());
 }
 
 void CGame::playFrame()
@@ -112,7 +128,7 @@ void CGame::playFrame()
 // The player's weapon and a dragged corpse stay where the player fell.
 void CGame::playerDied()
 {
-    mbDown = false;
+    mbDown = mbClicked = false;
     if (Weapon* gun = player->getGun()) {
         player->setGun(nullptr);
         gun->x = player->x;
@@ -177,7 +193,7 @@ void CGame::deathAnimation()
         }
         io->delay(0);
         io->swapBuffers();
-        float elapsed = (float)(io->ticks() - t0) / 1000.0f;
+        float elapsed = FrameTiming::frameDelta(t0, io->ticks(), 1000.0f);
         counter += rising ? elapsed : -elapsed;
         while (io->pollEvent(event)) {
         }

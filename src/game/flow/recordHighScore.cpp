@@ -11,6 +11,9 @@
 // table is reported and replaced by a new one.
 int CGame::recordHighScore(HighScoreTable& table)
 {
+    // A user file: beside the game when its folder is writable, else in the
+    // user folder.
+    std::string highScorePath = files.writePath("highscores.txt");
     std::string problem;
     if (!table.load(highScorePath, problem))
         fprintf(stderr, "WARN) %s: %s; a new table replaces it\n", highScorePath.c_str(),
@@ -26,7 +29,8 @@ int CGame::recordHighScore(HighScoreTable& table)
     run.date = date;
     int place = table.insert(run);
 
-    if (place >= 0 && bKeepHighScores && !table.save(highScorePath, problem))
+    if (place >= 0 && bKeepHighScores && !highScorePath.empty() &&
+        !table.save(highScorePath, problem))
         fprintf(stderr, "WARN) Couldn't save the high scores: %s\n", problem.c_str());
     return place;
 }

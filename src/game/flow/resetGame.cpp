@@ -48,17 +48,21 @@ void CGame::resetGame(int mapNum)
     hurtTimer = 0;
     last_check = 0;
     bIsLuggingCorpse = false;
+    bIsOverWeapon = false;
     bIsOverPowerup = false;
     bIsOverCorpse = false;
-    mbDown = false;
+    mbDown = mbClicked = false;
     inLarder = 0;
     bInCinema = false;
+    shouldLoadCinema = false;
+    cinemaName = "";
 
     delete scene;
     scene = nullptr;
 
     releaseWorld();
     ents.clear();
+    runawayScripts.clear();
 
     combo.number = 0;
     combo.timer = 0;
@@ -75,7 +79,7 @@ void CGame::resetGame(int mapNum)
     blueEffect = 1.0f;
 
     std::string mapFile = "data/map" + std::to_string(mapNum) + ".dat";
-    theMap->loadMap(mapFile.c_str());
+    theMap->loadMap(files.readPath(mapFile).c_str());
 
     survival.active = false;
     survival.timer = 0;

@@ -1,5 +1,6 @@
 #include "game/CGame.h"
 
+#include <cstdio>
 #include <string>
 
 #include "script/ScriptManager.h"
@@ -11,9 +12,14 @@ void CGame::runScript(const char* filename)
 {
     // The caller's text may live in something the script changes.
     std::string path = filename;
+    if (runawayScripts.count(path))
+        return;
     script->reset();
     scriptEngineInterface();
-    script->execScript(path.c_str(), false);
+    if (!script->execScript(path.c_str(), false)) {
+        runawayScripts.insert(path);
+        fprintf(stderr, "runScript: %s will not run again until the level restarts\n", path.c_str());
+    }
     if (shouldLoadCinema) {
         std::string name = cinemaName;
         shouldLoadCinema = false;

@@ -4,6 +4,8 @@
 // move is tried one axis at a time so that he slides along walls.
 #include <functional>
 
+#include "world/MotionSteps.h"
+
 namespace PlayerMotion {
 
 // Direction held on one axis: -1 toward negative, +1 toward positive, 0 none.
@@ -45,18 +47,23 @@ inline float dragGoal(int vertical, int horizontal, float previous)
 // Moves the body at (x, y) by `step` along each held axis, vertical first,
 // taking each axis only when `blocked` finds the new corner free. Because the
 // axes are tried apart, a diagonal move into a wall keeps the free axis.
+// A step longer than a quarter tile is taken in equal parts, each tested.
 inline void slide(float& x, float& y, int horizontal, int vertical, float step,
                   const std::function<bool(float, float)>& blocked)
 {
-    if (vertical != 0) {
-        float ny = vertical < 0 ? y - step : y + step;
-        if (!blocked(x, ny))
-            y = ny;
-    }
-    if (horizontal != 0) {
-        float nx = horizontal < 0 ? x - step : x + step;
-        if (!blocked(nx, y))
-            x = nx;
+    int parts = motionParts(step);
+    float part = parts == 1 ? step : step / (float)parts;
+    for (int i = 0; i < parts; i++) {
+        if (vertical != 0) {
+            float ny = vertical < 0 ? y - part : y + part;
+            if (!blocked(x, ny))
+                y = ny;
+        }
+        if (horizontal != 0) {
+            float nx = horizontal < 0 ? x - part : x + part;
+            if (!blocked(nx, y))
+                x = nx;
+        }
     }
 }
 

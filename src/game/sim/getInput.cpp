@@ -95,6 +95,7 @@ void useAction(CGame& g)
 
     if (g.bIsOverWeapon) {
         pickUpItem(g, x, y);
+        g.detectOverWeapon(x, y); // the prompt follows what is left underfoot
     } else if (!g.bIsOverCorpse && !g.survival.active) {
         if (!g.bIsLuggingCorpse) {
             g.talkToNPC(x, y, TALK_RANGE);
@@ -132,9 +133,12 @@ void handleEvent(CGame& g, const SDL_Event& event)
         case SDLK_h:
             g.help = true;
             break;
-        case SDLK_F2:
-            g.takeScreenshot("sshot.bmp");
+        case SDLK_F2: {
+            std::string path = g.files.writePath("sshot.bmp");
+            if (!path.empty())
+                g.takeScreenshot(path.c_str());
             break;
+        }
         case SDLK_BACKQUOTE:
             g.consoleLoop();
             break;
@@ -159,7 +163,7 @@ void handleEvent(CGame& g, const SDL_Event& event)
         if (event.button.button == SDL_BUTTON_RIGHT)
             reloadPlayerGun(g);
         else
-            g.mbDown = true;
+            g.mbDown = g.mbClicked = true;
         break;
     case SDL_MOUSEBUTTONUP:
         g.mbDown = false;
@@ -170,15 +174,17 @@ void handleEvent(CGame& g, const SDL_Event& event)
 }
 
 // One trigger pull: every projectile of the gun, one round from the clip.
-void firePlayerGun(CGame& g)
+// False when the gun is still between shots and the pull has to wait.
+bool firePlayerGun(CGame& g)
 {
     Actor* p = g.player;
     Weapon* gun = p->getGun();
     p->temporaryFrame(FIRING_POSE);
     if (!gun->canFire()) {
-        if (gun->isDry())
-            g.sfx->playSample(SAMPLE_DRY_CLICK, true);
-        return;
+        if (!gun->isDry())
+            return false;
+        g.sfx->playSample(SAMPLE_DRY_CLICK, true);
+        return true;
     }
     for (int i = 0; i < gun->getNumProjectiles(); i++) {
         Bullet* b = gun->fireGun(p->getRotation(), true);
@@ -192,6 +198,7 @@ void firePlayerGun(CGame& g)
     g.spawnBulletCasing(p->getRotation() + (gameRand() % 50 - 50), p->getNewX(MUZZLE_DISTANCE),
                         p->getNewY(MUZZLE_DISTANCE));
     gun->setInClip(gun->getInClip() - 1);
+    return true;
 }
 
 // Walks the player by the held keys; true when a movement key was held, even
@@ -238,8 +245,14 @@ void CGame::getInput()
         handleEvent(*this, event);
     }
 
-    if (mbDown && !bIsLuggingCorpse && player->getGun() != nullptr)
-        firePlayerGun(*this);
+    // A press fires once even when its release came in the same frame; a
+    // held button goes on firing at the gun's own rate.
+    if ((mbDown || mbClicked) && !bIsLuggingCorpse && player->getGun() != nullptr) {
+        if (firePlayerGun(*this))
+            mbClicked = false;
+    } else {
+        mbClicked = false;
+    }
 
     float targetAngle = 0.0f;
     if (!movePlayer(*this, targetAngle))
@@ -250,7 +263,9 @@ void CGame::getInput()
         detectOverCorpse(x, y);
         if (bIsLuggingCorpse) {
             checkCorpseViewers(x, y, false);
-            larderDrop(x, y);
+            // The reach is measured from the middle of the body, so a larder
+            // takes the corpse alike from every side.
+            larderDrop(x + Actor::HALF_SIDE, y + Actor::HALF_SIDE);
         }
     }
     detectOverWeapon(x, y);

@@ -1,10 +1,12 @@
 #include "game/CGame.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include "audio/SoundEffectManager.h"
 #include "world/AIActor.h"
 #include "world/CopActor.h"
+#include "world/MotionSteps.h"
 #include "world/Weapon.h"
 #include "world/GameRandom.h"
 
@@ -29,6 +31,20 @@ int wayOutOffset()
     return offset;
 }
 
+// Whether the body may not go from (x, y) to (newX, newY): a long step is
+// tested at every quarter tile along the way, so it cannot jump a wall.
+bool stepBlocked(CGame& g, float x, float y, float newX, float newY)
+{
+    float dx = newX - x, dy = newY - y;
+    int parts = motionParts(std::fabs(dx) > std::fabs(dy) ? dx : dy);
+    for (int i = 1; i < parts; i++) {
+        float t = (float)i / (float)parts;
+        if (g.playerCollision(x + dx * t, y + dy * t))
+            return true;
+    }
+    return g.playerCollision(newX, newY);
+}
+
 } // namespace
 
 // Moves, turns, animates and (police) fires for every NPC that is not idle.
@@ -47,7 +63,7 @@ void CGame::handleAI()
         float newY = npc->getNewY(delta);
         bool moved = newX != npc->x || newY != npc->y;
 
-        if (moved && playerCollision(newX, newY)) {
+        if (moved && stepBlocked(*this, npc->x, npc->y, newX, newY)) {
             // Only a fleeing NPC looks for another way out; any other blocked
             // NPC waits, its timers stopped, until its way is free.
             if (npc->getState() == STATE_SCARED) {

@@ -17,8 +17,10 @@ const int MAX_CANDIDATES = 1000;
 }
 
 // Adds one angry officer 500 to 749 pixels from (px, py), in a random
-// direction, on a spot that is not solid.
-void CGame::survivalSpawn(float px, float py)
+// direction, on a spot that is not solid. False, with nobody added, when the
+// ring holds no free spot: the caller tries again on a later frame rather
+// than dropping the officer onto the player.
+bool CGame::survivalSpawn(float px, float py)
 {
     CopActor* cop = new CopActor();
     cop->x = px;
@@ -48,8 +50,10 @@ void CGame::survivalSpawn(float px, float py)
         // Free spots exist but are rare: take the first one seen.
         spawnX = earlyX;
         spawnY = earlyY;
+    } else if (!found) {
+        delete cop;
+        return false;
     }
-    // With no free spot in the ring at all the officer starts at (px, py).
 
     cop->x = spawnX;
     cop->y = spawnY;
@@ -64,4 +68,5 @@ void CGame::survivalSpawn(float px, float py)
     cop->setHealthMax(10 * survival.seconds);
 
     actors.push_back(cop);
+    return true;
 }

@@ -25,8 +25,8 @@ void CGame::survivalUpdate(float dt)
         }
     }
 
-    if (survival.spawntimer >= SPAWN_INTERVAL && actors.size() <= MAX_ACTORS_FOR_SPAWN) {
+    // A spawn that found no free spot keeps its time and is tried next frame.
+    if (survival.spawntimer >= SPAWN_INTERVAL && actors.size() <= MAX_ACTORS_FOR_SPAWN &&
+        survivalSpawn(player->x, player->y))
         survival.spawntimer -= SPAWN_INTERVAL;
-        survivalSpawn(player->x, player->y);
-    }
 }

@@ -1,0 +1,79 @@
+#include "render/PictureFile.h"
+
+#include <SDL_image.h>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+long readBig(const unsigned char* p)
+{
+    return (long)p[0] << 24 | (long)p[1] << 16 | (long)p[2] << 8 | (long)p[3];
+}
+
+long readLittle(const unsigned char* p, int bytes)
+{
+    long value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = value << 8 | p[i];
+    return value;
+}
+
+// The size a PNG, BMP or GIF header claims; false for other formats.
+bool claimedSize(const unsigned char* head, size_t n, long& w, long& h)
+{
+    if (n >= 24 && memcmp(head, "\x89PNG", 4) == 0) {
+        w = readBig(head + 16);
+        h = readBig(head + 20);
+        return true;
+    }
+    if (n >= 26 && head[0] == 'B' && head[1] == 'M') {
+        w = (int32_t)readLittle(head + 18, 4);
+        h = (int32_t)readLittle(head + 22, 4);
+        w = w < 0 ? -w : w;
+        h = h < 0 ? -h : h;  // a negative height means rows from the top
+        return true;
+    }
+    if (n >= 10 && memcmp(head, "GIF", 3) == 0) {
+        w = readLittle(head + 6, 2);
+        h = readLittle(head + 8, 2);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+SDL_Surface* loadPicture(SDL_RWops* source, std::string& problem)
+{
+    if (!source) {
+        problem = SDL_GetError();
+        return nullptr;
+    }
+    unsigned char head[32];
+    int n = SDL_RWread(source, head, 1, sizeof head);
+    SDL_RWseek(source, 0, RW_SEEK_SET);
+    long w = 0, h = 0;
+    if (n > 0 && claimedSize(head, (size_t)n, w, h) && (w > MAX_PICTURE_SIDE || h > MAX_PICTURE_SIDE)) {
+        SDL_RWclose(source);
+        char text[96];
+        snprintf(text, sizeof text, "it claims %ldx%ld pixels, more than %i a side", w, h, MAX_PICTURE_SIDE);
+        problem = text;
+        return nullptr;
+    }
+    SDL_Surface* image = IMG_Load_RW(source, 1);
+    if (image && (image->w <= 0 || image->h <= 0)) {
+        SDL_FreeSurface(image);
+        image = nullptr;
+        problem = "it has no pixels";
+        return nullptr;
+    }
+    if (!image)
+        problem = IMG_GetError();
+    return image;
+}
+
+SDL_Surface* loadPictureFile(const char* filename, std::string& problem)
+{
+    return loadPicture(SDL_RWFromFile(filename, "rb"), problem);
+}

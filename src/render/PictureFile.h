@@ -1,0 +1,13 @@
+#pragma once
+// Reading a picture file (sprites, font pages) with SDL_image, refusing
+// before decoding a picture whose header claims more pixels than any texture
+// holds: such a file would otherwise ask for gigabytes.
+#include <SDL.h>
+#include <string>
+
+// Largest width or height a picture file may claim.
+const int MAX_PICTURE_SIDE = 8192;
+
+// The decoded picture, or null with `problem` saying why. `source` is closed.
+SDL_Surface* loadPicture(SDL_RWops* source, std::string& problem);
+SDL_Surface* loadPictureFile(const char* filename, std::string& problem);

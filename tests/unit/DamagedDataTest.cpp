@@ -1,0 +1,140 @@
+// Loaders given what a damaged data folder holds: a folder where a file
+// should be, tuning values out of range, pictures too large, and a map save
+// that fails half-way.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+
+#include "Captured.h"
+#include "TempDir.h"
+#include "data/ConfLoader.h"
+#include "data/DataFile.h"
+#include "data/KelFileRead.h"
+#include "game/flow/ScrollingText.h"
+#include "render/PictureFile.h"
+#include "render/ScreenPosition.h"
+#include "render/TextureUpload.h"
+#include "script/ScriptManager.h"
+#include "world/Larder.h"
+#include "world/Map.h"
+#include "world/StaticEntityManager.h"
+#include "world/Weapon.h"
+
+namespace fs = std::filesystem;
+
+TEST(DamagedData, AFolderInPlaceOfAFileIsTheUnreadableCase)
+{
+    TempDir dir;
+    std::string folder = dir.file("map0.dat");
+    fs::create_directory(folder);
+
+    Map map;
+    map.setTileAt(3, 3, 12);
+    std::string out;
+    std::string err = capturedStderr([&] { out = capturedStdout([&] { EXPECT_EQ(map.loadMap(folder.c_str()), -1); }); });
+    EXPECT_EQ(err, "map file " + folder + " is missing\n");
+    EXPECT_EQ(out, "") << "no \"map loaded\" for a folder";
+    EXPECT_EQ(map.getTileAt(3, 3), 12) << "the grid is kept";
+
+    StaticEntityManager ents;
+    std::vector<Weapon*> items;
+    std::vector<Larder*> larders;
+    EXPECT_EQ(capturedStderr([&] { ents.load(folder.c_str(), items, larders); }),
+              "StaticEntityManager can't load from " + folder + "\n");
+
+    ScrollingText credits(nullptr, folder.c_str(), 800, 600, nullptr, 23, nullptr, nullptr);
+    EXPECT_EQ(capturedStderr([&] { credits.loadLines(folder.c_str()); }),
+              "ScrollingText: File " + folder + " doesn't appear to exist.\n");
+    EXPECT_TRUE(credits.lines.empty());
+
+    KelFileRead actorFile(folder.c_str());
+    EXPECT_FALSE(actorFile.isOkay());
+
+    std::string scriptFolder = dir.file("talk.mor");
+    fs::create_directory(scriptFolder);
+    ScriptManager core;
+    core.reset();
+    EXPECT_EQ(capturedStderr([&] { EXPECT_EQ(core.loadScript(scriptFolder.c_str()), 0); }),
+              "ScriptManager: Cannot open script " + scriptFolder + "\n");
+}
+
+TEST(DamagedData, TuningValuesAreClampedToPlayableRangesWithAMessage)
+{
+    TempDir dir;
+    std::string path = dir.write("physics.dat", "SLOWMO_MULTIPLIER=5\nPLAYER_SPEED=1000000\n"
+                                                "FRICTION_MULTIPLIER=20\nBULLET_SPEED_MULTIPLIER=2147483647\n");
+    std::unique_ptr<ConfLoader> conf;
+    std::string err = capturedStderr([&] { capturedStdout([&] { conf = std::make_unique<ConfLoader>(path.c_str()); }); });
+    EXPECT_EQ(err, "ConfLoader: SLOWMO_MULTIPLIER=5 is out of range (10 to 100), using 10\n"
+                   "ConfLoader: PLAYER_SPEED=1000000 is out of range (100 to 8000), using 8000\n"
+                   "ConfLoader: BULLET_SPEED_MULTIPLIER=2147483647 is out of range (1 to 30), using 30\n");
+    EXPECT_FLOAT_EQ(conf->getValue("SLOWMO_MULTIPLIER"), 1.0f);
+    EXPECT_FLOAT_EQ(conf->getValue("PLAYER_SPEED"), 800.0f);
+    EXPECT_FLOAT_EQ(conf->getValue("FRICTION_MULTIPLIER"), 2.0f);
+    EXPECT_FLOAT_EQ(conf->getValue("BULLET_SPEED_MULTIPLIER"), 3.0f);
+}
+
+TEST(DamagedData, PicturesTooLargeAreRefusedOrScaledAndPositionsStayInRange)
+{
+    std::string problem;
+    std::string huge("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\x01\x86\xa0\0\0\0\x02\x08\x02\0\0\0", 29);
+    EXPECT_EQ(loadPicture(SDL_RWFromConstMem(huge.data(), (int)huge.size()), problem), nullptr);
+    EXPECT_EQ(problem, "it claims 100000x2 pixels, more than 8192 a side");
+
+    SDL_Surface* wide = SDL_CreateRGBSurface(SDL_SWSURFACE, 40, 10, 24, 0xff, 0xff00, 0xff0000, 0);
+    SDL_FillRect(wide, nullptr, SDL_MapRGB(wide->format, 9, 8, 7));
+    bool scaled = false;
+    SDL_Surface* fitted = rgbaSurfaceFor(wide, 8, scaled);
+    ASSERT_NE(fitted, nullptr);
+    EXPECT_TRUE(scaled);
+    EXPECT_EQ(fitted->w, 8);
+    EXPECT_EQ(fitted->h, 2);
+    const Uint8* px = (const Uint8*)fitted->pixels;
+    EXPECT_EQ(std::vector<int>({px[0], px[1], px[2], px[3]}), std::vector<int>({9, 8, 7, 255}));
+    SDL_FreeSurface(fitted);
+    fitted = rgbaSurfaceFor(wide, 64, scaled);
+    EXPECT_FALSE(scaled);
+    EXPECT_EQ(fitted->w, 40);
+    SDL_FreeSurface(fitted);
+    SDL_FreeSurface(wide);
+
+    // Items and actors placed near 2^31 land far off screen, not past int.
+    EXPECT_EQ(screenCoord(2147483648.0f, 424, 800), OFF_SCREEN_LIMIT);
+    EXPECT_EQ(screenCoord(-2147483648.0f, 424, 800), -OFF_SCREEN_LIMIT);
+    EXPECT_EQ(screenCoord(100.7f, 424, 800), 77);
+}
+
+// A map save that fails half-way (the file size limit stands in for a full
+// disk) leaves the old map as it was, byte for byte, and says so.
+TEST(DamagedData, AFailedMapSaveLeavesTheOldMapUntouched)
+{
+    TempDir dir;
+    std::string path = dir.file("map0.dat");
+    Map map;
+    map.setTileAt(1, 1, 5);
+    capturedStdout([&] { ASSERT_EQ(map.saveMap(path.c_str()), 0); });
+    const std::string old = readFile(path);
+    ASSERT_EQ(old.size(), 80u * 81u);
+
+    map.setTileAt(2, 2, 7);
+    struct rlimit saved;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    struct rlimit small = saved;
+    small.rlim_cur = 1000;
+    auto previous = signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    std::string err = capturedStderr([&] { EXPECT_EQ(map.saveMap(path.c_str()), -1); });
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(err.rfind("map file " + path + " could not be written (cannot write ", 0), 0u) << err;
+    EXPECT_NE(err.find("the old map is kept\n"), std::string::npos) << err;
+    EXPECT_EQ(readFile(path), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1)
+        << "no temporary file is left behind";
+
+    capturedStdout([&] { EXPECT_EQ(map.saveMap(path.c_str()), 0); });
+    EXPECT_EQ(readFile(path)[2 * 81 + 2], 'A' + 7);
+}
