@@ -15,9 +15,11 @@ import re
 import sys
 from collections import deque
 
+import cpp_tables
+
 TILE = 48
 SIZE = 80
-SOLID = {1, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 28, 29, 30, 31, 32, 33, 34, 38, 42, 43, 44}
+SOLID = set(cpp_tables.lists("world/TileKinds.h")["SOLID"])  # the game's own table
 START = (40, 40)
 BODY = 48          # an actor's box
 ITEM = 32          # a lying item's box

@@ -6,7 +6,10 @@ fonts-dejavu-core):
   data/smallfont.png + data/smallfont.fnt  small font, about 13 px per line
 
 Each page is one 256 x 256 image holding the printable ASCII characters 32 to
-126 as white glyphs on pure black (the game makes pure black transparent).
+126 as white glyphs with a one-pixel near-black outline, on pure black (the
+game makes pure black transparent and tints the rest by the text colour, so
+the outline stays dark whatever the colour: text reads on pale floors and on
+black alike).
 
 The definition file is read by position, not by key:
   line 1   any text (ignored)
@@ -17,13 +20,15 @@ so the reader meets the end of the file and no blank line.
 """
 import os
 
-from PIL import Image, ImageDraw, ImageFont
+from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 from artkit import DATA, SANS_BOLD
 
 PAGE = 256
 PAD = 1          # empty pixels kept around every glyph on the page
 GAMMA = 0.75     # brightens anti-aliased edges so they do not look grimy
+OUTLINE = 1      # pixels of dark rim around every glyph
+RIM = 12         # grey level of the rim: dark, but not the transparent black
 
 FONTS = [
     # name, ttf file, pixel size, extra line spacing
@@ -35,7 +40,7 @@ FONTS = [
 def render(name, path, size, spacing):
     ttf = ImageFont.truetype(path, size)
     ascent, descent = ttf.getmetrics()
-    line_height = ascent + descent + spacing
+    line_height = ascent + descent + spacing + OUTLINE  # room for the rim
     page = Image.new("L", (PAGE, PAGE), 0)
     glyphs = []
     x, y, shelf = PAD, PAD, 0
@@ -48,16 +53,23 @@ def render(name, path, size, spacing):
             # the space: nothing to draw, only the pen advance
             glyphs.append((code, 0, 0, 0, 0, 0, 0, advance))
             continue
+        w, h = w + 2 * OUTLINE, h + 2 * OUTLINE
         if x + w + PAD > PAGE:
             x, y, shelf = PAD, y + shelf + 2 * PAD, 0
         assert y + h + PAD <= PAGE, "%s does not fit on one page" % name
         img = Image.new("L", (w, h), 0)
-        ImageDraw.Draw(img).text((-l, -t), ch, font=ttf, fill=255,
-                                 anchor="la")
+        ImageDraw.Draw(img).text((OUTLINE - l, OUTLINE - t), ch, font=ttf,
+                                 fill=255, anchor="la")
         img = img.point(lambda v: 0 if v == 0 else
                         max(1, int(255 * (v / 255.0) ** GAMMA)))
+        # The rim: every pixel within OUTLINE of the glyph, at least RIM.
+        rim = img.filter(ImageFilter.MaxFilter(2 * OUTLINE + 1))
+        rim = rim.point(lambda v: RIM if v > 0 else 0)
+        img = ImageChops.lighter(img, rim)
         page.paste(img, (x, y))
-        glyphs.append((code, x, y, w, h, l, t, advance))
+        # The glyph moves right and down by the rim, so text printed at the
+        # window's edge keeps its rim inside; the pen advances past the rim.
+        glyphs.append((code, x, y, w, h, l, t, advance + OUTLINE))
         x += w + 2 * PAD
         shelf = max(shelf, h)
 

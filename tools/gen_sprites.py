@@ -13,6 +13,7 @@ import random
 
 from PIL import Image
 
+import cpp_tables
 from artkit import (Canvas, font, save, shade, SANS, SANS_BOLD, SS)
 
 SKIN = [(236, 196, 160), (198, 146, 104), (142, 96, 62), (250, 214, 180)]
@@ -560,48 +561,52 @@ def portrait(kind):
 
 # ------------------------------------------------------------- the table
 
+# Images the game's code uses by number carry the name of its table
+# (src/world/SpriteIndex.h); tools/check_sprite_table.py checks the two agree.
+I = cpp_tables.constants("world/SpriteIndex.h")
 SPRITES = {
     0: lambda: person(PLAYER, 0),
     1: lambda: person(PLAYER, 1),
     2: lambda: person(PLAYER, 2),
-    3: lambda: person(PLAYER, 0, firing=True),
+    I["PLAYER_FIRING"]: lambda: person(PLAYER, 0, firing=True),
     4: lambda: person(PLAYER, 0, firing=True, weapon="shotgun"),
     5: lambda: person(POLICE, 0),  # spare: an officer standing still
-    6: menu_emblem,
-    7: health_slot,
-    8: health_unit,
-    9: bullet,
-    10: lambda: blood(10), 11: lambda: blood(11), 12: lambda: blood(12),
-    13: cursor,
-    14: shotgun,
-    15: smg,
-    16: revolver,
-    17: lambda: corpse(Look((150, 120, 90), (90, 56, 30)), 17),
-    18: talk_box,
-    19: menu_larder,
-    20: menu_badge,
+    I["MENU_EMBLEM"]: menu_emblem,
+    I["HEALTH_SLOT"]: health_slot,
+    I["HEALTH_UNIT"]: health_unit,
+    I["BULLET"]: bullet,
+    # three splashes of blood, drawn from their own numbers as seeds
+    I["BLOOD"]: lambda: blood(10), I["BLOOD"] + 1: lambda: blood(11), I["BLOOD"] + 2: lambda: blood(12),
+    I["CURSOR"]: cursor,
+    I["SHOTGUN"]: shotgun,
+    I["SUB_MACHINE_GUN"]: smg,
+    I["REVOLVER"]: revolver,
+    I["CIVILIAN_CORPSE"]: lambda: corpse(Look((150, 120, 90), (90, 56, 30)), 17),
+    I["TALK_BOX"]: talk_box,
+    I["MENU_LARDER"]: menu_larder,
+    I["MENU_BADGE"]: menu_badge,
     21: crate,
-    22: micro_ar,
-    23: credits_background,
-    24: bullet_hole,
-    25: casing,
-    26: clock_pill,
-    27: nail,
-    28: nailgun,
-    29: lambda: person(POLICE, 0),
-    30: lambda: person(POLICE, 1),
-    31: lambda: person(POLICE, 2),
-    32: lambda: person(POLICE, 0, firing=True),
-    33: lambda: corpse(POLICE, 33),
-    34: health_pack,
-    35: pistol,
-    36: skull,
-    37: lambda: larder(0), 38: lambda: larder(1), 39: lambda: larder(2),
-    40: drop_marker,
-    41: people_icon,
-    42: larder_icon,
-    43: help_screen,
-    44: arrow,
+    I["MICRO_AR"]: micro_ar,
+    I["CREDITS_BACKGROUND"]: credits_background,
+    I["BULLET_HOLE"]: bullet_hole,
+    I["CASING"]: casing,
+    I["SLOWMO_CLOCK"]: clock_pill,
+    I["NAIL"]: nail,
+    I["NAILGUN"]: nailgun,
+    I["POLICE_WALK"]: lambda: person(POLICE, 0),
+    I["POLICE_WALK"] + 1: lambda: person(POLICE, 1),
+    I["POLICE_WALK"] + 2: lambda: person(POLICE, 2),
+    I["POLICE_FIRING"]: lambda: person(POLICE, 0, firing=True),
+    I["POLICE_CORPSE"]: lambda: corpse(POLICE, 33),
+    I["HEALTH_PACK"]: health_pack,
+    I["PISTOL"]: pistol,
+    I["KILL_ICON"]: skull,
+    **{I["LARDER_STORING"] + frame: (lambda f=frame: larder(f)) for frame in range(3)},
+    I["LARDER_DROP_MARKER"]: drop_marker,
+    I["PEOPLE_LEFT_ICON"]: people_icon,
+    I["LARDER_ICON"]: larder_icon,
+    I["HELP_SCREEN"]: help_screen,
+    I["LARDER_ARROW"]: arrow,
 }
 # civilians: five looks, three walking frames each, from 45 on
 for _i, _look in enumerate(CIVILIANS):

@@ -7,7 +7,7 @@ packages=(build-essential cmake pkg-config python3
           libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libglu1-mesa-dev libgl1-mesa-dri
           libgtest-dev libbenchmark-dev)
 if [ "${1:-}" = "--test" ]; then
-    packages+=(xvfb xauth xdotool x11-utils imagemagick)
+    packages+=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev)
 fi
 
 missing=()

@@ -4,4 +4,4 @@ while i < 30000000 do
     sum = sum + i
     i = i + 1
 end
-print(sum)
+print(string.format("%g", sum))

@@ -62,9 +62,12 @@ bool enterGameFolder(const std::string& dataOption, const char* argv0, UserFiles
                     places[i].reason.c_str(), DATA_MARKER);
     }
     const DataPlace& place = places[found];
-    if (place.folder != here && chdir(place.folder.c_str()) != 0) {
-        fprintf(stderr, "Couldn't enter the game folder %s\n", place.folder.c_str());
-        return false;
+    if (place.folder != here) {
+        if (chdir(place.folder.c_str()) != 0) {
+            fprintf(stderr, "Couldn't enter the game folder %s\n", place.folder.c_str());
+            return false;
+        }
+        printf("Playing with the data in %s (%s)\n", place.folder.c_str(), place.reason.c_str());
     }
     // The installed data belongs to the system, even for a user who could
     // write to it.

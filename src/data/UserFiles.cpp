@@ -34,14 +34,15 @@ bool exists(const std::string& path)
     return stat(path.c_str(), &st) == 0;
 }
 
-// Makes every missing folder of path; false, with errno set, on failure.
+// Makes every missing folder of path, private to the user as the XDG rules
+// ask; false, with errno set, on failure.
 bool makeFolders(const std::string& path)
 {
     for (size_t i = 1; i <= path.size(); i++) {
         if (i < path.size() && path[i] != '/')
             continue;
         std::string part = path.substr(0, i);
-        if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST)
+        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
             return false;
     }
     return true;

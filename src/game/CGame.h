@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "game/AudioDevice.h"
 #include "game/Platform.h"
 #include "data/EngineVars.h"
 #include "data/UserFiles.h"
@@ -66,15 +67,25 @@ public:
     CGame(const CGame&) = delete;
     CGame& operator=(const CGame&) = delete;
 
-    SpriteManager* actorSprites = nullptr;
-    SpriteManager* tileSprites = nullptr;
-    SpriteManager* portraitSprites = nullptr;
-    MusicManager* tunes = nullptr;
-    ScriptManager* script = nullptr;
-    ConfLoader* conf = nullptr;
-    SoundEffectManager* sfx = nullptr;
-    KelBitmapFont* font = nullptr;
-    KelBitmapFont* smallfont = nullptr;
+    // Where the window, events, keys and time come from; tests replace it.
+    // Declared first, so it outlives everything that draws or plays.
+    std::unique_ptr<Platform> io;
+    // The platform opened a window with an OpenGL context. Without one the
+    // rules run as usual and every drawing call does nothing.
+    bool bHasScreen = false;
+    // Closed once every manager declared below has been destroyed.
+    AudioDevice audio;
+
+    // The managers, destroyed in the reverse of this order.
+    std::unique_ptr<SpriteManager> actorSprites;
+    std::unique_ptr<SpriteManager> tileSprites;
+    std::unique_ptr<SpriteManager> portraitSprites;
+    std::unique_ptr<MusicManager> tunes;
+    std::unique_ptr<ScriptManager> script;
+    std::unique_ptr<ConfLoader> conf;
+    std::unique_ptr<SoundEffectManager> sfx;
+    std::unique_ptr<KelBitmapFont> font;
+    std::unique_ptr<KelBitmapFont> smallfont;
 
     // World lists own their elements; taking one out hands it to the taker.
     std::vector<Actor*> actors;
@@ -85,7 +96,7 @@ public:
     std::vector<Corpse*> corpses;
     StaticEntityManager ents;
     Actor* player = nullptr; // also an element of actors, which owns it
-    Map* theMap = nullptr;
+    std::unique_ptr<Map> theMap;
 
     std::string consoleLine;
     std::string lastLine;
@@ -114,7 +125,7 @@ public:
     std::string talkingConversation;
     float talkTimer = 0;
     bool bInCinema = false;
-    CinemaScene* scene = nullptr;
+    std::unique_ptr<CinemaScene> scene;
     bool shouldLoadCinema = false;
     std::string cinemaName;
     // Scripts stopped for running away: they stay off until the next reset,
@@ -131,16 +142,11 @@ public:
     SurvivalVars survival;
     bool help = false;
 
-    // Where the window, events, keys and time come from; tests replace it.
-    std::unique_ptr<Platform> io;
     // Where to record the next game started from the menu; empty: nowhere.
     std::string recordPath;
     // Whether survival runs are entered into the high-score table (not while
     // a recorded game is played again).
     bool bKeepHighScores = true;
-    // The platform opened a window with an OpenGL context. Without one the
-    // rules run as usual and every drawing call does nothing.
-    bool bHasScreen = false;
     // Where the files the game writes go, and where maps are read from.
     UserFiles files;
 
@@ -206,6 +212,8 @@ public:
     void detectEntities(float x, float y);
     void talkToNPC(float x, float y, float range);
     void talkToNPC(Actor* npc);
+    // Starts the conversation box: text and portrait, shown for its full time.
+    void showConversation(const std::string& text, int portrait);
 
     // Effects and the head-up display.
     void spawnBlood(int amount, float x, float y);
@@ -238,6 +246,8 @@ public:
 
 private:
     void releaseWorld();
+    void drawMenu(int menuPos, float& angle, float& pos);
+    void menuEvent(const SDL_Event& e, int& menuPos, bool& bMenuDone);
     void menuChoice(int& menuPos, bool& bMenuDone);
     void showCredits();
     void cinemaFrame();

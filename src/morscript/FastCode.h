@@ -1,10 +1,13 @@
-// Short runs of opcodes that the instruction loop can execute in one go.
-// Each entry describes the run that starts at its own opcode index, so
-// entering the program at any index (a jump, a return, a host rewinding the
-// state) stays correct. A run is taken only when the step budget covers all
-// of its opcodes and no wait callback is set, and only while its operands are
-// plain numbers; otherwise the first opcode runs on its own as usual. The
-// result is exactly that of executing the opcodes one by one.
+// The program in the form the instruction loop runs: one entry per opcode,
+// with operands decoded once and common sequences of opcodes joined into one
+// entry by general rules (an operand load followed by an operator, an
+// operator followed by a store, a compare or a return, jumps followed through
+// NOOPs and other jumps, ...). Each entry describes the run that starts at
+// its own opcode index, so entering the program at any index (a jump, a
+// return, a host rewinding the state) stays correct. A run is taken only when
+// the step budget covers all of its opcodes and no wait callback is set;
+// otherwise its first opcode runs on its own. The result is exactly that of
+// executing the opcodes one by one.
 #ifndef MORSCRIPT_FASTCODE_H
 #define MORSCRIPT_FASTCODE_H
 
@@ -18,44 +21,98 @@
 namespace MorScript {
 
 struct Opcode;
+struct Function;
 
-enum FastKind : uint8_t {
-    FAST_NONE,        // the opcode runs on its own
-    FAST_NOOPS,       // a run of NOOPs
-    FAST_JUMP,        // JMP, and the NOOPs at its target
-    FAST_BRANCH,      // GETVAR a; GETVAR b or PUSH b; compare; JT or JF
-    FAST_ASSIGN,      // GETVAR a; GETVAR b or PUSH b; arithmetic; SETVAR c; POP
-    FAST_PUSH_ARITH,  // GETVAR a; GETVAR b or PUSH b; arithmetic or compare
-    FAST_STEP,        // GETVAR a; [DUP;] INC or DEC; SETVAR a; POP[; POP]
-    FAST_STORE,       // SETVAR a; POP
+// What an entry does. BIN entries apply a numeric or compare operator to A
+// and B taken from: two decoded operands (VV), the stack top and one operand
+// (SV) or the two top stack values (SS); the result is then pushed, stored
+// into a variable (SETVAR c; POP), tested by JT/JF or returned (RETURN).
+enum FastHandler : uint8_t {
+    FH_SINGLE,   // the opcode runs on its own
+    FH_END,      // past the last opcode
+    FH_NOOPS,    // a run of NOOPs
+    FH_JUMP,     // JMP, followed through NOOPs and further JMPs
+    FH_PUSH,     // GETVAR a or PUSH a
+    FH_MOVE,     // GETVAR/PUSH a; SETVAR c; POP
+    FH_STORE,    // SETVAR c; POP
+    FH_TEST,     // GETVAR/PUSH a; JT or JF
+    FH_TEST_TOP, // JT or JF on the stack top
+    FH_RET,      // GETVAR/PUSH a; RETURN
+    FH_STEP,     // GETVAR a; [DUP;] INC or DEC; SETVAR a; POP[; POP]
+    FH_VV_PUSH, FH_VV_STORE, FH_VV_TEST, FH_VV_RET,
+    FH_SV_PUSH, FH_SV_STORE, FH_SV_TEST, FH_SV_RET,
+    FH_SS_PUSH, FH_SS_STORE, FH_SS_TEST, FH_SS_RET,
+    FH_CALL,
+    FH_RETURN,
+    FH_DONE,
+    // v = v . x . y ...; or v .= x: the text of v grows in place instead of
+    // being copied onto the stack and back (see BuildFastCode).
+    FH_APPEND_HEAD,   // GETVAR v that starts such an assignment
+    FH_APPEND_CAT,    // a CAT whose left operand is that value
+    FH_APPEND_STORE,  // the closing SETVAR v; POP
+    // FH_STEP whose run goes on into a VV test (the end of most loops: the
+    // counter steps, then the loop condition is tested).
+    FH_STEP_TEST,
+    // FH_STEP_TEST with the test's operator known, in FAST_OPERATORS order.
+    FH_STEP_TEST_BY_OPERATOR,
+    // ... and when the test compares the stepped variable itself with < <=
+    // > or >= (a counting loop), with the new value used at once.
+    FH_STEP_SELF_TEST_BY_OPERATOR = FH_STEP_TEST_BY_OPERATOR + 9,
+    // VV store of + - or * into the variable read first (x += y).
+    FH_VV_SELF_BY_OPERATOR = FH_STEP_SELF_TEST_BY_OPERATOR + 4,
+    FH_BIN_BY_OPERATOR = FH_VV_SELF_BY_OPERATOR + 3,
+    // The BIN handlers again, one for each of the most common operators
+    // (FAST_OPERATORS), in the order VV, SV, SS; push, store, test, return.
+    FH_COUNT = FH_BIN_BY_OPERATOR + 3 * 4 * 9
 };
 
-const uint8_t FAST_B_CONST = 1;  // operand b is a constant index, not a variable id
-const uint8_t FAST_IF_TRUE = 2;  // the branch is taken on a true comparison (JT)
+// Operators with handlers of their own, in handler order.
+const uint8_t FAST_OPERATORS[9] = {OP_ADD, OP_SUB, OP_MUL, OP_LT, OP_LE, OP_GT, OP_GE, OP_EQUAL, OP_NE};
+
+// Sinks in the order of the BIN handler families above.
+enum FastSink : uint8_t { SINK_PUSH, SINK_STORE, SINK_TEST, SINK_RET };
+
+// A decoded variable or constant: a global or a constant by address, a local
+// by its byte offset in the current frame (stored with the lowest bit set;
+// addresses and offsets are even).
+class FastRef {
+public:
+    static FastRef Address(Value* v) { return FastRef(reinterpret_cast<uintptr_t>(v)); }
+    static FastRef Local(uint32_t slot) { return FastRef(static_cast<uintptr_t>(slot) * sizeof(Value) + 1); }
+    FastRef() = default;
+    bool IsLocal() const { return m_bits & 1; }
+    Value* Address() const { return reinterpret_cast<Value*>(m_bits); }
+    size_t Offset() const { return m_bits - 1; }  // of a local, in bytes
+    bool operator==(const FastRef& other) const { return m_bits == other.m_bits; }
+
+private:
+    explicit FastRef(uintptr_t bits) : m_bits(bits) {}
+    uintptr_t m_bits = 0;
+};
 
 struct FastOp {
-    uint8_t kind = FAST_NONE;
-    uint8_t len = 1;       // opcodes covered
-    uint8_t op = 0;        // the arithmetic, compare, INC or DEC opcode
-    uint8_t flags = 0;     // FAST_B_CONST, FAST_IF_TRUE
-    int a = 0, b = 0;
-    int c = 0;             // the variable an assignment sets, or the opcode index a jump lands on
+    uint8_t handler = FH_SINGLE;
+    uint8_t len = 1;       // opcodes covered when the run falls through
+    uint8_t lenTaken = 1;  // opcodes covered when its jump is taken
+    uint8_t need = 1;      // the larger of the two: the budget the run needs
+    uint8_t op = 0;        // the operator, INC or DEC
+    bool ifTrue = false;   // the test jumps on a true value (JT)
+    uint32_t next = 0;     // where the run continues when it falls through
+    uint32_t target = 0;   // where a taken jump lands; span of an append
+    int32_t count = 0;     // a call: local slots of the called function
+    int8_t delta = 0;      // a step: 1 for INC, -1 for DEC
+    FastRef a, b, c;       // operands and the variable a store sets
+    // next and target as entries of the same table.
+    const FastOp* pnext = nullptr;
+    const FastOp* ptarget = nullptr;
 };
 
-// Builds the table for a program; labels map label numbers to opcode indices.
-// Runs are made only with constant indices and global variable ids that exist.
+// Builds the table for a program (one entry per opcode and one past the
+// end). Operands are decoded against the constant and global tables given,
+// which must stay where they are while the table is used.
 void BuildFastCode(const std::vector<Opcode>& code, const std::vector<uint32_t>& labels,
-                   size_t constCount, size_t globalCount, std::vector<FastOp>* fast);
-
-inline bool IsCompareOp(int op)
-{
-    return op == OP_LT || op == OP_GT || op == OP_LE || op == OP_GE || op == OP_EQUAL || op == OP_NE;
-}
-
-inline bool IsNumericOp(int op)
-{
-    return (op >= OP_ADD && op <= OP_SHR) || (op >= OP_AND && op <= OP_NE);
-}
+                   std::vector<Value>& consts, std::vector<Value>& globals,
+                   const std::vector<Function>& funcs, std::vector<FastOp>* fast);
 
 inline int32_t ShiftLeft(int32_t a, int32_t count)
 {
@@ -71,41 +128,42 @@ inline int32_t ShiftRight(int32_t a, int32_t count)
     return a >> n;
 }
 
-// Arithmetic and compare opcodes on two numbers (EQUAL and NE only for two
-// numerical values). False for a division or modulus by zero, which the plain
-// path reports as an error.
-inline bool NumericOp(int op, double x, double y, double* result)
+// Arithmetic and compare operators on two values. False for a division or
+// modulus by zero, which the one-opcode path reports as an error.
+__attribute__((always_inline)) inline bool NumericOp(int op, const Value& a, const Value& b, double* result)
 {
     double r;
     switch (op) {
-    case OP_ADD: r = x + y; break;
-    case OP_SUB: r = x - y; break;
-    case OP_MUL: r = x * y; break;
-    case OP_DIV:
+    case OP_ADD: r = a.GetNum() + b.GetNum(); break;
+    case OP_SUB: r = a.GetNum() - b.GetNum(); break;
+    case OP_MUL: r = a.GetNum() * b.GetNum(); break;
+    case OP_DIV: {
+        double y = b.GetNum();
         if (y == 0)
             return false;
-        r = x / y;
-        break;
-    case OP_MOD: {
-        int32_t a = Value::ToInt(x), b = Value::ToInt(y);
-        if (b == 0)
-            return false;
-        r = b == -1 ? 0 : a % b;  // INT32_MIN % -1 would trap
+        r = a.GetNum() / y;
         break;
     }
-    case OP_SHL: r = ShiftLeft(Value::ToInt(x), Value::ToInt(y)); break;
-    case OP_SHR: r = ShiftRight(Value::ToInt(x), Value::ToInt(y)); break;
-    case OP_AND: r = Value::ToInt(x) & Value::ToInt(y); break;
-    case OP_OR: r = Value::ToInt(x) | Value::ToInt(y); break;
-    case OP_XOR: r = Value::ToInt(x) ^ Value::ToInt(y); break;
-    case OP_LAND: r = (x != 0 && y != 0) ? 1 : 0; break;
-    case OP_LOR: r = (x == 0 && y == 0) ? 0 : 1; break;
-    case OP_LT: r = x < y; break;
-    case OP_GT: r = x > y; break;
-    case OP_LE: r = x <= y; break;
-    case OP_GE: r = x >= y; break;
-    case OP_EQUAL: r = x == y; break;
-    case OP_NE: r = x != y; break;
+    case OP_MOD: {
+        int32_t x = a.GetInt(), y = b.GetInt();
+        if (y == 0)
+            return false;
+        r = y == -1 ? 0 : x % y;  // INT32_MIN % -1 would trap
+        break;
+    }
+    case OP_SHL: r = ShiftLeft(a.GetInt(), b.GetInt()); break;
+    case OP_SHR: r = ShiftRight(a.GetInt(), b.GetInt()); break;
+    case OP_AND: r = a.GetInt() & b.GetInt(); break;
+    case OP_OR: r = a.GetInt() | b.GetInt(); break;
+    case OP_XOR: r = a.GetInt() ^ b.GetInt(); break;
+    case OP_LAND: r = (a.GetNum() != 0 && b.GetNum() != 0) ? 1 : 0; break;
+    case OP_LOR: r = (a.GetNum() == 0 && b.GetNum() == 0) ? 0 : 1; break;
+    case OP_LT: r = a.GetNum() < b.GetNum(); break;
+    case OP_GT: r = a.GetNum() > b.GetNum(); break;
+    case OP_LE: r = a.GetNum() <= b.GetNum(); break;
+    case OP_GE: r = a.GetNum() >= b.GetNum(); break;
+    case OP_EQUAL: r = a.IsEqual(b); break;
+    case OP_NE: r = !a.IsEqual(b); break;
     default: return false;
     }
     *result = r;

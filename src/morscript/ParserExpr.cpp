@@ -169,9 +169,7 @@ void Parser::BasicExpr()
                 ok = ok && n <= func.params;
             if (!ok)
                 m_S->Error(line, "'%s()' doesn't take %d parameters", m_ids[index].name.c_str(), n);
-            AddOpcode(OP_CALL, line,
-                      static_cast<int>((static_cast<unsigned>(f) & 0xFFFFu) |
-                                       (static_cast<unsigned>(n) << 16)));
+            AddOpcode(OP_CALL, line, MakeCallOperand(f, n));
         } else {
             AddOpcode(OP_GETVAR, Line(), GetVarID());
             NextTok();

@@ -85,7 +85,7 @@ int State::Create(Inputter* in, Outputter* out, void* user)
         return 0;
     }
     m_currcode = 0;
-    m_fast.clear();  // rebuilt by the first Step
+    BuildProgram();
     return 1;
 }
 
@@ -128,7 +128,7 @@ int State::AddVar(int* localCounter)
     if (localCounter) {
         if (*localCounter < 0)
             return -1;
-        int id = static_cast<int>(static_cast<unsigned>(*localCounter) | 0x80000000u);
+        int id = LocalId(*localCounter);
         // Past the last slot the counter turns negative: no slot is left.
         *localCounter = *localCounter == INT_MAX ? -1 : *localCounter + 1;
         return id;
@@ -206,6 +206,7 @@ void State::InternalRewind(int keep)
     m_stack = std::move(fresh);
     m_callstack.clear();
     m_pages.clear();
+    m_append.active = false;
     SyncFrame();
 }
 
@@ -248,6 +249,7 @@ void State::Error(int line, const char* format, ...)
 
 void State::RuntimeError(int line, const char* format, ...)
 {
+    AbandonAppend();
     MoveToEnd();
     va_list args;
     va_start(args, format);

@@ -153,35 +153,67 @@ public:
     void* m_waituser = nullptr;
     std::string m_err;
 
-    // Runs of opcodes executed in one go; rebuilt whenever the number of
-    // opcodes changes. Call InvalidateFastCode after editing opcodes in place.
+    // The program in the form the instruction loop runs (see FastCode.h):
+    // built by Create and rebuilt whenever the program or the tables its
+    // operands point into change. Call InvalidateFastCode after editing
+    // opcodes or labels in place.
     std::vector<FastOp> m_fast;
     void InvalidateFastCode() { m_fast.clear(); }
 
+    // Longest text a script can make; a longer one is a run-time error.
+    static constexpr size_t MAX_TEXT = size_t(16) << 20;
+
 private:
+    static const int RUN_WAIT = 3;  // Run stopped because a wait callback was set
+
     // A variable by id, or null for an id that names no variable.
     Value* VarRef(int id)
     {
-        if (id >= 0)
+        if (!IsLocalId(id))
             return static_cast<size_t>(id) < m_vars.size() ? &m_vars[id] : nullptr;
-        int slot = id & 0x7FFFFFFF;
+        int slot = LocalSlot(id);
         return slot < m_localCount ? m_locals + slot : nullptr;
     }
-    // A variable of a fast run: global ids were checked when the runs were built.
-    Value* FastVar(int id)
+    // A decoded operand; locals are checked against the current frame.
+    Value* Ref(const FastRef& r)
     {
-        if (id >= 0)
-            return m_vars.data() + id;
-        int slot = id & 0x7FFFFFFF;
-        return slot < m_localCount ? m_locals + slot : nullptr;
+        if (!r.IsLocal())
+            return r.Address();
+        return r.Offset() < m_localBytes ? reinterpret_cast<Value*>(reinterpret_cast<char*>(m_locals) + r.Offset())
+                                         : nullptr;
     }
+    // The run table's entry for an opcode index (past the end: the entry
+    // that reports running off the program), and the other way round.
+    const FastOp* Entry(size_t index) const
+    {
+        return m_fast.data() + (index < m_opcodes.size() ? index : m_opcodes.size());
+    }
+    OpcodeHandle Index(const FastOp* f) const { return static_cast<OpcodeHandle>(f - m_fast.data()); }
     void PushFrame(int vars);
     void PopFrame();
     void SyncFrame();
-    void RefreshProgram(size_t* ncode);
+    void RefreshProgram();
+    void BuildProgram();
+    int Run(long long* budget);
+    int ExecOne();
+    void AbandonAppend();
+    bool CheckTextSize(int line, size_t size);
 
     Value* m_locals = nullptr;  // the current frame's slots
     int m_localCount = 0;
+    size_t m_localBytes = 0;  // m_localCount * sizeof(Value)
+    const Value* m_fastConsts = nullptr;  // where m_fast's operands point
+    const Value* m_fastGlobals = nullptr;
+    size_t m_fastLabels = 0;
+    size_t m_fastFuncs = 0;
+    // A variable whose text grows in place (FH_APPEND_HEAD): the stack slot
+    // that stands for its value meanwhile, and its state before.
+    struct Append {
+        bool active = false;
+        size_t slot = 0;
+        Value* var = nullptr;
+        Value::Mark mark{};
+    } m_append;
 };
 
 }  // namespace MorScript

@@ -14,10 +14,16 @@ const TokenName TOKEN_NAMES[TOKEN_NAME_COUNT] = {
 };
 
 const char* const OPCODE_NAMES[OP_COUNT] = {
-    "NOOP", "PUSH", "POP", "DUP", "NOT", "POS", "NEG", "COMP", "INC", "DEC",
-    "ADD", "SUB", "MUL", "DIV", "MOD", "SHL", "SHR", "CAT", "AND", "OR",
-    "XOR", "LAND", "LOR", "LT", "GT", "LE", "GE", "EQUAL", "NE", "CALL",
-    "RETURN", "SETVAR", "GETVAR", "JMP", "JT", "JF", "DONE",
+#define MORSCRIPT_OPCODE_NAME(name, operand, pops, pushes, computes, joins) #name,
+    MORSCRIPT_OPCODES(MORSCRIPT_OPCODE_NAME)
+#undef MORSCRIPT_OPCODE_NAME
+};
+
+const OpcodeInfo OPCODE_INFO[OP_COUNT] = {
+#define MORSCRIPT_OPCODE_INFO(name, operand, pops, pushes, computes, joins) \
+    {#name, operand, pops, pushes, computes, joins},
+    MORSCRIPT_OPCODES(MORSCRIPT_OPCODE_INFO)
+#undef MORSCRIPT_OPCODE_INFO
 };
 
 std::string GetTokenName(int type)

@@ -9,6 +9,24 @@ namespace MorScript {
 
 void Value::MakeStr() const
 {
+    // Whole numbers below a million print as their digits under "%g"; they
+    // are by far the most common, and formatting them by hand is much faster.
+    if (m_num > -1e6 && m_num < 1e6 && m_num == static_cast<int32_t>(m_num) &&
+        !(m_num == 0 && std::signbit(m_num))) {
+        char digits[16];
+        char* p = digits + sizeof digits;
+        int32_t n = static_cast<int32_t>(m_num);
+        uint32_t u = n < 0 ? static_cast<uint32_t>(-n) : static_cast<uint32_t>(n);
+        do {
+            *--p = static_cast<char>('0' + u % 10);
+            u /= 10;
+        } while (u);
+        if (n < 0)
+            *--p = '-';
+        m_str.assign(p, digits + sizeof digits - p);
+        m_strok = true;
+        return;
+    }
     char buf[64];
     int n = snprintf(buf, sizeof buf, "%g", m_num);
     m_str.assign(buf, n > 0 ? static_cast<size_t>(n) : 0);
@@ -43,7 +61,7 @@ void Value::MakeNum() const
     m_numok = true;
 }
 
-bool Value::IsEqual(const Value& other) const
+bool Value::IsEqualSlow(const Value& other) const
 {
     if (IsNumerical() && other.IsNumerical())
         return GetNum() == other.GetNum();

@@ -100,7 +100,12 @@ public:
         GetNum();
     }
     // Numbers compare when both are numerical, texts byte for byte otherwise.
-    bool IsEqual(const Value& other) const;
+    bool IsEqual(const Value& other) const
+    {
+        if (m_isnumok && m_isnum && m_numok && other.m_isnumok && other.m_isnum && other.m_numok)
+            return m_num == other.m_num;
+        return IsEqualSlow(other);
+    }
 
     // Number truncated toward zero to a 32-bit integer, saturating.
     int32_t GetInt() const { return ToInt(GetNum()); }
@@ -108,10 +113,51 @@ public:
     // Whether text s counts as numerical.
     static bool IsNumericalText(const std::string& s);
 
-    mutable std::string m_str;
-    mutable double m_num = 0;
-    mutable bool m_isnum = true;
-    mutable bool m_strok = true, m_numok = true, m_isnumok = true;
+    // Whether the text form is present now (not made on demand yet).
+    bool HasText() const { return m_strok; }
+    size_t TextSize() const { return GetStr().size(); }
+    // Text(this) followed by text: the value becomes that text.
+    void AppendText(const std::string& text)
+    {
+        GetStr();
+        m_str += text;
+        m_numok = m_isnumok = false;
+    }
+    // Becomes other's value, leaving other unspecified: a value about to be
+    // dropped hands over its text storage instead of having it copied.
+    void TakeFrom(Value& other)
+    {
+        if (other.m_strok)
+            m_str.swap(other.m_str);
+        m_strok = other.m_strok;
+        m_numok = other.m_numok;
+        m_isnumok = other.m_isnumok;
+        m_isnum = other.m_isnum;
+        m_num = other.m_num;
+    }
+
+    // The whole state of a value whose text is about to grow, so that the
+    // growth can be taken back (see Restore).
+    struct Mark {
+        size_t size;
+        double num;
+        bool isnum, numok, isnumok;
+    };
+    Mark MarkText() const
+    {
+        GetStr();
+        return Mark{m_str.size(), m_num, m_isnum, m_numok, m_isnumok};
+    }
+    // Undoes appends made since the mark.
+    void Restore(const Mark& mark)
+    {
+        m_str.resize(mark.size);
+        m_strok = true;
+        m_num = mark.num;
+        m_isnum = mark.isnum;
+        m_numok = mark.numok;
+        m_isnumok = mark.isnumok;
+    }
 
 private:
     void CopyFrom(const Value& other)
@@ -137,6 +183,14 @@ private:
     void MakeStr() const;
     void MakeNum() const;
     void MakeIsNum() const;
+    bool IsEqualSlow(const Value& other) const;
+
+    // The three forms and whether each is valid; the text and number are
+    // made on demand, so they are mutable.
+    mutable std::string m_str;
+    mutable double m_num = 0;
+    mutable bool m_isnum = true;
+    mutable bool m_strok = true, m_numok = true, m_isnumok = true;
 };
 
 }  // namespace MorScript

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "morscript/Disassemble.h"
 #include "morscript/State.h"
 
 using namespace MorScript;
@@ -36,6 +37,9 @@ const char* const HELP =
     "               opcode a line (index, name, operand, source line), then\n"
     "               the function table\n"
     "  --help       show this text\n"
+    "\n"
+    "A text longer than 16 MiB, calls nested more than 100000 deep and running\n"
+    "out of memory stop the script with a run-time error.\n"
     "\n"
     "Exit status: 0 the script reached its end, 1 compile error, 2 run-time\n"
     "error, 3 FILE cannot be read (or the command line is wrong), 4 stopped\n"
@@ -79,86 +83,6 @@ bool ReadFile(const char* path, std::string* text)
     bool ok = !ferror(fp);
     fclose(fp);
     return ok;
-}
-
-// Text of a constant for the listing, quoted, with unprintable bytes escaped.
-std::string Quote(const std::string& s)
-{
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c < 32 || c >= 127) {
-            char esc[8];
-            snprintf(esc, sizeof esc, "\\x%02x", c);
-            out += esc;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
-
-std::string Operand(const State& S, const Opcode& op)
-{
-    char buf[64];
-    switch (op.code) {
-    case OP_PUSH:
-        if (static_cast<unsigned>(op.val) < S.m_consts.size())
-            return Quote(S.m_consts[op.val].GetStr());
-        break;
-    case OP_CALL: {
-        unsigned f = static_cast<unsigned>(op.val) & 0xFFFFu;
-        unsigned n = static_cast<unsigned>(op.val) >> 16;
-        std::string name = f < S.m_funcs.size() ? S.m_funcs[f].name : "?";
-        snprintf(buf, sizeof buf, " (%u argument%s)", n, n == 1 ? "" : "s");
-        return name + buf;
-    }
-    case OP_JMP: case OP_JT: case OP_JF:
-        if (static_cast<unsigned>(op.val) < S.m_labels.size()) {
-            snprintf(buf, sizeof buf, "L%d -> %u", op.val, S.m_labels[op.val]);
-            return buf;
-        }
-        break;
-    case OP_SETVAR: case OP_GETVAR:
-        if (op.val < 0)
-            snprintf(buf, sizeof buf, "local %d", op.val & 0x7FFFFFFF);
-        else
-            snprintf(buf, sizeof buf, "global %d", op.val);
-        return buf;
-    default:
-        return "";
-    }
-    snprintf(buf, sizeof buf, "%d", op.val);
-    return buf;
-}
-
-void Disassemble(const State& S)
-{
-    for (size_t i = 0; i < S.m_opcodes.size(); ++i) {
-        const Opcode& op = S.m_opcodes[i];
-        const char* name = static_cast<unsigned>(op.code) < OP_COUNT ? OPCODE_NAMES[op.code] : "?";
-        printf("%6zu  %-7s %-30s line %d\n", i, name, Operand(S, op).c_str(), op.line);
-    }
-    printf("\nFunctions:\n");
-    for (size_t i = 0; i < S.m_funcs.size(); ++i) {
-        const Function& f = S.m_funcs[i];
-        if (f.type == FUNC_HOST) {
-            static const char* const LIMITS[] = {"at least", "at most", "exactly"};
-            printf("%6zu  %-20s host, %s %d argument%s\n", i, f.name.c_str(),
-                   LIMITS[f.limittype], f.params, f.params == 1 ? "" : "s");
-        } else {
-            unsigned entry = f.calllabel < S.m_labels.size() ? S.m_labels[f.calllabel] : 0;
-            printf("%6zu  %-20s script, %d parameter%s, entry L%u -> %u, %d local%s%s\n", i,
-                   f.name.c_str(), f.params, f.params == 1 ? "" : "s", f.calllabel, entry, f.vars,
-                   f.vars == 1 ? "" : "s", f.baked ? "" : ", not defined");
-        }
-    }
 }
 
 int Usage(const char* problem)
@@ -213,7 +137,7 @@ int main(int argc, char** argv)
     if (!state.Create(&input, &errors, nullptr))
         return EXIT_COMPILE_ERROR;
     if (disasm) {
-        Disassemble(state);
+        fputs(Disassemble(state).c_str(), stdout);
         return EXIT_DONE;
     }
 

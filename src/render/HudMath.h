@@ -149,6 +149,30 @@ inline float larderArrowRotation(float px, float py, float lx, float ly)
     return angle * 57.295776f - 180.0f;
 }
 
+// Where the rows of the head-up display stand, for a font line height L and
+// a window height H. Rows that hold an icon are as tall as the taller of the
+// line and the icon, so icons and text never overlap.
+struct HudLayout {
+    static const int ICON = 32;           // kill, larder and people icons
+    static const int WEAPON_ICON = 64;    // the held weapon, lower left
+    static const int WEAPON_X = 10;
+    static const int TALK_TEXT_WIDTH = 248; // inside the 256-pixel box
+    int lineHeight, height;
+    HudLayout(int L, int H) : lineHeight(L), height(H) {}
+    int iconRow() const { return lineHeight > ICON ? lineHeight : ICON; }
+    // Survival: the clock below the health row, the kills below the clock,
+    // the combo below the kills. The story game keeps the combo at 2 lines.
+    int clockY() const { return 2 * lineHeight; }
+    int killsY() const { return clockY() + lineHeight; }
+    int comboY(bool survival) const { return survival ? killsY() + iconRow() : 2 * lineHeight; }
+    // Lower left: the ammunition and the pick-up prompt to the right of the
+    // weapon icon; the info panel's rows above it.
+    int besideWeaponX() const { return WEAPON_X + WEAPON_ICON + 4; }
+    int ammoY() const { return height - lineHeight; }
+    int promptY() const { return height - 2 * lineHeight; }
+    int infoRowY(int row) const { return height - WEAPON_ICON - row * iconRow(); }
+};
+
 // The hurt tint: while the timer runs the world is red, and it counts down.
 inline bool advanceHurt(float& hurtTimer, float delta)
 {

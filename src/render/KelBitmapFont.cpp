@@ -1,5 +1,8 @@
 #include "render/KelBitmapFont.h"
 
+#include "render/DrawLog.h"
+#include "render/TextWrap.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -112,6 +115,7 @@ void KelBitmapFont::print(const std::string& text, int x, int y, float alpha)
     if (reportIfNotReady())
         return;
     drawQuads(layoutText(text, x, y, false), alpha);
+    recordBox(text, x, y, false);
 }
 
 void KelBitmapFont::rightAlignPrint(const std::string& text, int x, int y)
@@ -124,6 +128,15 @@ void KelBitmapFont::rightAlignPrint(const std::string& text, int x, int y, float
     if (reportIfNotReady())
         return;
     drawQuads(layoutText(text, x, y, true), alpha);
+    recordBox(text, x, y, true);
+}
+
+void KelBitmapFont::recordBox(const std::string& text, int x, int y, bool rightAligned)
+{
+    if (!DrawLog::sink)
+        return;
+    TextBox box = textBox(*this, text, x, y, rightAligned);
+    DrawLog::record({box.left, box.top, box.right, box.bottom, this, -1, text});
 }
 
 void KelBitmapFont::drawQuads(const std::vector<GlyphQuad>& quads, float alpha)

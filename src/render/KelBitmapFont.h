@@ -45,5 +45,6 @@ public:
 
 private:
     void drawQuads(const std::vector<GlyphQuad>& quads, float alpha);
+    void recordBox(const std::string& text, int x, int y, bool rightAligned);
     bool reportIfNotReady() const;
 };

@@ -1,5 +1,7 @@
 #include "render/SpriteManager.h"
 
+#include "render/DrawLog.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -153,6 +155,7 @@ void SpriteManager::drawSprite(int spriteNum, int targetX, int targetY, int widt
                 spriteNum, targetX, targetY);
         return;
     }
+    DrawLog::record({targetX, targetY, targetX + width, targetY + height, this, spriteNum, ""});
     drawTurnedQuad(*texture, targetX, targetY, width, height, 180.0f - rotation);
 }
 

@@ -27,8 +27,8 @@ CinemaScene::~CinemaScene()
 {
     for (AIActor* a : actors)
         delete a;
-    if (runtime.scene == this)
-        runtime = CinemaRuntimeVars();
+    if (ScriptContext::runtime.scene == this)
+        ScriptContext::runtime = CinemaRuntimeVars();
 }
 
 void CinemaScene::finish()
@@ -110,7 +110,7 @@ void CinemaScene::tickScript(float delta)
 
 void CinemaScene::interfaceUpdate(float delta)
 {
-    runtime.delta = delta;
+    ScriptContext::runtime.delta = delta;
     switch (lockState) {
     case SAYING_SOMETHING:
         if (!core->isTalking())

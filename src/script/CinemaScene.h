@@ -73,7 +73,9 @@ struct CinemaRuntimeVars {
     CinemaScene* scene = nullptr;
     ScriptManager* core = nullptr;
 };
+namespace ScriptContext {
 extern CinemaRuntimeVars runtime;
+}
 
 // Holds the script while the lock it points at is set.
 int lockCallback(MorScript::State* S, void* user, int mode);

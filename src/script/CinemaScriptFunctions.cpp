@@ -10,7 +10,10 @@
 using MorScript::State;
 using MorScript::Value;
 
+namespace ScriptContext {
 CinemaRuntimeVars runtime;
+}
+using ScriptContext::runtime;
 
 namespace {
 // Cut-scene functions need a running scene besides their arguments.

@@ -1,7 +1,6 @@
 #include "script/ScriptManager.h"
 
 #include <ctime>
-#include <new>
 
 #include "script/ScriptIO.h"
 
@@ -98,15 +97,10 @@ int ScriptManager::stepScript(int count)
     if (!state)
         return 0;
     running++;
-    int result = 0;
     // Memory running out inside a script (a text doubled without end, a host
-    // function's allocation) stops that script, never the game.
-    try {
-        result = state->Step(count);
-    } catch (const std::bad_alloc&) {
-        fprintf(stderr, "%s: a script ran out of memory and was stopped\n", SOURCE);
-        state->MoveToEnd();
-    }
+    // function's allocation) is a run-time error of that script: the state
+    // reports it and stops, and the game goes on.
+    int result = state->Step(count);
     running--;
     return result;
 }

@@ -6,6 +6,7 @@
 #include "world/Bullet.h"
 #include "world/Map.h"
 #include "world/Pistol.h"
+#include "world/SpriteIndex.h"
 
 namespace {
 
@@ -21,7 +22,6 @@ const int AIM_TOLERANCE = 10;
 const double AIM_TURN_RATE = 195.0;  // degrees per second
 // Distance in front of the officer at which its bullets appear.
 const float MUZZLE_DISTANCE = 25.0f;
-const int FIRING_IMAGE = 32;
 const int POLICE_RESERVE = 50;
 
 }  // namespace
@@ -31,7 +31,7 @@ CopActor::CopActor() : angryTimer(0.0f), cachedMap(nullptr), survivalMode(false)
     dialogue = "Go about your business, citizen.";
     runAwayAngle = -17.0;
     attentionRange = 1000.0f;
-    setAnimation(0, 3, 2, 29);
+    setAnimation(0, 3, 2, SpriteIndex::POLICE_WALK);
     teamMood[0] = -10;
     myGun = new Pistol();
     myGun->setInClip(myGun->getClipSize());
@@ -90,7 +90,7 @@ int CopActor::fireAt(float tx, float ty, std::vector<Bullet*>& shots, float delt
             shots.push_back(bullet);
             ++created;
         }
-        temporaryFrame(FIRING_IMAGE);
+        temporaryFrame(SpriteIndex::POLICE_FIRING);
     }
     return created;
 }

@@ -1,11 +1,11 @@
 #include "world/Corpse.h"
+#include "world/SpriteIndex.h"
 
 namespace {
 
 // Seconds between two sprays of blood from an active corpse.
 const float BLEED_INTERVAL = 0.65f;
 // Image of a civilian's body in the actor sprite set.
-const int CIVILIAN_BODY_SPRITE = 17;
 
 }  // namespace
 
@@ -18,7 +18,7 @@ Corpse::Corpse() : bActivelyBleeding(true) {
     curFrame = 0;
     numSprites = 1;
     portrait = 0;
-    startSprite = CIVILIAN_BODY_SPRITE;
+    startSprite = SpriteIndex::CIVILIAN_CORPSE;
     inTemporaryFrame = false;
     myGun = nullptr;
 }

@@ -1,11 +1,13 @@
 #include "world/DrugPill.h"
+#include "world/SpriteIndex.h"
+#include "audio/SampleIndex.h"
 
 // A pill is never fired: it has one empty clip slot, no projectiles and no
 // range of damage.
 DrugPill::DrugPill()
 {
-    graphic = 26;
-    sound = 2;
+    graphic = SpriteIndex::SLOWMO_CLOCK;
+    sound = SampleIndex::SHOTGUN; // never played: a pill does not fire
     range = 0;
     minDamage = 1;
     maxDamage = 1;
@@ -15,7 +17,7 @@ DrugPill::DrugPill()
     inReserve = 0;
     numProjectiles = 0;
     spread = 0;
-    bulletGraphic = 9;
+    bulletGraphic = SpriteIndex::BULLET;
     type = WEAPON_TYPE_DRUG_PILL;
     bIsPowerup = true;
 }

@@ -1,7 +1,8 @@
 #include "world/HealthPill.h"
+#include "world/SpriteIndex.h"
 
 HealthPill::HealthPill()
 {
-    graphic = 34;
+    graphic = SpriteIndex::HEALTH_PACK;
     type = WEAPON_TYPE_HEALTH_PILL;
 }

@@ -2,6 +2,7 @@
 #include "world/GameRandom.h"
 
 #include <cstdlib>
+#include "world/SpriteIndex.h"
 
 namespace {
 
@@ -11,7 +12,6 @@ const int HALF_BOX = 64;
 const float FRAME_TIME = 0.25f;
 const int LAST_FRAME = 2;
 // Image of the first animation frame in the actor sprite set.
-const int FIRST_SPRITE = 37;
 
 }  // namespace
 
@@ -34,7 +34,7 @@ float Larder::getX() { return x; }
 float Larder::getY() { return y; }
 void Larder::setX(float nx) { x = nx; }
 void Larder::setY(float ny) { y = ny; }
-int Larder::getFrame() { return frame + FIRST_SPRITE; }
+int Larder::getFrame() { return frame + SpriteIndex::LARDER_STORING; }
 
 void Larder::update(float delta) {
     if (!freezing) return;

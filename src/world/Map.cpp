@@ -6,6 +6,7 @@
 #include <string>
 
 #include "data/DataFile.h"
+#include "world/TileKinds.h"
 
 namespace {
 
@@ -22,12 +23,7 @@ bool outsideWorld(float x, float y)
 // Solid tiles that bullets and lines of sight pass (windows, railings, ...).
 bool isSeeThroughType(int tile)
 {
-    switch (tile) {
-    case 22: case 30: case 31: case 32: case 33: case 42: case 44:
-        return true;
-    default:
-        return false;
-    }
+    return TileKinds::listed(TileKinds::BULLET_PASSABLE, tile);
 }
 
 } // namespace
@@ -118,16 +114,7 @@ void Map::setTileAt(int x, int y, int tile)
 
 bool Map::isSolidType(int tile)
 {
-    switch (tile) {
-    case 1:
-    case 12: case 13: case 14: case 15: case 16: case 17: case 18:
-    case 19: case 20: case 21: case 22:
-    case 28: case 29: case 30: case 31: case 32: case 33: case 34:
-    case 38: case 42: case 43: case 44:
-        return true;
-    default:
-        return false;
-    }
+    return TileKinds::listed(TileKinds::SOLID, tile);
 }
 
 bool Map::isSolidTile(int x, int y) const

@@ -1,9 +1,11 @@
 #include "world/MicroAR.h"
+#include "world/SpriteIndex.h"
+#include "audio/SampleIndex.h"
 
 MicroAR::MicroAR()
 {
-    graphic = 22;
-    sound = 3;
+    graphic = SpriteIndex::MICRO_AR;
+    sound = SampleIndex::MICRO_AR;
     range = 650;
     minDamage = 10;
     maxDamage = 120;
@@ -12,6 +14,6 @@ MicroAR::MicroAR()
     inReserve = 350;
     numProjectiles = 3;
     spread = 10;
-    bulletGraphic = 9;
+    bulletGraphic = SpriteIndex::BULLET;
     type = 0;
 }

@@ -1,9 +1,11 @@
 #include "world/Nailgun.h"
+#include "world/SpriteIndex.h"
+#include "audio/SampleIndex.h"
 
 Nailgun::Nailgun()
 {
-    graphic = 28;
-    sound = 9;
+    graphic = SpriteIndex::NAILGUN;
+    sound = SampleIndex::NAILGUN;
     range = 350;
     minDamage = 20;
     maxDamage = 35;
@@ -12,6 +14,6 @@ Nailgun::Nailgun()
     inReserve = 80;
     numProjectiles = 1;
     spread = 5;
-    bulletGraphic = 27;
+    bulletGraphic = SpriteIndex::NAIL;
     type = 2;
 }

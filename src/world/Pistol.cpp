@@ -1,9 +1,11 @@
 #include "world/Pistol.h"
+#include "world/SpriteIndex.h"
+#include "audio/SampleIndex.h"
 
 Pistol::Pistol()
 {
-    graphic = 35;
-    sound = 7;
+    graphic = SpriteIndex::PISTOL;
+    sound = SampleIndex::PISTOL;
     range = 700;
     minDamage = 20;
     maxDamage = 110;
@@ -12,6 +14,6 @@ Pistol::Pistol()
     inReserve = 60;
     numProjectiles = 1;
     spread = 2;
-    bulletGraphic = 9;
+    bulletGraphic = SpriteIndex::BULLET;
     type = 4;
 }

@@ -1,9 +1,11 @@
 #include "world/Revolver.h"
+#include "world/SpriteIndex.h"
+#include "audio/SampleIndex.h"
 
 Revolver::Revolver()
 {
-    graphic = 16;
-    sound = 1;
+    graphic = SpriteIndex::REVOLVER;
+    sound = SampleIndex::REVOLVER;
     range = 1300;
     minDamage = 200;
     maxDamage = 1800;
@@ -12,6 +14,6 @@ Revolver::Revolver()
     inReserve = 60;
     numProjectiles = 1;
     spread = 0;
-    bulletGraphic = 9;
+    bulletGraphic = SpriteIndex::BULLET;
     type = 0;
 }

@@ -1,9 +1,11 @@
 #include "world/Shotgun.h"
+#include "world/SpriteIndex.h"
+#include "audio/SampleIndex.h"
 
 Shotgun::Shotgun()
 {
-    graphic = 14;
-    sound = 2;
+    graphic = SpriteIndex::SHOTGUN;
+    sound = SampleIndex::SHOTGUN;
     range = 150;
     minDamage = 20;
     maxDamage = 60;
@@ -12,6 +14,6 @@ Shotgun::Shotgun()
     inReserve = 100;
     numProjectiles = 8;
     spread = 10;
-    bulletGraphic = 9;
+    bulletGraphic = SpriteIndex::BULLET;
     type = 2;
 }

@@ -1,9 +1,11 @@
 #include "world/SubMachineGun.h"
+#include "world/SpriteIndex.h"
+#include "audio/SampleIndex.h"
 
 SubMachineGun::SubMachineGun()
 {
-    graphic = 15;
-    sound = 0;
+    graphic = SpriteIndex::SUB_MACHINE_GUN;
+    sound = SampleIndex::SMG;
     range = 600;
     minDamage = 2;
     maxDamage = 40;
@@ -12,6 +14,6 @@ SubMachineGun::SubMachineGun()
     inReserve = 400;
     numProjectiles = 2;
     spread = 5;
-    bulletGraphic = 9;
+    bulletGraphic = SpriteIndex::BULLET;
     type = 0;
 }

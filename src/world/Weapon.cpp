@@ -14,6 +14,7 @@
 #include "world/Revolver.h"
 #include "world/Shotgun.h"
 #include "world/SubMachineGun.h"
+#include "world/SpriteIndex.h"
 #include "world/GameRandom.h"
 
 namespace {
@@ -25,7 +26,7 @@ Weapon::Weapon()
     : x(0.0f), y(0.0f), graphic(0), sound(0), rotation(gameRand() % 360),
       range(0), maxDamage(1), numProjectiles(1), spread(0), bIsPowerup(false),
       minDamage(0), timer(0.0f), speed(450.0f), refreshTime(0.0f), inClip(0),
-      clipSize(0), bulletGraphic(9), inReserve(0), type(0)
+      clipSize(0), bulletGraphic(SpriteIndex::BULLET), inReserve(0), type(0)
 {
 }
 

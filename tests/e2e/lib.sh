@@ -2,11 +2,13 @@
 set -u
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# start_game EXE [WORKDIR]: runs the game in the background, output in $OUT.
+# start_game EXE [WORKDIR [ARGS...]]: runs the game in the background, output
+# in $OUT.
 start_game() {
     local exe=$1 workdir=${2:-$(mktemp -d)}
+    shift $(($# < 2 ? $# : 2))
     OUT=$(mktemp -d)
-    (cd "$workdir" && exec "$exe" >"$OUT/stdout" 2>"$OUT/stderr") &
+    (cd "$workdir" && exec "$exe" "$@" >"$OUT/stdout" 2>"$OUT/stderr") &
     GAME_PID=$!
     WINDOW=""
     for _ in $(seq 200); do

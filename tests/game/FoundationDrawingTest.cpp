@@ -83,7 +83,7 @@ TEST_F(FoundationDrawing, PrintedAndRightAlignedTextBreakAtBackslash)
 
 TEST_F(FoundationDrawing, SpritesOutsideTheVisibleAreaAreCulled)
 {
-    SpriteManager* sprites = game->actorSprites;
+    SpriteManager* sprites = game->actorSprites.get();
     sprites->setScreenSize(400, 300);
     game->clearScreen();
     sprites->drawSprite(1, 399, 10, 48, 48);  // last column inside: drawn

@@ -53,17 +53,18 @@ TEST_F(Hud, HealthUnitsOverEmptySlots)
 TEST_F(Hud, AmmunitionCountTurnsRedWhenTheClipIsEmpty)
 {
     drawHudAlone();
-    EXPECT_EQ(h.pixel(5, 588), BLACK) << "no gun, no counts";
+    const int countX = 83; // right of the weapon icon
+    EXPECT_EQ(h.pixel(countX, 588), BLACK) << "no gun, no counts";
 
     Pistol* gun = new Pistol();
     game->player->setGun(gun);
     drawHudAlone();
-    EXPECT_EQ(h.pixel(5, 588), WHITE);
+    EXPECT_EQ(h.pixel(countX, 588), WHITE);
     EXPECT_EQ(h.pixel(40, 560), spriteColour(gun->graphic));
 
     gun->setInClip(0);
     drawHudAlone();
-    EXPECT_EQ(h.pixel(5, 588), RED);
+    EXPECT_EQ(h.pixel(countX, 588), RED);
     game->font->print("X", 200, 200);
     EXPECT_EQ(h.pixel(205, 208), WHITE) << "the font colour is restored";
 }

@@ -52,3 +52,19 @@ TEST(UserFolder, EditorSavesThereTheGameLoadsItAndScreenshotsGoThere)
     EXPECT_FALSE(exists("sshot.bmp"));
     EXPECT_FALSE(exists("morscript-log.txt"));
 }
+
+TEST(UserFolder, NowhereToWriteIsReportedAndTheCommandLineWindowBeatsConfig)
+{
+    GameHarness h;
+    h.writeMinimalData();
+    h.writeFile("config.cfg", "fs\n");
+    StartSettings settings;
+    settings.files = UserFiles::choose(false, {"", "", ""}); // read-only game folder, no HOME
+    settings.fullscreen = false;
+    CGame* game = h.start(settings);
+    EXPECT_FALSE(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
+    game->newGame();
+    game->processConsole("sshot");
+    EXPECT_EQ(game->consoleHistory.back(), ">>>couldn't write console.bmp");
+    EXPECT_FALSE(exists("console.bmp"));
+}

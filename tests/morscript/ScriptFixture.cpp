@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "morscript/Disassemble.h"
+
 using namespace MorScript;
 
 namespace MorScriptTest {
@@ -64,39 +66,7 @@ std::string RuntimeError(const std::string& source)
 
 std::string Listing(const State& S, size_t from)
 {
-    std::string out;
-    for (size_t i = from; i < S.m_opcodes.size(); ++i) {
-        for (size_t l = 0; l < S.m_labels.size(); ++l)
-            if (S.m_labels[l] == i && S.m_opcodes[i].code == OP_NOOP)
-                out += "L" + std::to_string(l) + ": ";
-        const Opcode& op = S.m_opcodes[i];
-        out += OPCODE_NAMES[op.code];
-        char buf[64];
-        switch (op.code) {
-        case OP_PUSH:
-            out += " \"" + S.m_consts[op.val].GetStr() + "\"";
-            break;
-        case OP_CALL:
-            out += " " + S.m_funcs[op.val & 0xFFFF].name + "/" +
-                   std::to_string(static_cast<unsigned>(op.val) >> 16);
-            break;
-        case OP_JMP: case OP_JT: case OP_JF:
-            out += " L" + std::to_string(op.val);
-            break;
-        case OP_SETVAR: case OP_GETVAR:
-            if (op.val < 0)
-                snprintf(buf, sizeof buf, " 0x%x", static_cast<unsigned>(op.val));
-            else
-                snprintf(buf, sizeof buf, " %d", op.val);
-            out += buf;
-            break;
-        default:
-            break;
-        }
-        if (i + 1 < S.m_opcodes.size())
-            out += ", ";
-    }
-    return out;
+    return Disassemble(S, DISASSEMBLY_COMPACT, from);
 }
 
 }  // namespace MorScriptTest

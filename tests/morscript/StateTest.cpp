@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "ScriptFixture.h"
 
 using namespace MorScript;
@@ -213,4 +215,35 @@ TEST(StateCompile, ErrorIsWrittenOnceAndSecondProgramAppends)
     ASSERT_TRUE(t.Compile("print(2);"));
     EXPECT_EQ(0, t.S.Step(-1));
     EXPECT_EQ("1\n", t.Printed()); // the old program runs again; the new is never reached
+}
+
+namespace {
+
+int ThrowBadAlloc(State*, int, void*)
+{
+    throw std::bad_alloc();
+}
+
+}  // namespace
+
+TEST(StateRuntimeErrors, RunawayScriptsStopWithAnError)
+{
+    // Texts stop growing at the limit, whether copied or appended in place;
+    // the variable keeps its last text.
+    EXPECT_EQ("Runtime Error, line 2: Text too long (max is 16777216 bytes)",
+              RuntimeError("var s = 'x';\nwhile (1) s = s . s;"));
+    Script s;
+    ASSERT_TRUE(s.Compile("var t = 'x', s = '';\nwhile (1) {\n s .= t;\n t = s; }"));
+    EXPECT_EQ(0, s.S.Step(-1));
+    EXPECT_EQ("Runtime Error, line 3: Text too long (max is 16777216 bytes)\r\n", s.Errors());
+    EXPECT_EQ(State::MAX_TEXT, s.S.m_vars[1].GetStr().size());
+
+    // No allocation failure escapes as an exception.
+    Script oom;
+    oom.S.AddFunc("grab", ThrowBadAlloc, 0, PARAMS_EXACT, nullptr);
+    ASSERT_TRUE(oom.Compile("print(1);\ngrab();\nprint(2);"));
+    EXPECT_EQ(0, oom.S.Step(-1));
+    EXPECT_EQ("1\n", oom.Printed());
+    EXPECT_EQ("Runtime Error, line 2: Out of memory\r\n", oom.Errors());
+    EXPECT_TRUE(oom.S.Done());
 }

@@ -13,7 +13,7 @@ TEST(Value, TextAndNumberFormsDeriveFromEachOther)
 {
     EXPECT_EQ("", Value().GetStr());
     EXPECT_EQ(0, Value().GetNum());
-    EXPECT_FALSE(Value(3.0).m_strok); // no text until asked
+    EXPECT_FALSE(Value(3.0).HasText()); // no text until asked
     EXPECT_EQ("0.333333", Value(1.0 / 3).GetStr());
     EXPECT_EQ("1e+06", Value(1000000.0).GetStr());
     EXPECT_TRUE(Value(-2.0).IsNumerical()); // a number stays numerical

@@ -28,7 +28,7 @@ protected:
     CopActor* officer(float x, float y)
     {
         CopActor* cop = h.place<CopActor>(x, y);
-        cop->cacheMap(game->theMap);
+        cop->cacheMap(game->theMap.get());
         cop->getGun()->update(1.0f);
         return cop;
     }

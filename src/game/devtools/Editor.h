@@ -34,7 +34,11 @@ struct Editor {
     // Palette slots that fit in a window scrHeight pixels high.
     static int paletteRows(int scrHeight) { return scrHeight / TILE; }
     // Left edge of a palette entry: the selected tile stands out to the right.
-    int paletteX(int tile) const { return tile == curTile ? 20 : 0; }
+    int paletteX(int tile) const { return tile == curTile ? SELECTED_SHIFT : 0; }
+    // The selected tile stands out this far from the strip.
+    static constexpr int SELECTED_SHIFT = 20;
+    // The mouse readout starts right of the palette strip, clear of it.
+    static int readoutX() { return SELECTED_SHIFT + TILE + 4; }
     void previousTile();                            // Z
     void nextTile(int paletteSize, int paletteRows); // X
 

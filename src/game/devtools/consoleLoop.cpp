@@ -1,5 +1,6 @@
 #include "game/CGame.h"
 
+#include "game/flow/ModalLoop.h"
 #include "render/KelBitmapFont.h"
 
 // The console over a frozen game: the history newest at the bottom, the line
@@ -7,7 +8,9 @@
 void CGame::consoleLoop()
 {
     bool open = true;
-    while (open) {
+    ModalLoop console;
+    console.running = [&] { return open; };
+    console.frame = [&] {
         clearScreen();
         int S = smallfont->getLineHeight();
         int y = scrHeight - S - S;
@@ -15,37 +18,41 @@ void CGame::consoleLoop()
              ++entry, y -= S)
             smallfont->print(*entry, 0, y);
         smallfont->print(consoleLine, 0, scrHeight - S);
-
-        while (io->pollEvent(event)) {
-            if (event.type == SDL_QUIT) {
-                open = false; // closes the console only; the game goes on
-                continue;
-            }
-            if (event.type != SDL_KEYDOWN)
-                continue;
-            SDLKey key = event.key.keysym.sym;
-            if (key >= SDLK_a && key <= SDLK_z) {
-                consoleLine += (char)('a' + (key - SDLK_a));
-            } else if (key == SDLK_SPACE) {
-                consoleLine += " ";
-            } else if (key == SDLK_BACKSPACE) {
-                if (!consoleLine.empty())
-                    consoleLine.pop_back();
-            } else if (key == SDLK_UP) {
-                consoleLine = lastLine;
-            } else if (key == SDLK_RETURN) {
-                consolePrint(consoleLine);
-                if (processConsole(consoleLine) < 0)
-                    open = false;
-                lastLine = consoleLine;
-                consoleLine.clear();
-            } else if (key == SDLK_ESCAPE || key == SDLK_BACKQUOTE) {
-                open = false;
-            }
+        return true;
+    };
+    console.eventsAt = ModalLoop::EVENTS_AFTER_FRAME;
+    console.onEvent = [&](const SDL_Event& e) {
+        if (e.type == SDL_QUIT) {
+            open = false; // closes the console only; the game goes on
+            return true;
         }
-
-        io->delay(0);
-        io->swapBuffers();
+        if (e.type != SDL_KEYDOWN)
+            return true;
+        SDLKey key = e.key.keysym.sym;
+        if (key >= SDLK_a && key <= SDLK_z) {
+            consoleLine += (char)('a' + (key - SDLK_a));
+        } else if (key == SDLK_SPACE) {
+            consoleLine += " ";
+        } else if (key == SDLK_BACKSPACE) {
+            if (!consoleLine.empty())
+                consoleLine.pop_back();
+        } else if (key == SDLK_UP) {
+            consoleLine = lastLine;
+        } else if (key == SDLK_RETURN) {
+            consolePrint(consoleLine);
+            if (processConsole(consoleLine) < 0)
+                open = false;
+            lastLine = consoleLine;
+            consoleLine.clear();
+        } else if (key == SDLK_ESCAPE || key == SDLK_BACKQUOTE) {
+            open = false;
+        }
+        return true;
+    };
+    console.delayBeforeSwap = true;
+    console.timing = [this](Uint32) {
         delta = 0; // the time spent here is not game time
-    }
+        return true;
+    };
+    console.run(*io, event);
 }

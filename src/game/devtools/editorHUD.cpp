@@ -22,5 +22,5 @@ void CGame::editorHUD()
     ed.screenToTile(ed.mouseX, ed.mouseY, scrWidth, scrHeight, tx, ty);
     char readout[100];
     snprintf(readout, sizeof readout, "%i,%i (%i, %i)", wx, wy, tx, ty);
-    font->print(readout, 0, 0);
+    font->print(readout, Editor::readoutX(), 0);
 }

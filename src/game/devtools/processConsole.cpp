@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "data/Version.h"
+#include "render/HudMath.h"
 #include "world/AIActor.h"
 #include "world/Actor.h"
 #include "world/CopActor.h"
@@ -34,7 +35,7 @@ int CGame::processConsole(const std::string& line)
         actors.push_back(drone);
         consolePrint("added actor at your x,y");
     } else if (command == "comboup") {
-        combo.timer = 15.0f;
+        combo.timer = HudMath::COMBO_SECONDS;
         combo.number += 1;
         consolePrint("Combo increased");
     } else if (command == "freakout") {
@@ -44,7 +45,7 @@ int CGame::processConsole(const std::string& line)
         consolePrint("Everyone really hates you now.");
     } else if (command == "spawncop") {
         CopActor* cop = new CopActor();
-        cop->cacheMap(theMap);
+        cop->cacheMap(theMap.get());
         cop->x = player->x;
         cop->y = player->y;
         actors.push_back(cop);

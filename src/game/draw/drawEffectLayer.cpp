@@ -2,6 +2,7 @@
 
 #include "world/Effect.h"
 #include "render/SpriteManager.h"
+#include "world/WorldList.h"
 
 namespace {
 
@@ -14,18 +15,12 @@ const float EFFECT_LIFETIME = 18.75f;
 // outlived their time; an expiring effect is still shown in its last frame.
 void CGame::drawEffectLayer(int centreX, int centreY)
 {
-    size_t kept = 0;
-    for (size_t i = 0; i < effects.size(); i++) {
-        Effect* e = effects[i];
+    WorldList::dropIf(effects, [&](Effect* e) {
         e->update(delta);
         int sx = scrWidth / 2 - (int)(centreX - e->getX());
         int sy = scrHeight / 2 - (int)(centreY - e->getY());
         actorSprites->drawSprite(e->getGraphic(), sx, sy, e->getWidth(), e->getHeight(),
                                  (float)e->getRotation());
-        if (e->getTimer() > EFFECT_LIFETIME)
-            delete e;
-        else
-            effects[kept++] = e;
-    }
-    effects.resize(kept);
+        return e->getTimer() > EFFECT_LIFETIME;
+    });
 }

@@ -5,20 +5,15 @@
 #include "render/HudMath.h"
 #include "render/KelBitmapFont.h"
 #include "render/SpriteManager.h"
+#include "render/TextWrap.h"
 #include "world/Actor.h"
 #include "world/Larder.h"
 #include "world/Weapon.h"
+#include "world/SpriteIndex.h"
 #include "world/GameRandom.h"
 
 namespace {
-// Images of the actor sprite set drawn over the world.
-const int SPRITE_EMPTY_HEALTH = 7;
-const int SPRITE_HEALTH = 8;
-const int SPRITE_CURSOR = 13;
-const int SPRITE_TALK_BOX = 18;
-const int SPRITE_SLOWMO_CLOCK = 26;
-const int SPRITE_KILLS = 36;
-const int SPRITE_LARDER_ARROW = 44;
+// Side of a health slot or unit.
 const int HEALTH_SIZE = 16;
 
 void drawCursor(CGame& g)
@@ -31,9 +26,9 @@ void drawCursor(CGame& g)
     float wy = cy + (float)(g.cursY - g.scrHeight / 2);
     // Red when the point is out of sight or the hands are full; otherwise
     // the cursor keeps the tint of the world.
-    if (g.bIsLuggingCorpse || !Actor::lineOfSight(cx, cy, wx, wy, g.theMap))
+    if (g.bIsLuggingCorpse || !Actor::lineOfSight(cx, cy, wx, wy, g.theMap.get()))
         g.setColour(1, 0, 0);
-    g.actorSprites->drawSprite(SPRITE_CURSOR, g.cursX - 24, g.cursY - 24, 48, 48);
+    g.actorSprites->drawSprite(SpriteIndex::CURSOR, g.cursX - 24, g.cursY - 24, 48, 48);
     g.setColour(1, 1, 1);
 }
 
@@ -41,11 +36,11 @@ void drawHealth(CGame& g)
 {
     int slots = HudMath::healthSlots(g.player->getHealthMax());
     for (int i = 0; i < slots; i++)
-        g.actorSprites->drawSprite(SPRITE_EMPTY_HEALTH, HEALTH_SIZE * i + 2, 25, HEALTH_SIZE,
+        g.actorSprites->drawSprite(SpriteIndex::HEALTH_SLOT, HEALTH_SIZE * i + 2, 25, HEALTH_SIZE,
                                    HEALTH_SIZE);
     int units = HudMath::healthUnits(g.player->getHealth());
     for (int i = 0; i < units; i++)
-        g.actorSprites->drawSprite(SPRITE_HEALTH, HEALTH_SIZE * i, 23, HEALTH_SIZE, HEALTH_SIZE);
+        g.actorSprites->drawSprite(SpriteIndex::HEALTH_UNIT, HEALTH_SIZE * i, 23, HEALTH_SIZE, HEALTH_SIZE);
 }
 
 void drawWeapon(CGame& g)
@@ -53,11 +48,14 @@ void drawWeapon(CGame& g)
     Weapon* gun = g.player->getGun();
     if (gun == nullptr)
         return;
-    g.actorSprites->drawSprite(gun->graphic, 10, g.scrHeight - 64, 64, 64);
+    const int icon = HudMath::HudLayout::WEAPON_ICON;
+    g.actorSprites->drawSprite(gun->graphic, HudMath::HudLayout::WEAPON_X, g.scrHeight - icon, icon,
+                               icon);
     if (gun->getInClip() < 1)
         g.font->setFontColour(255, 0, 0); // an empty clip wants reloading
-    g.font->print(HudMath::format("(%i|%i)", gun->getInClip(), gun->getReserve()), 0,
-                  g.scrHeight - g.font->getLineHeight());
+    HudMath::HudLayout rows(g.font->getLineHeight(), g.scrHeight);
+    g.font->print(HudMath::format("(%i|%i)", gun->getInClip(), gun->getReserve()),
+                  rows.besideWeaponX(), rows.ammoY());
     g.font->setFontColour(255, 255, 255);
 }
 
@@ -69,26 +67,27 @@ void drawCombo(CGame& g)
         return;
     if (line.red)
         g.font->setFontColour(line.redLevel, 0, 0);
-    int rows = g.survival.active ? 3 : 2; // below the survival clock and score
+    HudMath::HudLayout rows(g.font->getLineHeight(), g.scrHeight);
     g.font->print(HudMath::format("%ix COMBO!", g.combo.number), 10,
-                  rows * g.font->getLineHeight());
+                  rows.comboY(g.survival.active));
     g.font->setFontColour(255, 255, 255);
 }
 
 void drawSurvival(CGame& g)
 {
-    int lineHeight = g.font->getLineHeight();
-    g.actorSprites->drawSprite(SPRITE_KILLS, 10, lineHeight + 36, 32, 32);
+    HudMath::HudLayout rows(g.font->getLineHeight(), g.scrHeight);
+    const int icon = HudMath::HudLayout::ICON;
+    g.actorSprites->drawSprite(SpriteIndex::KILL_ICON, 10, rows.killsY(), icon, icon);
     g.font->setFontColour(238, 221, 130);
     g.font->print(HudMath::survivalClock(g.survival.minutes, g.survival.seconds, g.survival.timer),
-                  10, 36);
-    g.font->print(HudMath::format("%i", g.survival.score), 44, lineHeight + 36);
+                  10, rows.clockY());
+    g.font->print(HudMath::format("%i", g.survival.score), 10 + icon + 2, rows.killsY());
     g.font->setFontColour(255, 255, 255);
 }
 
 void drawSlowMo(CGame& g)
 {
-    g.actorSprites->drawSprite(SPRITE_SLOWMO_CLOCK, g.scrWidth / 2 - 24, 0, 48, 48,
+    g.actorSprites->drawSprite(SpriteIndex::SLOWMO_CLOCK, g.scrWidth / 2 - 24, 0, 48, 48,
                                HudMath::slowMoDialAngle(g.slowMoTimer));
     g.font->print(HudMath::format("%i", (int)g.slowMoTimer), g.scrWidth / 2 - 16, 10);
 }
@@ -97,9 +96,12 @@ void drawConversation(CGame& g)
 {
     float alpha = HudMath::talkAlpha(g.talkTimer);
     g.setColour(1, 1, 1, alpha);
-    g.actorSprites->drawSprite(SPRITE_TALK_BOX, g.scrWidth - 258, g.scrHeight - 130, 256, 128);
+    g.actorSprites->drawSprite(SpriteIndex::TALK_BOX, g.scrWidth - 258, g.scrHeight - 130, 256, 128);
     g.portraitSprites->drawSprite(g.talkingPortrait, g.scrWidth - 158, g.scrHeight - 126, 64, 64);
-    g.smallfont->print(g.talkingConversation, g.scrWidth - 254, g.scrHeight - 58, alpha);
+    // Long lines are wrapped at word boundaries to the width of the box.
+    g.smallfont->print(wrapText(*g.smallfont, g.talkingConversation,
+                                HudMath::HudLayout::TALK_TEXT_WIDTH),
+                       g.scrWidth - 254, g.scrHeight - 58, alpha);
     g.setColour(1, 1, 1, 1);
     if (!HudMath::advanceTalk(g.talkTimer, g.delta)) {
         g.bIsTalking = false;
@@ -115,7 +117,7 @@ void drawLarderArrow(CGame& g)
         HudMath::larderArrowRotation(g.player->x, g.player->y, target->getX(), target->getY());
     int j1 = gameRand() % 2 - 1;
     int j2 = gameRand() % 2 - 1;
-    g.actorSprites->drawSprite(SPRITE_LARDER_ARROW, g.scrWidth / 2 + j1 - 16,
+    g.actorSprites->drawSprite(SpriteIndex::LARDER_ARROW, g.scrWidth / 2 + j1 - 16,
                                g.scrHeight / 2 + j2 - 16, 32, 32, rotation);
 }
 }
@@ -135,8 +137,10 @@ void CGame::drawHUD()
 
     const char* prompt = HudMath::pickUpPrompt(bIsOverWeapon, bIsOverPowerup, bIsOverCorpse,
                                                bIsLuggingCorpse, player->getGun() != nullptr);
-    if (prompt)
-        font->print(prompt, 0, scrHeight - 2 * font->getLineHeight());
+    if (prompt) {
+        HudMath::HudLayout rows(font->getLineHeight(), scrHeight);
+        font->print(prompt, rows.besideWeaponX(), rows.promptY());
+    }
 
     if (survival.active)
         drawSurvival(*this);

@@ -3,20 +3,17 @@
 #include "render/HudMath.h"
 #include "render/KelBitmapFont.h"
 #include "render/SpriteManager.h"
+#include "world/SpriteIndex.h"
 
 namespace {
-const int SPRITE_KILLS = 36;
-const int SPRITE_PEOPLE_LEFT = 41;
-const int SPRITE_LARDER = 42;
-const int ICON_SIZE = 32;
 const int NUMBER_X = 34;
-// The rows stand this far above the lower edge, one line apart.
-const int BOTTOM_MARGIN = 64;
 
 void drawRow(CGame& g, int row, int icon, int number)
 {
-    int y = g.scrHeight - row * g.font->getLineHeight() - BOTTOM_MARGIN;
-    g.actorSprites->drawSprite(icon, 0, y, ICON_SIZE, ICON_SIZE);
+    // Rows stand above the weapon icon, spaced by the taller of line and icon.
+    int y = HudMath::HudLayout(g.font->getLineHeight(), g.scrHeight).infoRowY(row);
+    const int size = HudMath::HudLayout::ICON;
+    g.actorSprites->drawSprite(icon, 0, y, size, size);
     g.font->print(HudMath::format("%i", number), NUMBER_X, y);
 }
 }
@@ -28,7 +25,7 @@ void CGame::drawInfoPanel()
 {
     if (survival.active)
         return;
-    drawRow(*this, 1, SPRITE_LARDER, inLarder);
-    drawRow(*this, 2, SPRITE_KILLS, (int)corpses.size() + (bIsLuggingCorpse ? 1 : 0));
-    drawRow(*this, 3, SPRITE_PEOPLE_LEFT, (int)actors.size() - 1);
+    drawRow(*this, 1, SpriteIndex::LARDER_ICON, inLarder);
+    drawRow(*this, 2, SpriteIndex::KILL_ICON, (int)corpses.size() + (bIsLuggingCorpse ? 1 : 0));
+    drawRow(*this, 3, SpriteIndex::PEOPLE_LEFT_ICON, (int)actors.size() - 1);
 }

@@ -3,14 +3,11 @@
 #include <cstdlib>
 
 #include "world/Effect.h"
+#include "world/SpriteIndex.h"
 #include "world/GameRandom.h"
 
 namespace {
 
-const int BLOOD_SPRITE = 10; // 10, 11 or 12
-const int BLOOD_KINDS = 3;
-const int BULLET_HOLE_SPRITE = 24;
-const int CASING_SPRITE = 25;
 
 // A random scatter of -25 .. 24 pixels.
 int scatter() { return gameRand() % 50 - 25; }
@@ -24,19 +21,19 @@ void CGame::spawnBlood(int amount, float x, float y)
         // The random numbers are drawn in this order: x, y, image.
         float bx = x + scatter();
         float by = y + scatter();
-        int graphic = BLOOD_SPRITE + gameRand() % BLOOD_KINDS;
+        int graphic = SpriteIndex::BLOOD + gameRand() % SpriteIndex::BLOOD_KINDS;
         effects.push_back(new Effect(graphic, bx, by, 0, 0));
     }
 }
 
 void CGame::spawnBulletHole(double angle, float x, float y)
 {
-    effects.push_back(new Effect(BULLET_HOLE_SPRITE, x, y, 0, 0, angle));
+    effects.push_back(new Effect(SpriteIndex::BULLET_HOLE, x, y, 0, 0, angle));
 }
 
 void CGame::spawnBulletCasing(double angle, float x, float y)
 {
     float cx = x + scatter();
     float cy = y + scatter();
-    effects.push_back(new Effect(CASING_SPRITE, cx, cy, 0, 0, angle));
+    effects.push_back(new Effect(SpriteIndex::CASING, cx, cy, 0, 0, angle));
 }

@@ -32,26 +32,25 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     if (vars.scale > 0)
         io->setWindowScale(vars.scale);
     bHasScreen = io->openWindow(screenWidth, screenHeight, vars.fullscreen);
-    io->openAudio();
+    audio.open(*io);
     if (bHasScreen && initGL(screenWidth, screenHeight) < 0) {
         fprintf(stderr, "Couldn't initialize OpenGL!\n");
         exit(1);
     }
 
-    actorSprites = new SpriteManager("data/sprites", bHasScreen);
+    actorSprites = std::make_unique<SpriteManager>("data/sprites", bHasScreen);
     actorSprites->setScreenSize(screenWidth, screenHeight);
-    portraitSprites = new SpriteManager("data/portraits", bHasScreen);
+    portraitSprites = std::make_unique<SpriteManager>("data/portraits", bHasScreen);
     portraitSprites->setScreenSize(screenWidth, screenHeight);
-    tileSprites = new SpriteManager("data/tiles", bHasScreen);
+    tileSprites = std::make_unique<SpriteManager>("data/tiles", bHasScreen);
     tileSprites->setScreenSize(screenWidth, screenHeight);
-    tunes = new MusicManager("data/music");
-    sfx = new SoundEffectManager("data/sounds");
-    conf = new ConfLoader("data/physics.dat");
+    tunes = std::make_unique<MusicManager>("data/music");
+    sfx = std::make_unique<SoundEffectManager>("data/sounds");
+    conf = std::make_unique<ConfLoader>("data/physics.dat");
 
-    scene = nullptr;
     loadFont();
 
-    theMap = new Map();
+    theMap = std::make_unique<Map>();
 
     bIsOverCorpse = shouldLoadCinema = bIsOverWeapon = bIsOverPowerup = false;
     bIsLuggingCorpse = bInCinema = bIsTalking = false;
@@ -71,7 +70,7 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     gameRandom().seed((uint64_t)time(nullptr));
 
     printf("Engaging script engine.\n");
-    script = new ScriptManager(files.writePath(ScriptManager::LOG_NAME));
+    script = std::make_unique<ScriptManager>(files.writePath(ScriptManager::LOG_NAME));
     printf("Script engine engaged.\n");
 
     io->showCursor(false);
@@ -83,21 +82,11 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     resetGame(0);
 }
 
+// Everything else goes by member order: the cut-scene and the managers, then
+// the audio device, then the platform.
 CGame::~CGame()
 {
     releaseWorld();
-    delete scene;
-    delete theMap;
-    delete font;
-    delete smallfont;
-    delete script;
-    delete conf;
-    delete sfx;
-    delete tunes;
-    io->closeAudio();
-    delete actorSprites;
-    delete tileSprites;
-    delete portraitSprites;
 }
 
 EngineVars CGame::loadEngineVars(const char* filename)
@@ -107,8 +96,8 @@ EngineVars CGame::loadEngineVars(const char* filename)
 
 void CGame::loadFont()
 {
-    font = new KelBitmapFont("data/font.png", "data/font.fnt", bHasScreen);
-    smallfont = new KelBitmapFont("data/smallfont.png", "data/smallfont.fnt", bHasScreen);
+    font = std::make_unique<KelBitmapFont>("data/font.png", "data/font.fnt", bHasScreen);
+    smallfont = std::make_unique<KelBitmapFont>("data/smallfont.png", "data/smallfont.fnt", bHasScreen);
 }
 
 void CGame::setColour(float r, float g, float b, float a)

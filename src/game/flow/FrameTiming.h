@@ -8,11 +8,17 @@ namespace FrameTiming {
 // window, a slow disk) slows the world down instead of teleporting it.
 const float MAX_FRAME_SECONDS = 0.1f;
 
-// Game seconds of a frame that lasted from startTicks to endTicks (ms).
-inline float frameDelta(Uint32 startTicks, Uint32 endTicks, float deltaTimer)
+// Game seconds of a play frame that lasted frameMs real milliseconds.
+inline float frameDelta(Uint32 frameMs, float deltaTimer)
 {
-    float delta = (float)(endTicks - startTicks) / deltaTimer;
+    float delta = (float)frameMs / deltaTimer;
     return delta > MAX_FRAME_SECONDS ? MAX_FRAME_SECONDS : delta;
+}
+
+// Real seconds of a pass of the other loops, which know no slow motion.
+inline float seconds(Uint32 ms)
+{
+    return (float)ms / 1000.0f;
 }
 
 // The frame counter is turned into frames per second once more than 999 ms

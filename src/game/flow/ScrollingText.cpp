@@ -5,6 +5,8 @@
 
 #include "data/DataFile.h"
 #include "game/Platform.h"
+#include "game/flow/FrameTiming.h"
+#include "game/flow/ModalLoop.h"
 #include "render/KelBitmapFont.h"
 #include "render/SpriteManager.h"
 
@@ -53,18 +55,21 @@ void ScrollingText::displayLoop()
     float y = (float)(scrHeight - 20);
     float step = 0;
     bool done = false;
-    while (!done) {
-        Uint32 start = io->ticks();
-        SDL_Event event;
-        while (io->pollEvent(event)) {
-            if (event.type == SDL_QUIT || event.type == SDL_KEYDOWN)
-                done = true;
-        }
+    int visible = 0;
+    ModalLoop scroll;
+    scroll.running = [&] { return !done; };
+    scroll.eventsAt = ModalLoop::EVENTS_BEFORE_FRAME;
+    scroll.onEvent = [&](const SDL_Event& e) {
+        if (e.type == SDL_QUIT || e.type == SDL_KEYDOWN)
+            done = true;
+        return true;
+    };
+    scroll.frame = [&] {
         clearScreen();
         mySprites->drawSprite(bgSpriteId, 0, 0, scrWidth, scrHeight);
 
         y -= 70.0f * step; // the text rises 70 pixels a second
-        int visible = 0;
+        visible = 0;
         for (size_t i = 0; i < lines.size() && myFont; i++) {
             float top = y + (float)i * lineHeight;
             if (top >= -lineHeight && top <= scrHeight) {
@@ -72,12 +77,17 @@ void ScrollingText::displayLoop()
                 visible++;
             }
         }
-        io->delay(0);
-        io->swapBuffers();
+        return true;
+    };
+    scroll.delayBeforeSwap = true;
+    scroll.timing = [&](Uint32 ms) {
         if (visible == 0) {
             printf("No more lines appear to be on screen.\n");
-            break;
+            return false;
         }
-        step = (float)(io->ticks() - start) / 1000.0f;
-    }
+        step = FrameTiming::seconds(ms);
+        return true;
+    };
+    SDL_Event event;
+    scroll.run(*io, event);
 }

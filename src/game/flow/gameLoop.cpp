@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "game/flow/FrameTiming.h"
+#include "game/flow/ModalLoop.h"
+#include "render/HudMath.h"
 #include "game/flow/ScrollingText.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundEffectManager.h"
@@ -12,6 +14,14 @@
 #include "world/Actor.h"
 #include "world/Map.h"
 #include "world/Weapon.h"
+#include "world/WorldList.h"
+#include "world/SpriteIndex.h"
+#include "audio/SampleIndex.h"
+
+namespace {
+// Portrait of the hospital staff who speak when the player wakes there.
+const int HOSPITAL_PORTRAIT = 2;
+}
 
 void CGame::gameLoop()
 {
@@ -21,22 +31,26 @@ void CGame::gameLoop()
     // loops on through the menu and later games.
     if (tunes->curTrack < 0 && tunes->size() > 0)
         tunes->playTrack(0, true);
-    while (!bGameOver) {
-        Uint32 start = io->ticks();
+    ModalLoop play;
+    play.running = [this] { return !bGameOver; };
+    play.frame = [this] {
         if (bInCinema)
             cinemaFrame();
         else
             playFrame();
-        io->swapBuffers();
-        io->delay(0);
+        return true;
+    };
+    play.timing = [this](Uint32 ms) {
         frames++;
-        delta = FrameTiming::frameDelta(start, io->ticks(), deltaTimer);
+        delta = FrameTiming::frameDelta(ms, deltaTimer);
         if (FrameTiming::fpsDue(io->ticks(), (Uint32)last_check)) {
             last_check = (int)io->ticks();
             fps = frames;
             frames = 0;
         }
-    }
+        return true;
+    };
+    play.run(*io, event);
 }
 
 void CGame::cinemaFrame()
@@ -133,7 +147,7 @@ void CGame::playerDied()
         player->setGun(nullptr);
         gun->x = player->x;
         gun->y = player->y;
-        items.push_back(gun);
+        WorldList::put(items, gun);
     }
     if (bIsLuggingCorpse)
         dropLuggedCorpse();
@@ -144,17 +158,15 @@ void CGame::playerDied()
         bGameOver = true;
     } else {
         ents.respawnPlayer(player, true);
-        talkingConversation = "You have been revived at a local hospital.";
-        bIsTalking = true;
-        talkingPortrait = 2;
-        talkTimer = 6.5f;
+        showConversation("You have been revived at a local hospital.", HOSPITAL_PORTRAIT);
         deathAnimation();
     }
 }
 
 void CGame::showCredits()
 {
-    ScrollingText credits(font, "data/credits.txt", scrWidth, scrHeight, actorSprites, 23, io.get(),
+    ScrollingText credits(font.get(), "data/credits.txt", scrWidth, scrHeight, actorSprites.get(),
+                          SpriteIndex::CREDITS_BACKGROUND, io.get(),
                           [this] { clearScreen(); });
     credits.displayLoop();
 }
@@ -168,7 +180,7 @@ void CGame::clearScreen()
 
 void CGame::initSlowmo()
 {
-    slowMoTimer = 30.0f;
+    slowMoTimer = HudMath::SLOWMO_SECONDS;
 }
 
 void CGame::updateSlowmo()
@@ -180,24 +192,28 @@ void CGame::deathAnimation()
 {
     float counter = 0.0f;
     bool rising = true;
-    for (;;) {
-        Uint32 t0 = io->ticks();
+    ModalLoop fade;
+    fade.frame = [&] {
         if (bHasScreen)
             glClearColor(counter, 0, 0, counter);
         clearScreen();
         if (rising && counter >= 1.0f) {
             rising = false;
-            sfx->playSample(8, true);
+            sfx->playSample(SampleIndex::DEATH, true);
         } else if (!rising && counter < 0) {
-            break;
+            return false;
         }
-        io->delay(0);
-        io->swapBuffers();
-        float elapsed = FrameTiming::frameDelta(t0, io->ticks(), 1000.0f);
+        return true;
+    };
+    fade.delayBeforeSwap = true;
+    fade.timing = [&](Uint32 ms) {
+        float elapsed = FrameTiming::frameDelta(ms, 1000.0f);
         counter += rising ? elapsed : -elapsed;
-        while (io->pollEvent(event)) {
-        }
-    }
+        return true;
+    };
+    fade.eventsAt = ModalLoop::EVENTS_AFTER_SWAP;
+    fade.onEvent = [](const SDL_Event&) { return true; }; // drained and ignored
+    fade.run(*io, event);
     if (bHasScreen)
         glClearColor(0, 0, 0, 0);
     setColour(1, 1, 1);

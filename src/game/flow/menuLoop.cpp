@@ -4,8 +4,11 @@
 #include <cstdio>
 
 #include "audio/MusicManager.h"
+#include "game/flow/FrameTiming.h"
+#include "game/flow/ModalLoop.h"
 #include "render/KelBitmapFont.h"
 #include "render/SpriteManager.h"
+#include "world/SpriteIndex.h"
 
 namespace {
 const char* const MENU_ITEMS[] = {"New Game", "Survival", "Credits", "Quit"};
@@ -19,77 +22,94 @@ void CGame::menuLoop()
     bool bMenuDone = false;
     float angle = 32.0f;
     float pos = 0.0f;
-    int L = font->getLineHeight();
 
-    while (!bMenuDone) {
+    ModalLoop menu;
+    menu.running = [&] { return !bMenuDone; };
+    menu.frame = [&] {
         io->setMenuMode(true);
         font->setFontColour(255, 255, 255);
         frames++;
-        Uint32 start = io->ticks();
         clearScreen();
-
-        // The decoration drifts right along a wave and turns.
-        angle += delta * 20;
-        if (angle > 360)
-            angle = 0;
-        pos += delta * 40;
-        if (pos > scrWidth)
-            pos = -250;
-        actorSprites->drawSprite(6, (int)pos, (int)(std::sin(pos / 2) * 40), 256, 256, angle);
-        actorSprites->drawSprite(19, scrWidth - 128, scrHeight - 128, 128, 128);
-        actorSprites->drawSprite(20, scrWidth - 265, scrHeight - 128, 128, 128);
-
-        char status[200];
-        snprintf(status, sizeof status, "fps %i (%s)", fps, tunes->getTrackName().c_str());
-        font->print(status, 10, scrHeight - 5 * L);
-
-        for (int i = 0; i < MENU_SIZE; i++) {
-            if (i == menuPos)
-                font->setFontColour(255, 0, 0);
-            else
-                font->setFontColour(255, 255, 255);
-            font->print(MENU_ITEMS[i], 10, scrHeight - (MENU_SIZE - i) * L);
-        }
-        font->setFontColour(255, 255, 255);
-
-        io->swapBuffers();
-        io->delay(1);
-        delta = (float)(io->ticks() - start) / 1000.0f;
-
-        while (io->pollEvent(event)) {
-            if (event.type == SDL_QUIT) {
-                bMenuDone = true;
-            } else if (event.type == SDL_MOUSEBUTTONDOWN) {
-                printf("x,y: %i,%i\n", event.button.x, event.button.y);
-            } else if (event.type == SDL_KEYDOWN) {
-                switch (event.key.keysym.sym) {
-                case SDLK_DOWN:
-                    menuPos = (menuPos + 1) % MENU_SIZE;
-                    break;
-                case SDLK_UP:
-                    menuPos = (menuPos + MENU_SIZE - 1) % MENU_SIZE;
-                    break;
-                case SDLK_e:
-                    io->showCursor(true);
-                    ed.reset();
-                    resetGame(0);
-                    editorLoop();
-                    io->showCursor(false);
-                    break;
-                case SDLK_RETURN:
-                    menuChoice(menuPos, bMenuDone);
-                    break;
-                default:
-                    break;
-                }
-            }
-        }
-
-        // The menu takes its count once more than a full second has passed.
+        drawMenu(menuPos, angle, pos);
+        return true;
+    };
+    menu.delayMs = 1;
+    menu.timing = [&](Uint32 ms) {
+        delta = FrameTiming::seconds(ms);
+        return true;
+    };
+    menu.eventsAt = ModalLoop::EVENTS_AFTER_SWAP;
+    menu.onEvent = [&](const SDL_Event& e) {
+        menuEvent(e, menuPos, bMenuDone);
+        return true;
+    };
+    // The menu takes its count once more than a full second has passed.
+    menu.endOfPass = [&] {
         if (io->ticks() - (Uint32)last_check > 1000) {
             last_check = (int)io->ticks();
             fps = frames;
             frames = 0;
+        }
+    };
+    menu.run(*io, event);
+}
+
+// The decoration drifts right along a wave and turns; the status line and
+// the items, the selected one in red, stand at the bottom.
+void CGame::drawMenu(int menuPos, float& angle, float& pos)
+{
+    angle += delta * 20;
+    if (angle > 360)
+        angle = 0;
+    pos += delta * 40;
+    if (pos > scrWidth)
+        pos = -250;
+    actorSprites->drawSprite(SpriteIndex::MENU_EMBLEM, (int)pos, (int)(std::sin(pos / 2) * 40), 256,
+                             256, angle);
+    actorSprites->drawSprite(SpriteIndex::MENU_LARDER, scrWidth - 128, scrHeight - 128, 128, 128);
+    actorSprites->drawSprite(SpriteIndex::MENU_BADGE, scrWidth - 265, scrHeight - 128, 128, 128);
+
+    int L = font->getLineHeight();
+    char status[200];
+    snprintf(status, sizeof status, "fps %i (%s)", fps, tunes->getTrackName().c_str());
+    font->print(status, 10, scrHeight - 5 * L);
+
+    for (int i = 0; i < MENU_SIZE; i++) {
+        if (i == menuPos)
+            font->setFontColour(255, 0, 0);
+        else
+            font->setFontColour(255, 255, 255);
+        font->print(MENU_ITEMS[i], 10, scrHeight - (MENU_SIZE - i) * L);
+    }
+    font->setFontColour(255, 255, 255);
+}
+
+void CGame::menuEvent(const SDL_Event& e, int& menuPos, bool& bMenuDone)
+{
+    if (e.type == SDL_QUIT) {
+        bMenuDone = true;
+    } else if (e.type == SDL_MOUSEBUTTONDOWN) {
+        printf("x,y: %i,%i\n", e.button.x, e.button.y);
+    } else if (e.type == SDL_KEYDOWN) {
+        switch (e.key.keysym.sym) {
+        case SDLK_DOWN:
+            menuPos = (menuPos + 1) % MENU_SIZE;
+            break;
+        case SDLK_UP:
+            menuPos = (menuPos + MENU_SIZE - 1) % MENU_SIZE;
+            break;
+        case SDLK_e:
+            io->showCursor(true);
+            ed.reset();
+            resetGame(0);
+            editorLoop();
+            io->showCursor(false);
+            break;
+        case SDLK_RETURN:
+            menuChoice(menuPos, bMenuDone);
+            break;
+        default:
+            break;
         }
     }
 }
@@ -124,5 +144,5 @@ void CGame::helpScreen()
             return;
         }
     }
-    actorSprites->drawSprite(43, 0, 0, scrWidth, scrHeight);
+    actorSprites->drawSprite(SpriteIndex::HELP_SCREEN, 0, 0, scrWidth, scrHeight);
 }

@@ -15,24 +15,17 @@
 #include "world/Map.h"
 #include "world/MicroAR.h"
 #include "world/Weapon.h"
-
-template <typename T>
-static void deleteAll(std::vector<T*>& list)
-{
-    for (T* element : list)
-        delete element;
-    list.clear();
-}
+#include "world/WorldList.h"
 
 // Deletes every object of the world lists, the player and a dragged corpse.
 void CGame::releaseWorld()
 {
-    deleteAll(actors);
-    deleteAll(shots);
-    deleteAll(items);
-    deleteAll(corpses);
-    deleteAll(effects);
-    deleteAll(larders);
+    WorldList::clear(actors);
+    WorldList::clear(shots);
+    WorldList::clear(items);
+    WorldList::clear(corpses);
+    WorldList::clear(effects);
+    WorldList::clear(larders);
     delete luggedCorpse;
     luggedCorpse = nullptr;
     player = nullptr;
@@ -57,8 +50,7 @@ void CGame::resetGame(int mapNum)
     shouldLoadCinema = false;
     cinemaName = "";
 
-    delete scene;
-    scene = nullptr;
+    scene.reset();
 
     releaseWorld();
     ents.clear();
@@ -154,7 +146,7 @@ int CGame::ActorMassLoader(const char* dir)
         actor->load(fileName.c_str());
         actors.push_back(actor);
         if (isAI && isCop)
-            static_cast<CopActor*>(actor)->cacheMap(theMap);
+            static_cast<CopActor*>(actor)->cacheMap(theMap.get());
     }
     return 0;
 }

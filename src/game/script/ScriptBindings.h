@@ -1,6 +1,6 @@
 #pragma once
 // The game functions scripts call. Host functions receive no game pointer, so
-// they reach the game through these file-level context pointers, which
+// they reach the game through these context pointers, which
 // CGame::scriptEngineInterface points at the game's parts before registering.
 #include <string>
 
@@ -32,6 +32,7 @@ struct talkStruct {
     bool* bIsTalking = nullptr;
 };
 
+namespace ScriptContext {
 extern SpriteManager* sprites;
 extern SoundEffectManager* sound;
 extern Map* ourMap;
@@ -40,6 +41,7 @@ extern KelBitmapFont* scriptFont;
 extern cinemaStruct ourCinema;
 extern screenStruct ourScreen;
 extern talkStruct TalkVarsStruct;
+} // namespace ScriptContext
 
 // Registers the game functions into the manager's state, in their fixed
 // order, then the log's "print".

@@ -20,8 +20,8 @@ void CGame::initCinema(const char* filename)
     }
     while (io->pollEvent(event)) {
     }
-    delete scene;
-    scene = new CinemaScene(path.c_str(), script);
+    scene.reset(); // the old scene goes before the new one is made
+    scene = std::make_unique<CinemaScene>(path.c_str(), script.get());
     script->reset();
     scriptEngineInterface();
     scene->scriptCinemaInterface(0.0f);

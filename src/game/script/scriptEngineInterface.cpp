@@ -14,6 +14,7 @@
 using MorScript::State;
 using MorScript::Value;
 
+namespace ScriptContext {
 SpriteManager* sprites = nullptr;
 SoundEffectManager* sound = nullptr;
 Map* ourMap = nullptr;
@@ -22,18 +23,15 @@ KelBitmapFont* scriptFont = nullptr;
 cinemaStruct ourCinema;
 screenStruct ourScreen;
 talkStruct TalkVarsStruct;
+} // namespace ScriptContext
+
+using namespace ScriptContext;
 
 namespace {
-const float SPEECH_SECONDS = 6.5f;
-
 void showSpeech(const std::string& text, int portrait)
 {
-    if (!TalkVarsStruct.bIsTalking)
-        return;
-    *TalkVarsStruct.conversationContent = text;
-    *TalkVarsStruct.talkingPortrait = portrait;
-    *TalkVarsStruct.talkTimer = SPEECH_SECONDS;
-    *TalkVarsStruct.bIsTalking = true;
+    if (publics)
+        publics->showConversation(text, portrait);
 }
 
 int fontPrint(State* S, int n, void*)
@@ -167,11 +165,12 @@ void addGameFunctions(ScriptManager* core)
 
 void CGame::scriptEngineInterface()
 {
-    sprites = actorSprites;
-    sound = sfx;
-    ourMap = theMap;
+    using namespace ScriptContext;
+    sprites = actorSprites.get();
+    sound = sfx.get();
+    ourMap = theMap.get();
     publics = this;
-    scriptFont = font;
+    scriptFont = font.get();
     ourCinema.shouldLoadCinema = &shouldLoadCinema;
     ourCinema.cinemaName = &cinemaName;
     ourScreen.scrWidth = scrWidth;
@@ -180,7 +179,7 @@ void CGame::scriptEngineInterface()
     TalkVarsStruct.talkingPortrait = &talkingPortrait;
     TalkVarsStruct.talkTimer = &talkTimer;
     TalkVarsStruct.bIsTalking = &bIsTalking;
-    addGameFunctions(script);
+    addGameFunctions(script.get());
 }
 
 void ScriptManager::npcSpeech(const std::string& text, int portrait)

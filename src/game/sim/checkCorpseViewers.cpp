@@ -20,7 +20,7 @@ void CGame::checkCorpseViewers(float x, float y, bool dumb)
             continue;
         if (dumb)
             npc->becomeAngry(x, y);
-        if (npc->canSee(x, y, theMap))
+        if (npc->canSee(x, y, theMap.get()))
             npc->alertHostile(x, y);
     }
 }

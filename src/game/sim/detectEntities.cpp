@@ -3,9 +3,8 @@
 #include "world/StaticEntity.h"
 
 namespace {
-// Portrait of the information sign and how long an area message stays up.
+// Portrait of the information sign.
 const int SIGN_PORTRAIT = 3;
-const float MESSAGE_SECONDS = 6.5f;
 }
 
 // The entity triggers at the player's position, checked on every frame in
@@ -15,10 +14,7 @@ const float MESSAGE_SECONDS = 6.5f;
 void CGame::detectEntities(float x, float y)
 {
     if (StaticEntity* message = ents.getEntity(x, y, STENT_AREAMESSAGE)) {
-        talkingConversation = message->getString();
-        bIsTalking = true;
-        talkingPortrait = SIGN_PORTRAIT;
-        talkTimer = MESSAGE_SECONDS;
+        showConversation(message->getString(), SIGN_PORTRAIT);
     }
     if (StaticEntity* area = ents.getEntity(x, y, STENT_AREASCRIPT)) {
         // A copy: the script may clear the entities while it runs.

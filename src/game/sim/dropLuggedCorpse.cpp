@@ -2,6 +2,7 @@
 
 #include "world/Actor.h"
 #include "world/Corpse.h"
+#include "world/WorldList.h"
 
 // The dragged corpse falls where the player stands, turned as the player
 // faces, and lies on the map again.
@@ -13,6 +14,6 @@ void CGame::dropLuggedCorpse()
     luggedCorpse->x = player->x;
     luggedCorpse->y = player->y;
     luggedCorpse->setRotation(player->getRotation());
-    corpses.push_back(luggedCorpse);
+    WorldList::put(corpses, luggedCorpse);
     luggedCorpse = nullptr;
 }

@@ -10,39 +10,25 @@
 #include "world/Bullet.h"
 #include "world/Corpse.h"
 #include "world/Weapon.h"
+#include "world/WorldList.h"
+#include "world/SpriteIndex.h"
+#include "audio/SampleIndex.h"
 #include "world/GameRandom.h"
 
 namespace {
-// Samples of the player's controls; channel 0 unless said otherwise.
-const unsigned int SAMPLE_DRY_CLICK = 4;
-const unsigned int SAMPLE_RELOAD = 6;
-const unsigned int SAMPLE_HEALTH_PACK = 10;
+// Channels of the player's samples: 0 unless said otherwise.
 const unsigned int HEALTH_PACK_CHANNEL = 2;
 // Bullets and casings appear this far ahead of the player.
 const float MUZZLE_DISTANCE = 25.0f;
 // Degrees per game second at which a dragging player turns.
 const double DRAG_TURN_RATE = 170.0;
-// Image of the player's firing pose.
-const int FIRING_POSE = 3;
 // Reach of the use key toward someone to talk to.
 const float TALK_RANGE = 150.0f;
-
-// Removes one element from a world list without deleting it.
-template <typename T>
-void takeOut(std::vector<T*>& list, T* element)
-{
-    for (auto it = list.begin(); it != list.end(); ++it) {
-        if (*it == element) {
-            list.erase(it);
-            return;
-        }
-    }
-}
 
 void reloadPlayerGun(CGame& g)
 {
     if (Weapon* gun = g.player->getGun()) {
-        g.sfx->playSample(SAMPLE_RELOAD, true);
+        g.sfx->playSample(SampleIndex::RELOAD, true);
         gun->reload();
     }
 }
@@ -57,7 +43,7 @@ void pickUpItem(CGame& g, float x, float y)
         if (held == nullptr) {
             w = g.getWeaponAt(x, y);
             g.gameAssert(w != nullptr, "getInput", 75);
-            takeOut(g.items, w);
+            WorldList::take(g.items, w);
             g.player->setGun(w);
         } else {
             held->x = x;
@@ -65,21 +51,19 @@ void pickUpItem(CGame& g, float x, float y)
             held->rotation = gameRand() % 360;
             w = g.getWeaponAt(x, y);
             g.gameAssert(w != nullptr, "getInput", 86);
-            takeOut(g.items, w);
-            g.items.push_back(held);
+            WorldList::take(g.items, w);
+            WorldList::put(g.items, held);
             g.player->setGun(w);
         }
     } else if (w->getType() == WEAPON_TYPE_DRUG_PILL) {
         printf("Pill acquired!\n");
         g.initSlowmo();
-        takeOut(g.items, w);
-        delete w;
+        WorldList::drop(g.items, w);
     } else if (w->getType() == WEAPON_TYPE_HEALTH_PILL) {
         printf("Healthpack acquired!\n");
         g.player->setHealth(g.player->getHealthMax());
-        takeOut(g.items, w);
-        g.sfx->playSample(SAMPLE_HEALTH_PACK, true, HEALTH_PACK_CHANNEL);
-        delete w;
+        WorldList::drop(g.items, w);
+        g.sfx->playSample(SampleIndex::CHIME, true, HEALTH_PACK_CHANNEL);
     }
     // Any other power-up stays where it lies.
 }
@@ -113,7 +97,7 @@ void useAction(CGame& g)
         Corpse* c = g.getCorpseAt(x, y);
         g.gameAssert(c != nullptr, "getInput", 115);
         c->setActive(false);
-        takeOut(g.corpses, c);
+        WorldList::take(g.corpses, c);
         g.luggedCorpse = c;
         g.bIsLuggingCorpse = true;
     }
@@ -179,11 +163,11 @@ bool firePlayerGun(CGame& g)
 {
     Actor* p = g.player;
     Weapon* gun = p->getGun();
-    p->temporaryFrame(FIRING_POSE);
+    p->temporaryFrame(SpriteIndex::PLAYER_FIRING);
     if (!gun->canFire()) {
         if (!gun->isDry())
             return false;
-        g.sfx->playSample(SAMPLE_DRY_CLICK, true);
+        g.sfx->playSample(SampleIndex::DRY_CLICK, true);
         return true;
     }
     for (int i = 0; i < gun->getNumProjectiles(); i++) {

@@ -100,7 +100,7 @@ void CGame::handleAI()
             Weapon* gun = npc->getGun();
             CopActor* cop = npc->isCop() ? dynamic_cast<CopActor*>(npc) : nullptr;
             if (gun && npc->distance(tx, ty) <= gun->getRange() && cop
-                && cop->canSeeHostile(tx, ty, theMap) && cop->fireAt(tx, ty, shots, delta) > 0) {
+                && cop->canSeeHostile(tx, ty, theMap.get()) && cop->fireAt(tx, ty, shots, delta) > 0) {
                 sfx->playSample(gun->sound, true);
                 gun->setInClip(gun->getInClip() - 1);
                 spawnBulletCasing(npc->getRotation() + (gameRand() % 50 - 50),

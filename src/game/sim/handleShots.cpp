@@ -8,13 +8,13 @@
 #include "world/Bullet.h"
 #include "world/Map.h"
 #include "world/Weapon.h"
+#include "audio/SampleIndex.h"
 #include "world/GameRandom.h"
 
 namespace {
 // Seconds of the red world tint after the player is hit.
 const float HURT_TINT_TIME = 0.35f;
-// Sample of a bullet hitting a character, and its channel.
-const unsigned int SAMPLE_HIT = 5;
+// Channel of the sample of a bullet hitting a character.
 const unsigned int HIT_CHANNEL = 1;
 }
 
@@ -39,7 +39,7 @@ void CGame::handleShots()
             a->hurt(b.damage);
             AI_actorShot(a->x, a->y, b.team, a->team);
             spawnBlood(gameRand() % 10, b.bloodX(), b.bloodY());
-            sfx->playSample(SAMPLE_HIT, true, HIT_CHANNEL);
+            sfx->playSample(SampleIndex::BULLET_HIT, true, HIT_CHANNEL);
             // killActor takes a out of actors; the walk ends here anyway.
             if (a->getHealth() < 1)
                 killActor(a, b.team);

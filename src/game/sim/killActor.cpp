@@ -1,24 +1,22 @@
 #include "game/CGame.h"
 
-#include <algorithm>
+#include "world/WorldList.h"
 
 #include "audio/SoundEffectManager.h"
 #include "world/Actor.h"
 #include "world/Corpse.h"
 #include "world/Weapon.h"
+#include "world/SpriteIndex.h"
+#include "audio/SampleIndex.h"
+#include "render/HudMath.h"
 
 namespace {
 
-// Seconds a kill chain stays alive after each kill.
-const float COMBO_TIME = 15.0f;
 // From this many kills in a chain on, every kill heals the player.
 const int COMBO_HEAL_FROM = 10;
 const int COMBO_HEAL = 10;
-const unsigned COMBO_SAMPLE = 10;
 const unsigned COMBO_CHANNEL = 3;
-const unsigned DEATH_SAMPLE = 8;
 const unsigned DEATH_CHANNEL = 2;
-const int POLICE_BODY_SPRITE = 33;
 
 }  // namespace
 
@@ -31,12 +29,12 @@ void CGame::killActor(Actor* victim, int killerTeam)
         return;
 
     if (player && killerTeam == player->team) {
-        combo.timer = COMBO_TIME;
+        combo.timer = HudMath::COMBO_SECONDS;
         combo.number += 1;
         if (survival.active)
             survival.score += 1;
         if (combo.number >= COMBO_HEAL_FROM) {
-            sfx->playSample(COMBO_SAMPLE, true, COMBO_CHANNEL);
+            sfx->playSample(SampleIndex::CHIME, true, COMBO_CHANNEL);
             player->hurt(-COMBO_HEAL);
         }
     }
@@ -46,25 +44,25 @@ void CGame::killActor(Actor* victim, int killerTeam)
     float y = victim->y;
     double heading = victim->getRotation();
     int victimTeam = victim->team;
-    actors.erase(std::remove(actors.begin(), actors.end(), victim), actors.end());
+    WorldList::take(actors, victim);
     bool wasCop = victim->isCop();
 
     if (Weapon* gun = victim->getGun()) {
         gun->x = x;
         gun->y = y;
-        items.push_back(gun);
+        WorldList::put(items, gun);
         victim->setGun(nullptr);
     }
     delete victim;
 
     AI_actorKilled(x, y, killerTeam, victimTeam);
-    sfx->playSample(DEATH_SAMPLE, true, DEATH_CHANNEL);
+    sfx->playSample(SampleIndex::DEATH, true, DEATH_CHANNEL);
 
     Corpse* body = new Corpse();
     body->x = x;
     body->y = y;
     body->setRotation(heading);
     if (wasCop)
-        body->setFrame(POLICE_BODY_SPRITE);
-    corpses.push_back(body);
+        body->setFrame(SpriteIndex::POLICE_CORPSE);
+    WorldList::put(corpses, body);
 }

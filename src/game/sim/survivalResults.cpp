@@ -2,8 +2,10 @@
 
 #include <cstdio>
 
+#include "game/flow/ModalLoop.h"
 #include "data/HighScoreTable.h"
 #include "render/KelBitmapFont.h"
+#include "render/TextWrap.h"
 #include "game/sim/survivalRanking.h"
 
 std::string survivalRanking(int score)
@@ -32,25 +34,31 @@ void CGame::survivalResults()
     snprintf(summary, sizeof summary, "You survived for %im%is, with %i total kills",
              survival.minutes, survival.seconds, survival.score);
     std::string ranking = survivalRanking(survival.score);
+    // The ranking word follows its label, however wide the label is drawn.
+    const std::string label = "Your ranking is ";
     int F = font->getLineHeight();
     int S = smallfont->getLineHeight();
     HighScoreTable best;
     int marked = recordHighScore(best);
 
-    for (;;) {
+    bool done = false;
+    ModalLoop results;
+    results.running = [&] { return !done; };
+    results.frame = [&] {
         clearScreen();
         font->print("Survival mode ended!", 50, 50);
         smallfont->print(summary, 50, 50 + F);
-        smallfont->print("Your ranking is ", 50, 50 + F + S);
-        font->print(ranking, 125, 50 + F + S);
+        smallfont->print(label, 50, 50 + F + S);
+        font->print(ranking, 50 + textWidth(*smallfont, label), 50 + F + S);
         drawHighScoreTable(best, marked, 50 + 2 * F + 2 * S);
         smallfont->print("Hit any key to return to the main menu...", 0, scrHeight - S);
-        io->swapBuffers();
-        io->delay(1);
-
-        while (io->pollEvent(event)) {
-            if (event.type == SDL_KEYDOWN || event.type == SDL_QUIT)
-                return;
-        }
-    }
+        return true;
+    };
+    results.delayMs = 1;
+    results.eventsAt = ModalLoop::EVENTS_AFTER_SWAP;
+    results.onEvent = [&](const SDL_Event& e) {
+        done = e.type == SDL_KEYDOWN || e.type == SDL_QUIT;
+        return !done; // the closing event is taken, the rest stay queued
+    };
+    results.run(*io, event);
 }

@@ -61,7 +61,7 @@ bool CGame::survivalSpawn(float px, float py)
     cop->alertHostile(px, py);
     cop->becomeAngry(px, py);
     cop->changeMood(player->team, -500);
-    cop->cacheMap(theMap);
+    cop->cacheMap(theMap.get());
     cop->setAttentionRange(1950.0f);
 
     cop->setHealth(10 * survival.seconds);

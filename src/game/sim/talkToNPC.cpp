@@ -2,10 +2,6 @@
 
 #include "world/AIActor.h"
 
-namespace {
-const float SPEECH_SECONDS = 6.5f;
-}
-
 // Talks to the first computer-controlled character within `range` of the
 // point, in actor order. Bodies that cannot talk (the player, plain actors)
 // are passed over. Nobody near: the conversation box closes.
@@ -39,10 +35,7 @@ void CGame::talkToNPC(Actor* theact)
     npc->rotate(-180);
 
     if (!npc->hasScript()) {
-        bIsTalking = true;
-        talkingConversation = npc->getDialogue();
-        talkingPortrait = npc->getPortrait();
-        talkTimer = SPEECH_SECONDS;
+        showConversation(npc->getDialogue(), npc->getPortrait());
     } else {
         // A copy: the script may remove the character while it runs.
         std::string scriptFile = npc->talkScriptFilename;

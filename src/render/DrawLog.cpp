@@ -1,0 +1,3 @@
+#include "render/DrawLog.h"
+
+std::vector<DrawnBox>* DrawLog::sink = nullptr;

@@ -1,0 +1,65 @@
+// The town's officers come one at a time: a shot fired near any of them
+// sends that officer, and no other, walking to where the player fired.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "GameHarness.h"
+#include "world/CopActor.h"
+#include "world/Pistol.h"
+
+TEST(FairFight, EachOfficerAloneWalksToTheGunfire)
+{
+    namespace fs = std::filesystem;
+    GameHarness h;
+    fs::create_directory_symlink(fs::path(LARDER_SOURCE_DIR) / "data", "data");
+    CGame* game = h.start();
+    game->newGame();
+    std::vector<CopActor*> officers;
+    for (Actor* a : game->actors)
+        if (CopActor* cop = dynamic_cast<CopActor*>(a))
+            officers.push_back(cop);
+    ASSERT_EQ(officers.size(), 6u);
+
+    game->player->setGun(new Pistol());
+    game->player->getGun()->setReserve(1000);
+    h.io().frameMs = 20;
+    for (CopActor* cop : officers) {
+        for (CopActor* other : officers)
+            other->setState(STATE_IDLE);
+        // Stand a few tiles from the officer, on open floor, and fire away
+        // from him (the bullet must not hit anyone and start other alerts).
+        float px = cop->x, py = cop->y;
+        for (float d : {200.0f, -200.0f}) {
+            if (!game->playerCollision(cop->x + d, cop->y)) {
+                px = cop->x + d;
+                break;
+            }
+            if (!game->playerCollision(cop->x, cop->y + d)) {
+                px = cop->x;
+                py = cop->y + d;
+                break;
+            }
+        }
+        game->player->x = px;
+        game->player->y = py;
+        game->player->getGun()->update(1.0f);
+        int awayX = px > cop->x ? 790 : 10;
+        h.io().mouseMotion(awayX, 300);
+        h.io().mouseButton(SDL_BUTTON_LEFT, true, awayX, 300);
+        h.io().mouseButton(SDL_BUTTON_LEFT, false, awayX, 300);
+        h.play(1);
+
+        EXPECT_EQ(cop->getState(), STATE_WALKING) << "officer at " << cop->x << "," << cop->y;
+        EXPECT_FLOAT_EQ(cop->getTargetX(), px);
+        EXPECT_FLOAT_EQ(cop->getTargetY(), py);
+        for (CopActor* other : officers) {
+            if (other == cop)
+                continue;
+            EXPECT_EQ(other->getState(), STATE_IDLE)
+                << "the officer at " << other->x << "," << other->y << " heard the shot near "
+                << cop->x << "," << cop->y;
+        }
+    }
+}

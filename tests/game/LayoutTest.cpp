@@ -1,0 +1,200 @@
+// Every screen the game shows, drawn with the shipped fonts and pictures and
+// recorded box by box: no text or icon leaves the window, none covers
+// another, and the text inside a box (the conversation box, the slow-motion
+// dial) stays inside it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+#include <vector>
+
+#include "GameHarness.h"
+#include "game/flow/ScrollingText.h"
+#include "render/DrawLog.h"
+#include "world/Corpse.h"
+#include "world/Larder.h"
+#include "world/Pistol.h"
+
+namespace {
+
+// Sprites that frame what is drawn over them: the conversation box, the
+// slow-motion dial, the full-window help and credits pictures.
+const int FRAMES[] = {18, 26, 43, 23};
+// The aiming cursor follows the mouse and may lie over anything.
+const int CURSOR = 13;
+// A health unit lies on its empty slot.
+const int EMPTY_HEALTH = 7, HEALTH = 8;
+
+std::string describe(const DrawnBox& b)
+{
+    std::ostringstream s;
+    s << (b.sprite >= 0 ? "sprite " + std::to_string(b.sprite) : "\"" + b.text + "\"") << " ["
+      << b.left << "," << b.top << " - " << b.right << "," << b.bottom << "]";
+    return s.str();
+}
+
+bool isFrame(const DrawnBox& b)
+{
+    for (int f : FRAMES)
+        if (b.sprite == f)
+            return true;
+    return false;
+}
+
+bool overlaps(const DrawnBox& a, const DrawnBox& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool contains(const DrawnBox& outer, const DrawnBox& inner)
+{
+    return outer.left <= inner.left && outer.top <= inner.top && outer.right >= inner.right &&
+           outer.bottom >= inner.bottom;
+}
+
+class Layout : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        namespace fs = std::filesystem;
+        fs::create_directory_symlink(fs::path(LARDER_SOURCE_DIR) / "data", "data");
+        game = h.start();
+        DrawLog::sink = &boxes;
+    }
+    void TearDown() override { DrawLog::sink = nullptr; }
+
+    // Checks the boxes drawn since the last check; `scrolls` lets lines run
+    // past the top and bottom edges (the credits).
+    void check(const std::string& screen, bool scrolls = false)
+    {
+        std::vector<DrawnBox> seen;
+        for (DrawnBox b : boxes) {
+            if (b.sprite == CURSOR)
+                continue;
+            if (scrolls) { // only the part in the window counts
+                b.top = std::max(b.top, 0);
+                b.bottom = std::min(b.bottom, game->scrHeight);
+            }
+            seen.push_back(b);
+        }
+        for (const DrawnBox& b : seen) {
+            bool inside = b.left >= 0 && b.right <= game->scrWidth &&
+                          (scrolls || (b.top >= 0 && b.bottom <= game->scrHeight));
+            EXPECT_TRUE(inside) << screen << ": " << describe(b) << " leaves the window";
+        }
+        for (size_t i = 0; i < seen.size(); i++) {
+            for (size_t j = i + 1; j < seen.size(); j++) {
+                const DrawnBox& a = seen[i];
+                const DrawnBox& b = seen[j];
+                if (!overlaps(a, b))
+                    continue;
+                bool framed = (isFrame(a) && contains(a, b)) || (isFrame(b) && contains(b, a)) ||
+                              (a.sprite == EMPTY_HEALTH && b.sprite == HEALTH) ||
+                              (a.sprite == HEALTH && b.sprite == EMPTY_HEALTH);
+                EXPECT_TRUE(framed) << screen << ": " << describe(a) << " and " << describe(b)
+                                    << " overlap";
+            }
+        }
+        boxes.clear();
+    }
+
+    GameHarness h;
+    CGame* game = nullptr;
+    std::vector<DrawnBox> boxes;
+};
+
+TEST_F(Layout, MenuHelpCreditsConsoleAndEditor)
+{
+    h.io().onFrame = [&](int n) {
+        if (n == 1)
+            check("menu");
+        h.io().quit();
+    };
+    game->menuLoop();
+
+    game->newGame();
+    boxes.clear();
+    game->helpScreen();
+    check("help");
+
+    int frame = 0;
+    h.io().frameMs = 500;
+    h.io().onFrame = [&](int) {
+        if (++frame % 10 == 0)
+            check("credits", true);
+        boxes.clear();
+    };
+    ScrollingText credits(game->font, "data/credits.txt", game->scrWidth, game->scrHeight,
+                          game->actorSprites, 23, &h.io(), [this] { game->clearScreen(); });
+    credits.displayLoop();
+
+    h.io().onFrame = nullptr;
+    for (int i = 0; i < 60; i++)
+        game->consolePrint("Unknown command 'abcdefghijklmnopqrstuvwxyz " + std::to_string(i) + "'.");
+    game->consoleLine = "spawncop";
+    h.io().key(SDLK_ESCAPE);
+    boxes.clear();
+    game->consoleLoop();
+    check("console", true);
+
+    game->ed.mouseX = 700;
+    game->ed.mouseY = 500;
+    game->editorHUD();
+    check("editor");
+}
+
+TEST_F(Layout, PlayHudInfoPanelAndSurvival)
+{
+    game->newGame();
+    Actor* p = game->player;
+    p->x = 3800; // far corner coordinates: the widest position readout
+    p->y = 3800;
+    p->setHealthMax(200);
+    p->setHealth(200);
+    Pistol* gun = new Pistol();
+    gun->setInClip(17);
+    gun->setReserve(1000);
+    p->setGun(gun);
+    game->fps = 1000;
+    game->combo.number = 12;
+    game->combo.timer = 10;
+    game->bIsOverWeapon = true;
+    game->slowMoTimer = 29;
+    game->bIsTalking = true;
+    game->talkTimer = 6.5f;
+    game->talkingPortrait = 2;
+    game->talkingConversation = "You have been revived at a local hospital.";
+    game->bIsLuggingCorpse = true;
+    game->luggedCorpse = new Corpse();
+    game->cursX = 400;
+    game->cursY = 300;
+    boxes.clear();
+    game->drawHUD();
+    check("play HUD");
+
+    game->bIsTalking = false;
+    game->drawHUD();
+    game->drawInfoPanel();
+    check("info panel");
+
+    game->newSurvival();
+    game->player->setGun(new Pistol());
+    game->survival.minutes = 59;
+    game->survival.seconds = 59;
+    game->survival.timer = 0.99f;
+    game->survival.score = 999;
+    game->combo.number = 12;
+    game->combo.timer = 10;
+    game->slowMoTimer = 29;
+    boxes.clear();
+    game->drawHUD();
+    check("survival HUD");
+
+    game->survival.score = 22; // "NATURAL BORN KILLER", the widest ranking
+    h.io().key(SDLK_a);
+    game->survivalResults();
+    check("survival results");
+}
+
+} // namespace
