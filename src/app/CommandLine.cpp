@@ -22,6 +22,19 @@ const Option OPTIONS[] = {
      [](CommandLine& c, const std::string&) { c.fullscreen = true; }},
     {"--windowed", nullptr, "in a window, whatever config.cfg says",
      [](CommandLine& c, const std::string&) { c.fullscreen = false; }},
+    {"--scale", "N", "a window N times the picture (1 to 4)",
+     [](CommandLine& c, const std::string& v) {
+         if (v.size() == 1 && v[0] >= '1' && v[0] <= '4') {
+             c.scale = v[0] - '0';
+         } else {
+             c.action = CommandLine::FAIL;
+             c.error = "--scale takes 1, 2, 3 or 4, not '" + v + "'";
+         }
+     }},
+    {"--record", "FILE", "record the first game played into FILE",
+     [](CommandLine& c, const std::string& v) { c.recordPath = v; }},
+    {"--replay", "FILE", "play the game recorded in FILE again, then exit",
+     [](CommandLine& c, const std::string& v) { c.replayPath = v; }},
 };
 
 const Option* findOption(const std::string& name)
@@ -66,6 +79,8 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
             return failed("option '" + name + "' needs " + option->argument);
         }
         option->apply(line, value);
+        if (line.action == CommandLine::FAIL)
+            return line;
     }
     return line;
 }

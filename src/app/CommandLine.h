@@ -9,6 +9,9 @@ struct CommandLine {
     Action action = PLAY;
     std::string dataFolder;         // --data DIR: the folder that holds data/
     std::optional<bool> fullscreen; // --fullscreen / --windowed; unset: config.cfg decides
+    int scale = 0;                  // --scale N, 1 to 4; 0: config.cfg decides
+    std::string recordPath;         // --record FILE: record the first game played
+    std::string replayPath;         // --replay FILE: play a recorded game and exit
     std::string error;              // what was wrong, when action is FAIL
 };
 

@@ -1,48 +1,42 @@
 #pragma once
-#include <SDL_mixer.h>
-#include <cstdio>
-#include <cstdlib>
-
+#include "app/Letterbox.h"
 #include "game/Platform.h"
 
 // The machine's own window, audio device, events, keyboard, clock and buffer
-// swap, through SDL.
+// swap, through SDL. The picture keeps its composed size whatever the window:
+// the window may open at a whole multiple of it, the user may resize it and
+// F11 switches full screen on and off; the picture is scaled to fit with bars
+// to keep its shape, and mouse positions are given back in picture pixels.
 class SdlPlatform : public Platform {
 public:
-    void init() override
-    {
-        if (SDL_Init(SDL_INIT_EVERYTHING) < 0) {
-            fprintf(stderr, "Couldn't initialize SDL: %s\n", SDL_GetError());
-            exit(1);
-        }
-        atexit(SDL_Quit);
-    }
-    bool openWindow(int width, int height, bool fullscreen) override
-    {
-        Uint32 flags = SDL_HWSURFACE | SDL_OPENGL | SDL_ASYNCBLIT | SDL_ANYFORMAT;
-        if (fullscreen)
-            flags |= SDL_FULLSCREEN;
-        if (!SDL_SetVideoMode(width, height, 0, flags)) {
-            fprintf(stderr, "Couldn't initialize screen surface at %ix%i: %s\n",
-                    width, height, SDL_GetError());
-            exit(1);
-        }
-        SDL_WM_SetCaption("Larder ][", nullptr);
-        return true;
-    }
-    void openAudio() override
-    {
-        if (Mix_OpenAudio(22050, AUDIO_S16MSB, 2, 4096) != 0) {
-            fprintf(stderr, "Unable to initialize audio: %s\n", SDL_GetError());
-            exit(1);
-        }
-    }
-    void closeAudio() override { Mix_CloseAudio(); }
-    void showCursor(bool shown) override { SDL_ShowCursor(shown ? 1 : 0); }
+    void init() override;
+    bool openWindow(int width, int height, bool fullscreen) override;
+    void openAudio() override;
+    void closeAudio() override;
+    void showCursor(bool shown) override;
 
-    bool pollEvent(SDL_Event& event) override { return SDL_PollEvent(&event) != 0; }
+    bool pollEvent(SDL_Event& event) override;
     Uint8* keyState() override { return SDL_GetKeyState(nullptr); }
     Uint32 ticks() override { return SDL_GetTicks(); }
     void delay(Uint32 ms) override { SDL_Delay(ms); }
     void swapBuffers() override { SDL_GL_SwapBuffers(); }
+    // config.cfg's scale, unless the command line chose one already.
+    void setWindowScale(int factor) override;
+
+    // Times the picture size at which the window opens, 1 to 4; 0 until
+    // chosen (then 1).
+    int scale = 0;
+
+protected:
+    // The next event from the machine, before the window's own are taken out.
+    virtual bool nextEvent(SDL_Event& event) { return SDL_PollEvent(&event) != 0; }
+
+private:
+    bool setMode(int windowW, int windowH);
+    void toggleFullscreen();
+    void toPicture(SDL_Event& event) const;
+
+    int pictureW = 0, pictureH = 0;
+    bool bFullscreen = false;
+    Letterbox box;
 };

@@ -24,6 +24,9 @@ EngineVars readEngineVars(const char* filename)
     while (std::getline(in, line)) {
         if (line == "fs")
             vars.fullscreen = true;
+        else if (line.size() == 7 && line.compare(0, 6, "scale ") == 0 && line[6] >= '1' &&
+                 line[6] <= '4')
+            vars.scale = line[6] - '0';
         else
             fprintf(stderr, "Engine order '%s' not understood.\n", line.c_str());
     }

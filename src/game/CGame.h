@@ -1,5 +1,6 @@
 #pragma once
 #include <SDL.h>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <set>
@@ -28,6 +29,8 @@ class Effect;
 class Corpse;
 class Map;
 class CinemaScene;
+struct Recording;
+class HighScoreTable;
 
 struct ComboStruct {
     int number = 0;
@@ -139,6 +142,11 @@ public:
     SurvivalVars survival;
     bool help = false;
 
+    // Where to record the next game started from the menu; empty: nowhere.
+    std::string recordPath;
+    // Whether survival runs are entered into the high-score table (not while
+    // a recorded game is played again).
+    bool bKeepHighScores = true;
     // Where the files the game writes go, and where maps are read from.
     UserFiles files;
 
@@ -159,6 +167,12 @@ public:
     void initSlowmo();
     void updateSlowmo();
     bool gameWon();
+
+    // A game chosen in the menu (recorded when asked), a recorded one again,
+    // and the fingerprint of the world that both end with.
+    void playSession(bool survivalMode);
+    int replaySession(const Recording& rec);
+    uint32_t worldChecksum();
 
     // New game and reset.
     void resetGame(int mapNum);
@@ -211,6 +225,8 @@ public:
     void survivalUpdate(float dt);
     bool survivalSpawn(float x, float y);
     void survivalResults();
+    int recordHighScore(HighScoreTable& table);
+    void drawHighScoreTable(const HighScoreTable& table, int marked, int top);
 
     // Scripts and cut-scenes.
     void runScript(const char* filename);

@@ -26,4 +26,8 @@ public:
     virtual Uint32 ticks() = 0;
     virtual void delay(Uint32 ms) = 0;
     virtual void swapBuffers() = 0;
+    // The game says whether its menu is up (input layers may map differently).
+    virtual void setMenuMode(bool) {}
+    // config.cfg asks for a window this many times the picture size.
+    virtual void setWindowScale(int) {}
 };

@@ -8,6 +8,7 @@
 #include "data/KelFileWrite.h"
 #include "world/Map.h"
 #include "world/Weapon.h"
+#include "world/GameRandom.h"
 
 namespace {
 
@@ -104,9 +105,9 @@ bool AIActor::canShootAt(float tx, float ty, Map* theMap) {
 float AIActor::distanceToTarget() { return distance(targetX, targetY); }
 
 void AIActor::headToRandomLocation() {
-    targetX = static_cast<float>(rand() % 80 * 48);
-    targetY = static_cast<float>(rand() % 80 * 48);
-    runAwayAngle = rand() % 100 - 50;
+    targetX = static_cast<float>(gameRand() % 80 * 48);
+    targetY = static_cast<float>(gameRand() % 80 * 48);
+    runAwayAngle = gameRand() % 100 - 50;
 }
 
 // --- Moods and plain access -----------------------------------------------

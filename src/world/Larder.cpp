@@ -1,4 +1,5 @@
 #include "world/Larder.h"
+#include "world/GameRandom.h"
 
 #include <cstdlib>
 #include "world/SpriteIndex.h"
@@ -16,7 +17,7 @@ const int LAST_FRAME = 2;
 
 Larder::Larder()
     : freezing(false), frame(0), frozen(0), x(0.0f), y(0.0f), frametimer(0.0f),
-      rotation(rand() % 360) {}
+      rotation(gameRand() % 360) {}
 
 Larder::~Larder() = default;
 

@@ -11,6 +11,7 @@
 #include "world/Actor.h"
 #include "world/Larder.h"
 #include "world/Weapon.h"
+#include "world/GameRandom.h"
 
 namespace {
 
@@ -147,7 +148,7 @@ void StaticEntityManager::respawnPlayer(Actor* player, bool bDied)
         player->x = 10;
         player->y = 10;
     } else {
-        StaticEntity* target = targets[rand() % targets.size()];
+        StaticEntity* target = targets[gameRand() % targets.size()];
         player->x = target->getX();
         player->y = target->getY();
     }

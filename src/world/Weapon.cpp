@@ -15,6 +15,7 @@
 #include "world/Shotgun.h"
 #include "world/SubMachineGun.h"
 #include "world/SpriteIndex.h"
+#include "world/GameRandom.h"
 
 namespace {
 // Side of the square box of an item lying on the map.
@@ -22,7 +23,7 @@ const float ITEM_SIZE = 32.0f;
 }
 
 Weapon::Weapon()
-    : x(0.0f), y(0.0f), graphic(0), sound(0), rotation(rand() % 360),
+    : x(0.0f), y(0.0f), graphic(0), sound(0), rotation(gameRand() % 360),
       range(0), maxDamage(1), numProjectiles(1), spread(0), bIsPowerup(false),
       minDamage(0), timer(0.0f), speed(450.0f), refreshTime(0.0f), inClip(0),
       clipSize(0), bulletGraphic(SpriteIndex::BULLET), inReserve(0), type(0)
@@ -46,7 +47,7 @@ int Weapon::rollDamage() const
     // A definition file may give no range of damage; never divide by zero.
     if (maxDamage <= minDamage)
         return minDamage;
-    return minDamage + rand() % (maxDamage - minDamage);
+    return minDamage + gameRand() % (maxDamage - minDamage);
 }
 
 double Weapon::rollHeading(double angle) const
@@ -54,7 +55,7 @@ double Weapon::rollHeading(double angle) const
     if (spread <= 0)
         return angle;
     long long width = 2LL * spread;
-    return angle + static_cast<double>(rand() % width - spread);
+    return angle + static_cast<double>(gameRand() % width - spread);
 }
 
 Bullet* Weapon::fireGun(double angle, bool multis)

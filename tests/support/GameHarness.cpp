@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "game/input/GamepadPlatform.h"
 #include "world/Effect.h"
 #include "world/Corpse.h"
 #include "world/Larder.h"
@@ -125,7 +126,11 @@ CGame* GameHarness::start(const StartSettings& settings)
 {
     auto scripted = std::make_unique<ScriptedPlatform>(screen == WINDOW);
     platform = scripted.get();
-    theGame = std::make_unique<CGame>(800, 600, std::move(scripted), settings);
+    scripted->scale = scale;
+    std::unique_ptr<Platform> io = std::move(scripted);
+    if (gamepad)
+        io = std::make_unique<GamepadPlatform>(std::move(io), 800, 600);
+    theGame = std::make_unique<CGame>(800, 600, std::move(io), settings);
     return theGame.get();
 }
 

@@ -38,6 +38,11 @@ public:
     void writeMinimalData();
 
     CGame* start(const StartSettings& settings = StartSettings());
+    // Applied by start(): the window's scale (as --scale gives it), and with
+    // `gamepad` the scripted input passes through the gamepad layer, as the
+    // machine's does in the program.
+    int scale = 0;
+    bool gamepad = false;
     CGame* game() { return theGame.get(); }
     ScriptedPlatform& io() { return *platform; }
 

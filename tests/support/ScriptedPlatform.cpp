@@ -31,7 +31,7 @@ void ScriptedPlatform::showCursor(bool shown)
         SdlPlatform::showCursor(shown);
 }
 
-bool ScriptedPlatform::pollEvent(SDL_Event& event)
+bool ScriptedPlatform::nextEvent(SDL_Event& event)
 {
     if (events.empty())
         return false;
@@ -83,5 +83,31 @@ void ScriptedPlatform::quit()
 {
     SDL_Event e = {};
     e.type = SDL_QUIT;
+    events.push_back(e);
+}
+
+void ScriptedPlatform::joyAxis(int axis, int value)
+{
+    SDL_Event e = {};
+    e.type = SDL_JOYAXISMOTION;
+    e.jaxis.axis = (Uint8)axis;
+    e.jaxis.value = (Sint16)value;
+    events.push_back(e);
+}
+
+void ScriptedPlatform::joyButton(int button, bool down)
+{
+    SDL_Event e = {};
+    e.type = down ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
+    e.jbutton.button = (Uint8)button;
+    e.jbutton.state = down ? SDL_PRESSED : SDL_RELEASED;
+    events.push_back(e);
+}
+
+void ScriptedPlatform::joyHat(int value)
+{
+    SDL_Event e = {};
+    e.type = SDL_JOYHATMOTION;
+    e.jhat.value = (Uint8)value;
     events.push_back(e);
 }

@@ -21,7 +21,6 @@ public:
     void closeAudio() override;
     void showCursor(bool shown) override;
 
-    bool pollEvent(SDL_Event& event) override;
     Uint8* keyState() override { return keys.data(); }
     Uint32 ticks() override { return now; }
     void delay(Uint32 ms) override { now += ms; }
@@ -33,6 +32,10 @@ public:
     void mouseMotion(int x, int y);
     void mouseButton(int button, bool down, int x, int y);
     void quit();
+    // Joystick 0: an axis moved, a button, the hat.
+    void joyAxis(int axis, int value);
+    void joyButton(int button, bool down);
+    void joyHat(int value);
     void hold(SDLKey sym, bool down) { keys[sym] = down ? 1 : 0; }
 
     bool window;
@@ -43,4 +46,9 @@ public:
     int framesDone = 0;
     // Called after each frame with its number (1 for the first).
     std::function<void(int)> onFrame;
+
+protected:
+    // Queued events pass through the window's own handling (resizing, F11,
+    // mouse positions mapped back to the picture) as the machine's do.
+    bool nextEvent(SDL_Event& event) override;
 };

@@ -10,6 +10,7 @@
 #include "world/Larder.h"
 #include "world/Weapon.h"
 #include "world/SpriteIndex.h"
+#include "world/GameRandom.h"
 
 namespace {
 // Side of a health slot or unit.
@@ -114,8 +115,8 @@ void drawLarderArrow(CGame& g)
     Larder* target = HudMath::nearestLarder(g.larders, (int)g.player->x, (int)g.player->y);
     float rotation =
         HudMath::larderArrowRotation(g.player->x, g.player->y, target->getX(), target->getY());
-    int j1 = rand() % 2 - 1;
-    int j2 = rand() % 2 - 1;
+    int j1 = gameRand() % 2 - 1;
+    int j2 = gameRand() % 2 - 1;
     g.actorSprites->drawSprite(SpriteIndex::LARDER_ARROW, g.scrWidth / 2 + j1 - 16,
                                g.scrHeight / 2 + j2 - 16, 32, 32, rotation);
 }

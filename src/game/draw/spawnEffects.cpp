@@ -4,12 +4,13 @@
 
 #include "world/Effect.h"
 #include "world/SpriteIndex.h"
+#include "world/GameRandom.h"
 
 namespace {
 
 
 // A random scatter of -25 .. 24 pixels.
-int scatter() { return rand() % 50 - 25; }
+int scatter() { return gameRand() % 50 - 25; }
 
 }  // namespace
 
@@ -20,7 +21,7 @@ void CGame::spawnBlood(int amount, float x, float y)
         // The random numbers are drawn in this order: x, y, image.
         float bx = x + scatter();
         float by = y + scatter();
-        int graphic = SpriteIndex::BLOOD + rand() % SpriteIndex::BLOOD_KINDS;
+        int graphic = SpriteIndex::BLOOD + gameRand() % SpriteIndex::BLOOD_KINDS;
         effects.push_back(new Effect(graphic, bx, by, 0, 0));
     }
 }

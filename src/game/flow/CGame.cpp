@@ -13,6 +13,7 @@
 #include "render/SpriteManager.h"
 #include "script/CinemaScene.h"
 #include "script/ScriptManager.h"
+#include "world/GameRandom.h"
 #include "world/Map.h"
 
 CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform,
@@ -28,6 +29,8 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     EngineVars vars = loadEngineVars(files.configPath().c_str());
     if (settings.fullscreen)
         vars.fullscreen = *settings.fullscreen;
+    if (vars.scale > 0)
+        io->setWindowScale(vars.scale);
     bHasScreen = io->openWindow(screenWidth, screenHeight, vars.fullscreen);
     audio.open(*io);
     if (bHasScreen && initGL(screenWidth, screenHeight) < 0) {
@@ -64,7 +67,7 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     // Tiles drawn around the camera: enough to cover the larger side.
     viewRange = (scrWidth > scrHeight ? scrWidth : scrHeight) / 96 + 2;
 
-    srand((unsigned)time(nullptr));
+    gameRandom().seed((uint64_t)time(nullptr));
 
     printf("Engaging script engine.\n");
     script = std::make_unique<ScriptManager>(files.writePath(ScriptManager::LOG_NAME));

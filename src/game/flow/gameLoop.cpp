@@ -26,6 +26,7 @@ const int HOSPITAL_PORTRAIT = 2;
 void CGame::gameLoop()
 {
     help = true; // every game starts behind the help screen
+    io->setMenuMode(false);
     // Play has music: the first game starts the first track, which then
     // loops on through the menu and later games.
     if (tunes->curTrack < 0 && tunes->size() > 0)

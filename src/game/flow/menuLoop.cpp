@@ -26,6 +26,7 @@ void CGame::menuLoop()
     ModalLoop menu;
     menu.running = [&] { return !bMenuDone; };
     menu.frame = [&] {
+        io->setMenuMode(true);
         font->setFontColour(255, 255, 255);
         frames++;
         clearScreen();
@@ -117,12 +118,10 @@ void CGame::menuChoice(int& menuPos, bool& bMenuDone)
 {
     switch (menuPos) {
     case 0:
-        newGame();
-        gameLoop();
+        playSession(false);
         break;
     case 1:
-        newSurvival();
-        gameLoop();
+        playSession(true);
         break;
     case 2:
         showCredits();

@@ -13,6 +13,7 @@
 #include "world/WorldList.h"
 #include "world/SpriteIndex.h"
 #include "audio/SampleIndex.h"
+#include "world/GameRandom.h"
 
 namespace {
 // Channels of the player's samples: 0 unless said otherwise.
@@ -47,7 +48,7 @@ void pickUpItem(CGame& g, float x, float y)
         } else {
             held->x = x;
             held->y = y;
-            held->rotation = rand() % 360;
+            held->rotation = gameRand() % 360;
             w = g.getWeaponAt(x, y);
             g.gameAssert(w != nullptr, "getInput", 86);
             WorldList::take(g.items, w);
@@ -88,7 +89,7 @@ void useAction(CGame& g)
             g.luggedCorpse->x = x;
             g.luggedCorpse->y = y;
             g.luggedCorpse->setActive(true);
-            g.luggedCorpse->setRotation(rand() % 360);
+            g.luggedCorpse->setRotation(gameRand() % 360);
             g.corpses.push_back(g.luggedCorpse);
             g.luggedCorpse = nullptr;
         }
@@ -178,7 +179,7 @@ bool firePlayerGun(CGame& g)
         g.shots.push_back(b);
     }
     g.AI_gunFired(p->x, p->y);
-    g.spawnBulletCasing(p->getRotation() + (rand() % 50 - 50), p->getNewX(MUZZLE_DISTANCE),
+    g.spawnBulletCasing(p->getRotation() + (gameRand() % 50 - 50), p->getNewX(MUZZLE_DISTANCE),
                         p->getNewY(MUZZLE_DISTANCE));
     gun->setInClip(gun->getInClip() - 1);
     return true;

@@ -8,6 +8,7 @@
 #include "world/CopActor.h"
 #include "world/MotionSteps.h"
 #include "world/Weapon.h"
+#include "world/GameRandom.h"
 
 namespace {
 
@@ -24,8 +25,8 @@ const float MUZZLE_DISTANCE = 25.0f;
 // -30..29, but straight on that axis one time in four.
 int wayOutOffset()
 {
-    int offset = rand() % 60 - 30;
-    if (rand() % 4 == 1)
+    int offset = gameRand() % 60 - 30;
+    if (gameRand() % 4 == 1)
         offset = 0;
     return offset;
 }
@@ -67,7 +68,7 @@ void CGame::handleAI()
             // NPC waits, its timers stopped, until its way is free.
             if (npc->getState() == STATE_SCARED) {
                 if (npc->getHealth() < npc->getHealthMax())
-                    spawnBlood(rand() % 6, npc->x, npc->y);
+                    spawnBlood(gameRand() % 6, npc->x, npc->y);
                 int ox = wayOutOffset();
                 int oy = wayOutOffset();
                 npc->alertHostile(npc->x + ox, npc->y + oy);
@@ -102,7 +103,7 @@ void CGame::handleAI()
                 && cop->canSeeHostile(tx, ty, theMap.get()) && cop->fireAt(tx, ty, shots, delta) > 0) {
                 sfx->playSample(gun->sound, true);
                 gun->setInClip(gun->getInClip() - 1);
-                spawnBulletCasing(npc->getRotation() + (rand() % 50 - 50),
+                spawnBulletCasing(npc->getRotation() + (gameRand() % 50 - 50),
                     npc->getForwardX(MUZZLE_DISTANCE), npc->getForwardY(MUZZLE_DISTANCE));
             }
             if (npc->distance(tx, ty) < ARRIVAL_DISTANCE && player) {

@@ -9,6 +9,7 @@
 #include "world/Map.h"
 #include "world/Weapon.h"
 #include "audio/SampleIndex.h"
+#include "world/GameRandom.h"
 
 namespace {
 // Seconds of the red world tint after the player is hit.
@@ -37,7 +38,7 @@ void CGame::handleShots()
                 hurtTimer = HURT_TINT_TIME;
             a->hurt(b.damage);
             AI_actorShot(a->x, a->y, b.team, a->team);
-            spawnBlood(rand() % 10, b.bloodX(), b.bloodY());
+            spawnBlood(gameRand() % 10, b.bloodX(), b.bloodY());
             sfx->playSample(SampleIndex::BULLET_HIT, true, HIT_CHANNEL);
             // killActor takes a out of actors; the walk ends here anyway.
             if (a->getHealth() < 1)

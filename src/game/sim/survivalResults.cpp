@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "game/flow/ModalLoop.h"
+#include "data/HighScoreTable.h"
 #include "render/KelBitmapFont.h"
 #include "render/TextWrap.h"
 #include "game/sim/survivalRanking.h"
@@ -37,6 +38,8 @@ void CGame::survivalResults()
     const std::string label = "Your ranking is ";
     int F = font->getLineHeight();
     int S = smallfont->getLineHeight();
+    HighScoreTable best;
+    int marked = recordHighScore(best);
 
     bool done = false;
     ModalLoop results;
@@ -47,6 +50,7 @@ void CGame::survivalResults()
         smallfont->print(summary, 50, 50 + F);
         smallfont->print(label, 50, 50 + F + S);
         font->print(ranking, 50 + textWidth(*smallfont, label), 50 + F + S);
+        drawHighScoreTable(best, marked, 50 + 2 * F + 2 * S);
         smallfont->print("Hit any key to return to the main menu...", 0, scrHeight - S);
         return true;
     };

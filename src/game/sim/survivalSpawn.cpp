@@ -4,6 +4,7 @@
 
 #include "world/CopActor.h"
 #include "world/Map.h"
+#include "world/GameRandom.h"
 
 namespace {
 // Candidates drawn before any free one is accepted, so the spawn point is
@@ -29,8 +30,8 @@ bool CGame::survivalSpawn(float px, float py)
     float spawnX = px, spawnY = py;
     float earlyX = px, earlyY = py;
     for (int attempt = 1; attempt <= MAX_CANDIDATES && !found; attempt++) {
-        cop->setRotation(rand() % 360);
-        float d = (float)(500 + rand() % 250);
+        cop->setRotation(gameRand() % 360);
+        float d = (float)(500 + gameRand() % 250);
         float cx = cop->getForwardX(d);
         float cy = cop->getForwardY(d);
         if (theMap->isSolid(cx, cy))

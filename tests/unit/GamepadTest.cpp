@@ -1,0 +1,74 @@
+// A gamepad walks, aims and fires, and runs the menu.
+#include <gtest/gtest.h>
+
+#include "GameHarness.h"
+#include "game/input/GamepadPlatform.h"
+#include "world/Bullet.h"
+#include "world/Pistol.h"
+
+namespace {
+
+TEST(Gamepad, SticksWalkAndAimOnACircleTheTriggerFiresButtonsPressKeys)
+{
+    GameHarness h{GameHarness::NO_WINDOW};
+    h.writeMinimalData();
+    h.gamepad = true;
+    CGame* game = h.start();
+    game->newGame();
+    h.place<Actor>(3000, 3000)->team = 1;
+    game->player->x = game->player->y = 1000;
+    Weapon* gun = new Pistol();
+    gun->setInClip(5);
+    game->player->setGun(gun);
+
+    ScriptedPlatform& io = h.io();
+    io.joyButton(GamepadPlatform::PAD_A, true); // takes the help screen down
+    io.joyButton(GamepadPlatform::PAD_A, false);
+    io.joyAxis(0, 30000);  // left stick right
+    io.joyAxis(4, -30000); // right stick up
+    io.joyAxis(5, 32767);  // right trigger
+    h.runFrames(30);
+    EXPECT_GT(game->player->x, 1000) << "walked right";
+    EXPECT_FLOAT_EQ(game->player->y, 1000);
+    EXPECT_EQ(game->cursX, 400);
+    EXPECT_EQ(game->cursY, 300 - GamepadPlatform::AIM_RADIUS) << "the cursor above the player";
+    EXPECT_NEAR(game->player->getRotation(), 90, 0.5) << "facing up";
+    EXPECT_LT(gun->getInClip(), 5) << "the trigger fires";
+    EXPECT_FALSE(game->shots.empty());
+
+    io.joyAxis(5, -32768); // trigger released
+    io.joyAxis(0, 0);
+    io.joyButton(GamepadPlatform::PAD_X, true); // reload
+    io.joyButton(GamepadPlatform::PAD_Y, true); // information panel, held
+    float x = game->player->x;
+    h.play(3);
+    EXPECT_FLOAT_EQ(game->player->x, x) << "the stick at rest stops the player";
+    EXPECT_FALSE(game->mbDown);
+    EXPECT_EQ(gun->getInClip(), gun->getClipSize()) << "reloaded";
+    EXPECT_TRUE(game->io->keyState()[SDLK_i]);
+
+    io.joyButton(GamepadPlatform::PAD_Y, false);
+    io.joyButton(GamepadPlatform::PAD_START, true); // leaves the game
+    int before = io.framesDone;
+    h.play(100);
+    EXPECT_LT(io.framesDone - before, 100);
+    EXPECT_FALSE(game->io->keyState()[SDLK_i]);
+}
+
+TEST(Gamepad, ThePadRunsTheMenu)
+{
+    GameHarness h{GameHarness::NO_WINDOW};
+    h.writeMinimalData();
+    h.gamepad = true;
+    CGame* game = h.start();
+    ScriptedPlatform& io = h.io();
+    for (int i = 0; i < 3; i++) { // down to Quit
+        io.joyHat(SDL_HAT_DOWN);
+        io.joyHat(SDL_HAT_CENTERED);
+    }
+    io.joyButton(GamepadPlatform::PAD_A, true);
+    game->menuLoop(); // returns: Quit was chosen
+    EXPECT_TRUE(io.events.empty());
+}
+
+} // namespace
