@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "Captured.h"
 #include "GameHarness.h"
 #include "TempDir.h"
 #include "game/flow/ScrollingText.h"
@@ -147,9 +148,7 @@ TEST_F(GameFlow, LoneSurvivorWinsOnTheFirstFrame)
     game->newGame(); // the player alone: no actor files in this data folder
     ASSERT_EQ(game->actors.size(), 1u);
     EXPECT_TRUE(game->gameWon());
-    testing::internal::CaptureStdout();
-    h.runFrames(10);
-    std::string out = testing::internal::GetCapturedStdout();
+    std::string out = capturedStdout([&] { h.runFrames(10); });
     EXPECT_NE(out.find("Player has completed the game\n"), std::string::npos);
     EXPECT_TRUE(game->bGameOver);
 }

@@ -3,6 +3,7 @@
 
 #include <GL/gl.h>
 
+#include "Captured.h"
 #include "GameHarness.h"
 #include "world/Map.h"
 
@@ -26,10 +27,9 @@ TEST_P(WindowScale, TheWindowIsTheScaledPictureAndTheMenuSeesPictureClicks)
     h.writeMinimalData();
     h.scale = n;
     CGame* game = h.start();
-    SDL_Surface* screen = SDL_GetVideoSurface();
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(screen->w, 800 * n);
-    EXPECT_EQ(screen->h, 600 * n);
+    ASSERT_NE(SDL_GetVideoSurface(), nullptr);
+    EXPECT_EQ(SDL_GetVideoSurface()->w, 800 * n);
+    EXPECT_EQ(SDL_GetVideoSurface()->h, 600 * n);
     EXPECT_EQ(game->scrWidth, 800) << "the picture keeps its size";
 
     // The middle of the menu's turning picture (sprite 6, 256 x 256 from the
@@ -44,9 +44,7 @@ TEST_P(WindowScale, TheWindowIsTheScaledPictureAndTheMenuSeesPictureClicks)
             h.io().quit();
         }
     };
-    testing::internal::CaptureStdout();
-    game->menuLoop();
-    std::string out = testing::internal::GetCapturedStdout();
+    std::string out = capturedStdout([&] { game->menuLoop(); });
     EXPECT_EQ(corner, spriteColour(6));
     EXPECT_NE(out.find("x,y: 30,530\n"), std::string::npos) << out;
 }
@@ -72,9 +70,7 @@ TEST(WindowResize, TheEditorLaysTheTileUnderTheClickInAResizedWindow)
         if (h.io().events.empty())
             h.io().quit();
     };
-    testing::internal::CaptureStdout();
-    game->menuLoop();
-    std::string out = testing::internal::GetCapturedStdout();
+    std::string out = capturedStdout([&] { game->menuLoop(); });
     EXPECT_EQ(SDL_GetVideoSurface()->w, 1000);
     EXPECT_NE(out.find("Laying tile at (2,1)\n"), std::string::npos) << out;
     EXPECT_EQ(game->theMap->getTileAt(2, 1), game->ed.curTile);

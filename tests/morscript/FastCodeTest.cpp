@@ -273,13 +273,6 @@ TEST(FastCode, WaitRequestedInsideALoopStopsAtTheNextOpcode)
     EXPECT_EQ("2", s.S.m_vars[1].GetStr());
 }
 
-TEST(FastCode, RunTableIsBuiltWhenTheProgramIsCreated)
-{
-    Script s;
-    ASSERT_TRUE(s.Compile("var a = 1; a += 2;"));
-    EXPECT_EQ(s.S.m_opcodes.size() + 1, s.S.m_fast.size());
-}
-
 TEST(FastCode, ErrorInsideAnInPlaceAppendLeavesWhatOneByOneLeaves)
 {
     // The variable keeps its old text and the stack holds the partial result.
