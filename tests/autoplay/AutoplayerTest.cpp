@@ -157,18 +157,13 @@ private:
     {
         releaseKeys();
         float dx = x - px(), dy = y - py();
-        bool xFirst = std::fabs(dx) > NEAR && !g->playerCollision(x, py());
-        if (std::fabs(dx) > NEAR && (xFirst || std::fabs(dy) <= NEAR)) {
-            io.hold(dx < 0 ? SDLK_LEFT : SDLK_RIGHT, true);
-            frameMs = msFor(std::fabs(dx));
-            return false;
-        }
-        if (std::fabs(dy) > NEAR) {
-            io.hold(dy < 0 ? SDLK_UP : SDLK_DOWN, true);
-            frameMs = msFor(std::fabs(dy));
-            return false;
-        }
-        return true;
+        bool alongX = std::fabs(dx) > NEAR && (!g->playerCollision(x, py()) || std::fabs(dy) <= NEAR);
+        float d = alongX ? dx : dy;
+        if (std::fabs(d) <= NEAR)
+            return true;
+        io.hold(alongX ? (d < 0 ? SDLK_LEFT : SDLK_RIGHT) : (d < 0 ? SDLK_UP : SDLK_DOWN), true);
+        frameMs = msFor(std::fabs(d));
+        return false;
     }
 
     // Real milliseconds in which the player walks `distance` pixels.

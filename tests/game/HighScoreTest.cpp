@@ -1,21 +1,11 @@
 // The survival results screen enters the run into the high-score table.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "GameHarness.h"
+#include "TempDir.h"
 #include "data/HighScoreTable.h"
 
 namespace {
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // A survival run with `kills` kills ends on the results screen; returns the
 // colour of the table row `row` (0 the heading) seen there.
