@@ -2,8 +2,6 @@
 // help screen, death fade.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "Captured.h"
@@ -78,10 +76,7 @@ TEST(GameFlowMusic, MenuIsQuietUntilPlayStartsTheFirstTrack)
 {
     GameHarness h;
     h.writeMinimalData();
-    std::ifstream track(std::string(LARDER_SOURCE_DIR) + "/data/music/0.ogg", std::ios::binary);
-    std::ostringstream bytes;
-    bytes << track.rdbuf();
-    h.writeFile("data/music/0.ogg", bytes.str());
+    h.writeFile("data/music/0.ogg", readFile(std::string(LARDER_SOURCE_DIR) + "/data/music/0.ogg"));
     CGame* game = h.start();
     ASSERT_EQ(game->tunes->size(), 1);
     h.io().quit();
