@@ -53,23 +53,21 @@ TEST(FontLines, GlyphValuesAreTakenByPositionAndExtraTokensReported)
 
 TEST(FontLines, BlankKerningAndEmptyNames)
 {
-    FontDefinition def;
-    EXPECT_EQ(capturedStderr([&] {
-                  EXPECT_EQ(def.generateCharacterFromLine("").char_id, KelBitChar::BLANK_LINE);
-              }),
-              "WARN) Blank line encountered\n");
     const std::string kerning = "kerning first=32 second=65 amount=-1";
-    EXPECT_EQ(capturedStderr([&] {
-                  EXPECT_EQ(def.generateCharacterFromLine(kerning).char_id, KelBitChar::END_OF_GLYPHS);
-              }),
-              "FAIL) Line \"" + kerning + "\" does not contain enough tokens to be a character ID\n");
-    EXPECT_EQ(capturedStderr([&] {
-                  EXPECT_EQ(def.generateCharacterFromLine(
-                                   "char =70 x=0 y=0 width=1 height=1 xoffset=0 yoffset=0 xadvance=1 page=0")
-                                .char_id,
-                            70);
-              }),
-              "WARN) Name too short: '' (must be at least 1 character)\n");
+    struct Case { std::string line; int id; std::string message; };
+    const Case cases[] = {
+        {"", KelBitChar::BLANK_LINE, "WARN) Blank line encountered\n"},
+        {kerning, KelBitChar::END_OF_GLYPHS,
+         "FAIL) Line \"" + kerning + "\" does not contain enough tokens to be a character ID\n"},
+        {"char =70 x=0 y=0 width=1 height=1 xoffset=0 yoffset=0 xadvance=1 page=0", 70,
+         "WARN) Name too short: '' (must be at least 1 character)\n"},
+    };
+    FontDefinition def;
+    for (const Case& c : cases) {
+        int id = 0;
+        EXPECT_EQ(capturedStderr([&] { id = def.generateCharacterFromLine(c.line).char_id; }), c.message);
+        EXPECT_EQ(id, c.id) << c.line;
+    }
 }
 
 TEST(FontLines, MalformedLinesAreReportedAndMarkTheDefinitionDamaged)

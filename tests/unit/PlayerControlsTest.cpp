@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Captured.h"
 #include "GameHarness.h"
 #include "world/Bullet.h"
 #include "world/Larder.h"
@@ -62,10 +63,7 @@ TEST_F(PlayerControls, HeldButtonFiresAtTheRefreshRateThenClicksDry)
     h.io().frameMs = 100;
     h.io().mouseMotion(600, 300); // aim to the right
     h.io().mouseButton(SDL_BUTTON_LEFT, true, 600, 300);
-
-    testing::internal::CaptureStdout();
-    h.play(20);
-    std::string out = testing::internal::GetCapturedStdout();
+    std::string out = capturedStdout([&] { h.play(20); });
 
     // Frame 0 is the help screen. The new pistol's 0.35 s refresh has passed
     // after four frames of 0.1 s, and again four frames after every shot.
