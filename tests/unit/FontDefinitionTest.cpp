@@ -133,18 +133,17 @@ TEST(FontFile, OverlongLineIsParsedWholeAndTrailingLineFeedWarnsOnce)
 {
     TempDir dir;
     FontDefinition def;
-    std::string extra;
-    for (int i = 0; i < 30; ++i)
+    std::string extra, tooMany;
+    for (int i = 0; i < 30; ++i) {
         extra += " pad" + std::to_string(i) + "=0";
+        tooMany += "FAIL) Too many tokens in this line.\n";
+    }
     std::string path = dir.write(
         "font.fnt", kHeader + kCharA + extra + "\n" +
                         "char id=66 x=1 y=2 width=3 height=4 xoffset=0 yoffset=0 xadvance=5 page=0\n");
     std::string err = capturedStderr([&] {
         capturedStdout([&] { EXPECT_EQ(def.loadDefinition(path.c_str()), 0); });
     });
-    std::string tooMany;
-    for (int i = 0; i < 30; ++i)
-        tooMany += "FAIL) Too many tokens in this line.\n";
     EXPECT_EQ(err, tooMany + "WARN) Blank line encountered\n");
     EXPECT_EQ(def.characters['A'].xadvance, 9);
     expectGlyph(def.characters['B'], 66, 1, 2, 3, 4, 0, 0, 5);

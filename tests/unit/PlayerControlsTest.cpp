@@ -118,8 +118,7 @@ TEST_F(PlayerControls, SpaceSwapsTheHeldGunForTheOneUnderfootOrTakesAHealthPack)
     EXPECT_EQ(game->player->getGun(), pistol);
     ASSERT_EQ(game->items.size(), 1u);
     EXPECT_EQ(game->items[0], shotgun);
-    EXPECT_FLOAT_EQ(shotgun->x, game->player->x);
-    EXPECT_FLOAT_EQ(shotgun->y, game->player->y);
+    EXPECT_EQ(std::make_pair(shotgun->x, shotgun->y), std::make_pair(game->player->x, game->player->y));
 
     game->items.clear();
     delete shotgun;
