@@ -174,8 +174,7 @@ TEST(CopActorStates, UpdateReloadsAnEmptyClip)
     Officer cop;
     cop.getGun()->setInClip(0);
     cop.update(0.01f);
-    EXPECT_EQ(cop.getGun()->getInClip(), 17);
-    EXPECT_EQ(cop.getGun()->getReserve(), 33);
+    EXPECT_EQ(std::make_pair(cop.getGun()->getInClip(), cop.getGun()->getReserve()), std::make_pair(17, 33));
 
     cop.getGun()->setInClip(0);
     cop.getGun()->setReserve(0);

@@ -104,7 +104,7 @@ TEST(MapFile, SaveThenLoadRoundTrips)
               0u);
 }
 
-TEST(MapGrid, OutsideTheGridReadsFloorButCollidesAsSolid)
+TEST(MapGrid, OutsideTheGridReadsFloorButCollidesAsSolidAndWindowsStopOnlyWalkers)
 {
     Map map;
     map.setTileAt(-1, 0, 5);
@@ -124,11 +124,8 @@ TEST(MapGrid, OutsideTheGridReadsFloorButCollidesAsSolid)
     EXPECT_TRUE(map.isBulletSolid(-0.5f, 10));
     EXPECT_TRUE(map.isBulletSolid(3840.0f, 10));
     EXPECT_FALSE(map.isBulletSolid(0, 0));
-}
 
-TEST(MapGrid, WindowsStopWalkersButNotBullets)
-{
-    Map map;
+    // Windows stop walkers but not bullets.
     map.setTileAt(2, 3, 22);
     EXPECT_TRUE(map.isSolid(2 * 48 + 10, 3 * 48 + 47));
     EXPECT_FALSE(map.isBulletSolid(2 * 48 + 10, 3 * 48 + 47));

@@ -102,8 +102,7 @@ TEST_F(PlayerControls, RKeyReloadsFromTheReserve)
     pistol->setReserve(100);
     h.io().press(SDLK_r);
     h.play(1);
-    EXPECT_EQ(pistol->getInClip(), 17);
-    EXPECT_EQ(pistol->getReserve(), 88);
+    EXPECT_EQ(std::make_pair(pistol->getInClip(), pistol->getReserve()), std::make_pair(17, 88));
 }
 
 TEST_F(PlayerControls, SpaceSwapsTheHeldGunForTheOneUnderfootOrTakesAHealthPack)

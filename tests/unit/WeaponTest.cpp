@@ -110,8 +110,8 @@ TEST(WeaponClip, ReloadMovesWhatTheReserveHolds)
         pistol.setInClip(c.inClip);
         pistol.setReserve(c.reserve);
         pistol.reload();
-        EXPECT_EQ(pistol.getInClip(), c.wantClip) << c.inClip << "+" << c.reserve;
-        EXPECT_EQ(pistol.getReserve(), c.wantReserve) << c.inClip << "+" << c.reserve;
+        EXPECT_EQ(std::make_pair(pistol.getInClip(), pistol.getReserve()), std::make_pair(c.wantClip, c.wantReserve))
+            << c.inClip << "+" << c.reserve;
     }
 }
 
