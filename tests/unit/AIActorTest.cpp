@@ -174,8 +174,7 @@ TEST(CopActorStates, UpdateReloadsAnEmptyClip)
     Officer cop;
     cop.getGun()->setInClip(0);
     cop.update(0.01f);
-    EXPECT_EQ(cop.getGun()->getInClip(), 17);
-    EXPECT_EQ(cop.getGun()->getReserve(), 33);
+    EXPECT_EQ(std::make_pair(cop.getGun()->getInClip(), cop.getGun()->getReserve()), std::make_pair(17, 33));
 
     cop.getGun()->setInClip(0);
     cop.getGun()->setReserve(0);
@@ -244,7 +243,7 @@ TEST(CopActorFiring, VolleyAlongTheCurrentHeading)
     clearShots(shots);
 }
 
-TEST(AIActorFile, LoadAlwaysYieldsAnIdleNpc)
+TEST(AIActorFile, LoadAlwaysYieldsAnIdleNpcAndSaveRoundTrips)
 {
     TempDir dir;
     std::string name = dir.write("0.def", "isAI=1\nhasScript=1\ndialogue=Nice day \nstate=3\ntargetX=200\n"
@@ -263,20 +262,17 @@ TEST(AIActorFile, LoadAlwaysYieldsAnIdleNpc)
     EXPECT_EQ(capturedStderr([&] { cop.load(missing.c_str()); }), "Can't open file " + missing + "\n");
     EXPECT_EQ(cop.x, 1000) << "not even the base keys are touched";
     EXPECT_EQ(cop.getDialogue(), "Go about your business, citizen.");
-}
 
-TEST(AIActorFile, SaveThenLoadRoundTrip)
-{
-    TempDir dir;
-    std::string name = dir.file("1.def");
-    AIActor civ;
-    civ.setDialogue("Hello there");
-    civ.setHasScript(true);
-    civ.talkScriptFilename = "data/talk.mor";
-    civ.walkTo(123.7f, 456.2f);
-    civ.setAttentionRange(1950.5f);
-    civ.save(name.c_str());
-    civ.save(name.c_str());  // truncates before writing again
+    // Saving twice truncates before writing again; some keys are written but never read back.
+    name = dir.file("1.def");
+    AIActor out;
+    out.setDialogue("Hello there");
+    out.setHasScript(true);
+    out.talkScriptFilename = "data/talk.mor";
+    out.walkTo(123.7f, 456.2f);
+    out.setAttentionRange(1950.5f);
+    out.save(name.c_str());
+    out.save(name.c_str());
     EXPECT_EQ(readFile(name), "hasScript=1\ndialogue=Hello there\nattentionRange=1950\nrunAwayAngle=-15\n"
                               "state=3\ntargetX=123\ntargetY=456\nscript=data/talk.mor\n"
                               "hp=1\nmax_hp=1\nlevel=1\nheading=0\nnumSprites=3\nstartSprite=0\n"

@@ -5,10 +5,12 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Captured.h"
 #include "TempDir.h"
@@ -44,11 +46,8 @@ TEST(Id3v1, FieldsEndAtTheFirstNulOrUseAllTheirBytes)
 {
     auto tags = parse(tagRecord("Cold Storage", "Freezer Burn"));
     ASSERT_TRUE(tags);
-    EXPECT_EQ(tags->title, "Cold Storage");
-    EXPECT_EQ(tags->artist, "Freezer Burn");
-    EXPECT_EQ(tags->album, "Album");
-    EXPECT_EQ(tags->year, "1999");
-    EXPECT_EQ(tags->comment, "Comment");
+    EXPECT_EQ(std::vector<std::string>({tags->title, tags->artist, tags->album, tags->year, tags->comment}),
+              std::vector<std::string>({"Cold Storage", "Freezer Burn", "Album", "1999", "Comment"}));
     EXPECT_EQ(tags->genre, 0x34);
 
     std::string artist = "Band" + std::string(26, ' ');
@@ -85,12 +84,9 @@ TEST(Id3v1, FileTagIsReadFromItsLast128Bytes)
 
 TEST(TrackStepping, WrapsToTheOtherEndWhateverTheStep)
 {
-    EXPECT_EQ(wrapTrack(-1, 1, 3), 0);  // nothing played yet
-    EXPECT_EQ(wrapTrack(0, 1, 3), 1);
-    EXPECT_EQ(wrapTrack(2, 1, 3), 0);
-    EXPECT_EQ(wrapTrack(0, -1, 3), 2);
-    EXPECT_EQ(wrapTrack(1, 5, 3), 0);
-    EXPECT_EQ(wrapTrack(1, -5, 3), 2);
+    // {current, step, expected} over three tracks; -1 means nothing played yet.
+    for (auto [cur, step, want] : {std::array<int, 3>{-1, 1, 0}, {0, 1, 1}, {2, 1, 0}, {0, -1, 2}, {1, 5, 0}, {1, -5, 2}})
+        EXPECT_EQ(wrapTrack(cur, step, 3), want) << cur << "+" << step;
 }
 
 TEST(SoundSamples, EmptyFolderReportsTheFirstNumberAndEveryPlayIsOutOfBounds)

@@ -89,8 +89,7 @@ TEST(DamagedData, PicturesTooLargeAreRefusedOrScaledAndPositionsStayInRange)
     SDL_Surface* fitted = rgbaSurfaceFor(wide, 8, scaled);
     ASSERT_NE(fitted, nullptr);
     EXPECT_TRUE(scaled);
-    EXPECT_EQ(fitted->w, 8);
-    EXPECT_EQ(fitted->h, 2);
+    EXPECT_EQ(std::make_pair(fitted->w, fitted->h), std::make_pair(8, 2));
     const Uint8* px = (const Uint8*)fitted->pixels;
     EXPECT_EQ(std::vector<int>({px[0], px[1], px[2], px[3]}), std::vector<int>({9, 8, 7, 255}));
     SDL_FreeSurface(fitted);

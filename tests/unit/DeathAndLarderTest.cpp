@@ -45,8 +45,7 @@ TEST_F(DeathAndLarder, PlayersKillScoresAndDropsTheGunAPoliceKillDoesNot)
     EXPECT_EQ(game->survival.score, 1);
     ASSERT_EQ(game->items.size(), 1u);
     EXPECT_EQ(game->items[0], pistol);
-    EXPECT_FLOAT_EQ(pistol->x, 500);
-    EXPECT_FLOAT_EQ(pistol->y, 600);
+    EXPECT_EQ(std::make_pair(pistol->x, pistol->y), std::make_pair(500.0f, 600.0f));
     ASSERT_EQ(game->corpses.size(), 1u);
     EXPECT_FLOAT_EQ(game->corpses[0]->x, 500);
     EXPECT_DOUBLE_EQ(game->corpses[0]->getRotation(), 70);
@@ -115,8 +114,7 @@ TEST_F(DeathAndLarder, OnlyNpcsWithALineOfSightReactToTheDragging)
     game->checkCorpseViewers(1000, 1300, false);
     EXPECT_EQ(behindWall->getState(), STATE_IDLE);
     EXPECT_EQ(inOpen->getState(), STATE_SCARED);
-    EXPECT_FLOAT_EQ(inOpen->getTargetX(), 1000);
-    EXPECT_FLOAT_EQ(inOpen->getTargetY(), 1300);
+    EXPECT_EQ(std::make_pair(inOpen->getTargetX(), inOpen->getTargetY()), std::make_pair(1000.0f, 1300.0f));
     EXPECT_EQ(cop->getState(), STATE_FIRING);
 }
 
@@ -166,8 +164,7 @@ TEST(DeathAndHospital, PlayerKilledWhileDraggingLeavesCorpseAndGunAndWakesAtAHos
     EXPECT_EQ(game->luggedCorpse, nullptr);
     ASSERT_EQ(game->corpses.size(), 1u);
     EXPECT_EQ(game->corpses[0], body);
-    EXPECT_FLOAT_EQ(body->x, 700);
-    EXPECT_FLOAT_EQ(body->y, 800);
+    EXPECT_EQ(std::make_pair(body->x, body->y), std::make_pair(700.0f, 800.0f));
     ASSERT_EQ(game->items.size(), 1u);
     EXPECT_EQ(game->items[0], gun);
     EXPECT_FLOAT_EQ(gun->x, 700);

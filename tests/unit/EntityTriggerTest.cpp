@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "Captured.h"
 #include "GameHarness.h"
 #include "world/AIActor.h"
 #include "world/Larder.h"
@@ -74,9 +75,7 @@ TEST(EntityTriggers, NewGameLoadsTheTown)
     fs::copy_file(source / "map0.dat", "data/map0.dat", fs::copy_options::overwrite_existing);
     CGame* game = h.start();
 
-    testing::internal::CaptureStderr();
-    game->newGame();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "File data/actors/18.def is missing, can't load def\n");
+    EXPECT_EQ(capturedStderr([&] { game->newGame(); }), "File data/actors/18.def is missing, can't load def\n");
 
     int civilians = 0, officers = 0;
     for (Actor* a : game->actors) {

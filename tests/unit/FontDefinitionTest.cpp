@@ -53,23 +53,21 @@ TEST(FontLines, GlyphValuesAreTakenByPositionAndExtraTokensReported)
 
 TEST(FontLines, BlankKerningAndEmptyNames)
 {
-    FontDefinition def;
-    EXPECT_EQ(capturedStderr([&] {
-                  EXPECT_EQ(def.generateCharacterFromLine("").char_id, KelBitChar::BLANK_LINE);
-              }),
-              "WARN) Blank line encountered\n");
     const std::string kerning = "kerning first=32 second=65 amount=-1";
-    EXPECT_EQ(capturedStderr([&] {
-                  EXPECT_EQ(def.generateCharacterFromLine(kerning).char_id, KelBitChar::END_OF_GLYPHS);
-              }),
-              "FAIL) Line \"" + kerning + "\" does not contain enough tokens to be a character ID\n");
-    EXPECT_EQ(capturedStderr([&] {
-                  EXPECT_EQ(def.generateCharacterFromLine(
-                                   "char =70 x=0 y=0 width=1 height=1 xoffset=0 yoffset=0 xadvance=1 page=0")
-                                .char_id,
-                            70);
-              }),
-              "WARN) Name too short: '' (must be at least 1 character)\n");
+    struct Case { std::string line; int id; std::string message; };
+    const Case cases[] = {
+        {"", KelBitChar::BLANK_LINE, "WARN) Blank line encountered\n"},
+        {kerning, KelBitChar::END_OF_GLYPHS,
+         "FAIL) Line \"" + kerning + "\" does not contain enough tokens to be a character ID\n"},
+        {"char =70 x=0 y=0 width=1 height=1 xoffset=0 yoffset=0 xadvance=1 page=0", 70,
+         "WARN) Name too short: '' (must be at least 1 character)\n"},
+    };
+    FontDefinition def;
+    for (const Case& c : cases) {
+        int id = 0;
+        EXPECT_EQ(capturedStderr([&] { id = def.generateCharacterFromLine(c.line).char_id; }), c.message);
+        EXPECT_EQ(id, c.id) << c.line;
+    }
 }
 
 TEST(FontLines, MalformedLinesAreReportedAndMarkTheDefinitionDamaged)
@@ -135,18 +133,17 @@ TEST(FontFile, OverlongLineIsParsedWholeAndTrailingLineFeedWarnsOnce)
 {
     TempDir dir;
     FontDefinition def;
-    std::string extra;
-    for (int i = 0; i < 30; ++i)
+    std::string extra, tooMany;
+    for (int i = 0; i < 30; ++i) {
         extra += " pad" + std::to_string(i) + "=0";
+        tooMany += "FAIL) Too many tokens in this line.\n";
+    }
     std::string path = dir.write(
         "font.fnt", kHeader + kCharA + extra + "\n" +
                         "char id=66 x=1 y=2 width=3 height=4 xoffset=0 yoffset=0 xadvance=5 page=0\n");
     std::string err = capturedStderr([&] {
         capturedStdout([&] { EXPECT_EQ(def.loadDefinition(path.c_str()), 0); });
     });
-    std::string tooMany;
-    for (int i = 0; i < 30; ++i)
-        tooMany += "FAIL) Too many tokens in this line.\n";
     EXPECT_EQ(err, tooMany + "WARN) Blank line encountered\n");
     EXPECT_EQ(def.characters['A'].xadvance, 9);
     expectGlyph(def.characters['B'], 66, 1, 2, 3, 4, 0, 0, 5);

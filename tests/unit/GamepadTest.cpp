@@ -11,11 +11,8 @@ namespace {
 TEST(Gamepad, SticksWalkAndAimOnACircleTheTriggerFiresButtonsPressKeys)
 {
     GameHarness h{GameHarness::NO_WINDOW};
-    h.writeMinimalData();
     h.gamepad = true;
-    CGame* game = h.start();
-    game->newGame();
-    h.place<Actor>(3000, 3000)->team = 1;
+    CGame* game = h.startStory();
     game->player->x = game->player->y = 1000;
     Weapon* gun = new Pistol();
     gun->setInClip(5);

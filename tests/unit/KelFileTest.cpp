@@ -32,25 +32,18 @@ TEST(KelFileRead, IntegersFollowAtoiAndOnlyPositiveValuesAreAssigned)
 {
     TempDir dir;
     KelFileRead file(dir.write("a.def", "a= 42xyz\nb=+7\nc=12\r\nzero=0\nneg=-5\nbare\nbare=7\n").c_str());
-    int a = 0, b = 0, c = 0, zero = 50, neg = 50, bare = 50, missing = 50;
-    EXPECT_EQ(capturedStdout([&] {
-                  file.getIntFromFile(a, "a");
-                  file.getIntFromFile(b, "b");
-                  file.getIntFromFile(c, "c");
-                  file.getIntFromFile(zero, "zero");
-                  file.getIntFromFile(neg, "neg");
-              }),
-              "");
+    // Zero and negative values leave the target alone.
+    struct Case { const char* key; int start, want; };
+    for (Case c : {Case{"a", 0, 42}, {"b", 0, 7}, {"c", 0, 12}, {"zero", 50, 50}, {"neg", 50, 50}}) {
+        EXPECT_EQ(capturedStdout([&] { file.getIntFromFile(c.start, c.key); }), "") << c.key;
+        EXPECT_EQ(c.start, c.want) << c.key;
+    }
+    int bare = 50, missing = 50;
     EXPECT_EQ(capturedStdout([&] {
                   file.getIntFromFile(bare, "bare");
                   file.getIntFromFile(missing, "missing");
               }),
               "Couldn't find identifier bare\nCouldn't find identifier missing\n");
-    EXPECT_EQ(a, 42);
-    EXPECT_EQ(b, 7);
-    EXPECT_EQ(c, 12);
-    EXPECT_EQ(zero, 50);
-    EXPECT_EQ(neg, 50);
     EXPECT_EQ(bare, 0) << "a key without '=' reads as missing, which sets 0";
     EXPECT_EQ(missing, 0);
 }

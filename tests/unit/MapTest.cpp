@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "Captured.h"
 #include "TempDir.h"
@@ -68,11 +69,9 @@ TEST(MapFile, NegativeTilesShortRowsAndMissingRowsBecomeFloor)
 
     fill(map, 9);
     EXPECT_EQ(capturedStderr([&] { map.loadMap(dir.write("m.dat", "BBB\r\nCC").c_str()); }), "");
-    EXPECT_EQ(map.getTileAt(2, 0), 1);
-    EXPECT_EQ(map.getTileAt(3, 0), 0);
-    EXPECT_EQ(map.getTileAt(1, 1), 2);
-    EXPECT_EQ(map.getTileAt(2, 1), 0);
-    EXPECT_EQ(map.getTileAt(79, 79), 0);
+    EXPECT_EQ(std::vector<int>({map.getTileAt(2, 0), map.getTileAt(3, 0), map.getTileAt(1, 1), map.getTileAt(2, 1),
+                                map.getTileAt(79, 79)}),
+              std::vector<int>({1, 0, 2, 0, 0}));
 
     fill(map, 3);
     std::string missing = dir.file("map7.dat");
@@ -105,7 +104,7 @@ TEST(MapFile, SaveThenLoadRoundTrips)
               0u);
 }
 
-TEST(MapGrid, OutsideTheGridReadsFloorButCollidesAsSolid)
+TEST(MapGrid, OutsideTheGridReadsFloorButCollidesAsSolidAndWindowsStopOnlyWalkers)
 {
     Map map;
     map.setTileAt(-1, 0, 5);
@@ -125,11 +124,8 @@ TEST(MapGrid, OutsideTheGridReadsFloorButCollidesAsSolid)
     EXPECT_TRUE(map.isBulletSolid(-0.5f, 10));
     EXPECT_TRUE(map.isBulletSolid(3840.0f, 10));
     EXPECT_FALSE(map.isBulletSolid(0, 0));
-}
 
-TEST(MapGrid, WindowsStopWalkersButNotBullets)
-{
-    Map map;
+    // Windows stop walkers but not bullets.
     map.setTileAt(2, 3, 22);
     EXPECT_TRUE(map.isSolid(2 * 48 + 10, 3 * 48 + 47));
     EXPECT_FALSE(map.isBulletSolid(2 * 48 + 10, 3 * 48 + 47));

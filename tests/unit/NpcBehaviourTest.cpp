@@ -55,8 +55,7 @@ TEST_F(NpcBehaviour, PlayersGunfireDrawsCiviliansWithinEarshot)
 
     ASSERT_EQ(gun->getInClip(), gun->getClipSize() - 1) << "the player fired once";
     EXPECT_EQ(near->getState(), STATE_WALKING);
-    EXPECT_FLOAT_EQ(near->getTargetX(), 2000);
-    EXPECT_FLOAT_EQ(near->getTargetY(), 2000);
+    EXPECT_EQ(std::make_pair(near->getTargetX(), near->getTargetY()), std::make_pair(2000.0f, 2000.0f));
     EXPECT_LT(near->y, 3000.0f) << "and starts walking in the same frame";
     EXPECT_EQ(far->getState(), STATE_IDLE);
     EXPECT_FLOAT_EQ(far->y, 999);
@@ -109,8 +108,7 @@ TEST_F(NpcBehaviour, CorneredScaredCivilianBleedsOnlyWhenWounded)
         frame(0.05f);
     EXPECT_GT(h.effectsOfGraphic(10, 12), 0);
     EXPECT_EQ(h.effectsOfGraphic(10, 12), static_cast<int>(game->effects.size()));
-    EXPECT_FLOAT_EQ(boxed->x, 960);
-    EXPECT_FLOAT_EQ(boxed->y, 960);
+    EXPECT_EQ(std::make_pair(boxed->x, boxed->y), std::make_pair(960.0f, 960.0f));
 }
 
 TEST_F(NpcBehaviour, ShotAndKillAlertsReachAndMoods)

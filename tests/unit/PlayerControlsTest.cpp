@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Captured.h"
 #include "GameHarness.h"
 #include "world/Bullet.h"
 #include "world/Larder.h"
@@ -62,10 +63,7 @@ TEST_F(PlayerControls, HeldButtonFiresAtTheRefreshRateThenClicksDry)
     h.io().frameMs = 100;
     h.io().mouseMotion(600, 300); // aim to the right
     h.io().mouseButton(SDL_BUTTON_LEFT, true, 600, 300);
-
-    testing::internal::CaptureStdout();
-    h.play(20);
-    std::string out = testing::internal::GetCapturedStdout();
+    std::string out = capturedStdout([&] { h.play(20); });
 
     // Frame 0 is the help screen. The new pistol's 0.35 s refresh has passed
     // after four frames of 0.1 s, and again four frames after every shot.
@@ -104,8 +102,7 @@ TEST_F(PlayerControls, RKeyReloadsFromTheReserve)
     pistol->setReserve(100);
     h.io().press(SDLK_r);
     h.play(1);
-    EXPECT_EQ(pistol->getInClip(), 17);
-    EXPECT_EQ(pistol->getReserve(), 88);
+    EXPECT_EQ(std::make_pair(pistol->getInClip(), pistol->getReserve()), std::make_pair(17, 88));
 }
 
 TEST_F(PlayerControls, SpaceSwapsTheHeldGunForTheOneUnderfootOrTakesAHealthPack)
@@ -120,8 +117,7 @@ TEST_F(PlayerControls, SpaceSwapsTheHeldGunForTheOneUnderfootOrTakesAHealthPack)
     EXPECT_EQ(game->player->getGun(), pistol);
     ASSERT_EQ(game->items.size(), 1u);
     EXPECT_EQ(game->items[0], shotgun);
-    EXPECT_FLOAT_EQ(shotgun->x, game->player->x);
-    EXPECT_FLOAT_EQ(shotgun->y, game->player->y);
+    EXPECT_EQ(std::make_pair(shotgun->x, shotgun->y), std::make_pair(game->player->x, game->player->y));
 
     game->items.clear();
     delete shotgun;

@@ -4,7 +4,9 @@
 #include <fstream>
 #include <string>
 
+#include "Captured.h"
 #include "GameHarness.h"
+#include "TempDir.h"
 #include "game/replay/Recording.h"
 #include "world/Actor.h"
 #include "world/GameRandom.h"
@@ -59,9 +61,7 @@ TEST(Replay, ARecordedGameReplaysToTheSameStateAndADamagedFileIsRefused)
     CGame* game = h.game();
     std::string file = h.dir + "/session.l2r";
     game->recordPath = file;
-    testing::internal::CaptureStdout();
-    game->playSession(false);
-    std::string out = testing::internal::GetCapturedStdout();
+    std::string out = capturedStdout([&] { game->playSession(false); });
 
     ASSERT_EQ(game->corpses.size(), 1u) << "the shot civilian lies dead";
     EXPECT_GT(game->slowMoTimer, 0) << "the pill slowed time down";
@@ -82,17 +82,14 @@ TEST(Replay, ARecordedGameReplaysToTheSameStateAndADamagedFileIsRefused)
     h.io().onFrame = nullptr;
     h.io().now += 12345;
     gameRand();
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(game->replaySession(rec), 0);
-    out = testing::internal::GetCapturedStdout();
+    out = capturedStdout([&] { EXPECT_EQ(game->replaySession(rec), 0); });
     EXPECT_EQ(game->worldChecksum(), recorded);
     snprintf(line, sizeof line, "Replay of %d frames ended (state %08x)\n", (int)rec.frames.size(),
              recorded);
     EXPECT_NE(out.find(line), std::string::npos) << out;
 
     // A byte changed, a cut end or a foreign file: refused.
-    std::ifstream in(file, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes = readFile(file);
     std::string damaged = bytes;
     damaged[bytes.size() / 2] ^= 0x20;
     std::string cases[] = {damaged, bytes.substr(0, bytes.size() - 9), "pill 40 40 0\n"};

@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <vector>
 
+#include "Captured.h"
 #include "GameHarness.h"
+#include "TempDir.h"
 #include "script/CinemaScene.h"
 #include "world/AIActor.h"
 #include "world/Map.h"
@@ -22,13 +21,7 @@ protected:
         game = h.start();
         game->newGame();
     }
-    static std::string log()
-    {
-        std::ifstream in("morscript-log.txt");
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    static std::string log() { return readFile("morscript-log.txt"); }
     GameHarness h{GameHarness::NO_WINDOW};
     CGame* game = nullptr;
 };
@@ -48,10 +41,10 @@ TEST_F(ScriptGame, TalkScriptsActAndLogAndBrokenOnesRunNothing)
     game->actors.push_back(npc);
     int tile = game->theMap->getTileAt(5, 7);
 
-    testing::internal::CaptureStdout();
-    game->talkToNPC(npc);
-    game->talkToNPC(npc);
-    std::string out = testing::internal::GetCapturedStdout();
+    std::string out = capturedStdout([&] {
+        game->talkToNPC(npc);
+        game->talkToNPC(npc);
+    });
 
     EXPECT_EQ(game->talkingConversation, "Two\\lines");
     EXPECT_EQ(game->talkingPortrait, 3);
@@ -67,9 +60,7 @@ TEST_F(ScriptGame, TalkScriptsActAndLogAndBrokenOnesRunNothing)
 
     // A script that does not compile is reported, not logged, and runs nothing.
     h.writeFile("bad.mor", "say(1, \"never\");\nsay(2, ;\n");
-    testing::internal::CaptureStdout();
-    game->runScript("bad.mor");
-    out = testing::internal::GetCapturedStdout();
+    out = capturedStdout([&] { game->runScript("bad.mor"); });
     EXPECT_NE(out.find("ScriptIO: Error, line 2: "), std::string::npos) << out;
     EXPECT_EQ(log().find("Error"), std::string::npos) << "errors go to standard output only";
     EXPECT_EQ(game->talkingConversation, "Two\\lines");
@@ -93,9 +84,7 @@ TEST_F(ScriptGame, WinSceneLeadsToTheCreditsAndEndsTheGame)
         if (game->bInCinema && game->bIsTalking && game->talkingPortrait == 2)
             spokenFrames++;
     };
-    testing::internal::CaptureStdout();
-    h.runFrames(5000);
-    std::string out = testing::internal::GetCapturedStdout();
+    std::string out = capturedStdout([&] { h.runFrames(5000); });
 
     EXPECT_LT(h.io().framesDone, 5000) << "the game ended by itself";
     EXPECT_TRUE(game->bGameOver);
@@ -113,12 +102,8 @@ TEST_F(ScriptGame, WinSceneLeadsToTheCreditsAndEndsTheGame)
 
 // A win asked for by a cut-scene is acted on when that scene ends, and is not
 // left lying for the next, unrelated script to start.
-TEST(ScriptCutScene, WinRequestFromACutSceneDoesNotOutliveTheScene)
+TEST_F(ScriptGame, WinRequestFromACutSceneDoesNotOutliveTheScene)
 {
-    GameHarness h{GameHarness::NO_WINDOW};
-    h.writeMinimalData();
-    CGame* game = h.start();
-    game->newGame();
     h.place<Actor>(3000, 3000); // someone left standing: the game is not won at once
     h.writeFile("data/cinema/win.mor", "done();\n");
     h.writeFile("asks.mor", "engineExec(\"wingame\");\nsayLock(1, \"bye\");\n");

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <unistd.h>
 
+#include "Captured.h"
+#include "TempDir.h"
 #include "script/CinemaScene.h"
 #include "game/script/ScriptBindings.h"
 #include "script/ScriptManager.h"
@@ -19,11 +19,8 @@ class ScriptHost : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/larder-script-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
         oldCwd = fs::current_path();
-        fs::current_path(dir);
+        fs::current_path(dir.path);
         core = std::make_unique<ScriptManager>();
     }
     void TearDown() override
@@ -31,14 +28,6 @@ protected:
         scene.reset();
         core.reset();
         fs::current_path(oldCwd);
-        fs::remove_all(dir);
-    }
-    static std::string read(const std::string& path)
-    {
-        std::ifstream in(path);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
     }
     // A cut-scene of the given source, compiled and ready to tick.
     void startScene(const std::string& source)
@@ -59,7 +48,7 @@ protected:
         } while (scene->lockState != NOT_LOCKED && ticks < 10000);
         return ticks;
     }
-    std::string dir;
+    TempDir dir;
     fs::path oldCwd;
     std::unique_ptr<ScriptManager> core;
     std::unique_ptr<CinemaScene> scene;
@@ -68,20 +57,19 @@ protected:
 TEST_F(ScriptHost, LogGetsABannerPerStartAndWhatScriptsPrint)
 {
     std::ofstream("hello.mor") << "print(\"hello\\n\");";
-    testing::internal::CaptureStdout();
-    core->reset();
-    addGameFunctions(core.get());
-    core->execScript("hello.mor", true);
-    core.reset();
-    core = std::make_unique<ScriptManager>();
-
-    std::string log = read("morscript-log.txt");
+    std::string out = capturedStdout([&] {
+        core->reset();
+        addGameFunctions(core.get());
+        core->execScript("hello.mor", true);
+        core.reset();
+        core = std::make_unique<ScriptManager>();
+    });
+    std::string log = readFile("morscript-log.txt");
     const std::string banner = "MorScript 0.26 initialized for Larder 2 at ";
     ASSERT_EQ(log.rfind(banner, 0), 0u) << log;
     size_t hello = log.find("\nhello\n");
     ASSERT_NE(hello, std::string::npos) << log;
     EXPECT_EQ(log.find(banner, hello), hello + 7) << "the second start appends, never truncates";
-    std::string out = testing::internal::GetCapturedStdout();
     EXPECT_NE(out.find("script hello.mor executed. 3 opcodes completed\n"), std::string::npos) << out;
 }
 
@@ -89,10 +77,10 @@ TEST_F(ScriptHost, AnEndlessScriptIsStoppedAndAMissingOneRunsNothing)
 {
     std::ofstream("forever.mor") << "var i = 0; while (1) { i++; }";
     core->reset();
-    testing::internal::CaptureStderr();
-    core->execScript("forever.mor", false);
-    core->execScript("absent.mor", false);
-    std::string err = testing::internal::GetCapturedStderr();
+    std::string err = capturedStderr([&] {
+        core->execScript("forever.mor", false);
+        core->execScript("absent.mor", false);
+    });
     EXPECT_NE(err.find("ScriptManager: script forever.mor stopped after 10000000 opcodes without ending\n"),
               std::string::npos);
     EXPECT_NE(err.find("ScriptManager: Cannot open script absent.mor\n"), std::string::npos);
@@ -104,9 +92,7 @@ TEST_F(ScriptHost, RunningOutOfMemoryStopsTheScriptNotTheGame)
     core->reset();
     core->addFunction("grab", [](MorScript::State*, int, void*) -> int { throw std::bad_alloc(); }, 1,
                       MorScript::PARAMS_EXACT);
-    testing::internal::CaptureStdout();
-    EXPECT_TRUE(core->execScript("greedy.mor", false));
-    std::string out = testing::internal::GetCapturedStdout();
+    std::string out = capturedStdout([&] { EXPECT_TRUE(core->execScript("greedy.mor", false)); });
     EXPECT_NE(out.find("Out of memory"), std::string::npos) << out;
     EXPECT_EQ(core->stepScript(1), 0) << "the script stays at its end";
 }
@@ -149,10 +135,10 @@ TEST_F(ScriptHost, CameraScrollsAt65UnitsASecondAndLocksEndEvenOnSlowFrames)
 TEST_F(ScriptHost, UnknownCastAndBrokenScenes)
 {
     startScene("npcTurn(5, 0, 0); lockWalk(3, 1, 1); done();");
-    testing::internal::CaptureStderr();
-    scene->tickScript(0);
-    scene->tickScript(0);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+    EXPECT_EQ(capturedStderr([&] {
+                  scene->tickScript(0);
+                  scene->tickScript(0);
+              }),
               "CinemaScene: UID #5 does not apply to any known actor\n"
               "CinemaScene: UID 5 does not apply to any known actor\n"
               "CinemaScene: UID #3 does not apply to any known actor\n"

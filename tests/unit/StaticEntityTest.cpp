@@ -71,9 +71,8 @@ TEST_F(EntityFile, EveryKeywordMakesItsThing)
     EXPECT_EQ(items[7]->getType(), WEAPON_TYPE_HEALTH_PILL);
     EXPECT_EQ(items[0]->getInClip(), Pistol().getInClip()) << "class defaults kept";
     ASSERT_EQ(larders.size(), 1u);
-    EXPECT_EQ(larders[0]->getX(), 480);
-    EXPECT_EQ(larders[0]->getY(), 960);
-    EXPECT_EQ(larders[0]->getRotation(), 90);
+    EXPECT_EQ(std::vector<double>({(double)larders[0]->getX(), (double)larders[0]->getY(), larders[0]->getRotation()}),
+              std::vector<double>({480, 960, 90}));
 }
 
 TEST_F(EntityFile, SeparatorsCommentsBlankLinesAndBadLines)
