@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "CrossCheck.h"
+#include "ScriptFixture.h"
 
 namespace {
 
@@ -26,14 +27,6 @@ std::vector<std::string> Files(const std::string& dir)
     return files;
 }
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 }  // namespace
 
 TEST(FuzzCorpus, ScriptsRunAlikeInSlicesAndOneByOne)
@@ -41,13 +34,13 @@ TEST(FuzzCorpus, ScriptsRunAlikeInSlicesAndOneByOne)
     const std::vector<std::string> files = Files(MORSCRIPT_CORPUS_DIR "/script");
     EXPECT_GE(files.size(), 20u);
     for (const std::string& file : files)
-        EXPECT_EQ("", MorScriptCheck::CheckScriptInput(ReadFile(file))) << file;
+        EXPECT_EQ("", MorScriptCheck::CheckScriptInput(MorScriptTest::ReadFile(file))) << file;
 }
 
 TEST(FuzzCorpus, BytecodeRunsAlikeInSlicesAndOneByOne)
 {
     for (const std::string& file : Files(MORSCRIPT_CORPUS_DIR "/bytecode")) {
-        const std::string bytes = ReadFile(file);
+        const std::string bytes = MorScriptTest::ReadFile(file);
         EXPECT_EQ("", MorScriptCheck::CheckBytecodeInput(reinterpret_cast<const unsigned char*>(bytes.data()),
                                                          bytes.size()))
             << file;

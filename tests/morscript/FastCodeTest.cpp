@@ -160,14 +160,6 @@ private:
     int m_counters = 0;
 };
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 }  // namespace
 
 TEST(FastCode, RandomProgramsRunAlikeInSlicesAndOneByOne)
@@ -195,7 +187,7 @@ TEST(FastCode, BenchmarkProgramsRunAlikeInSlicesAndOneByOne)
         std::string name = entry->d_name;
         if (name.size() < 4 || name.compare(name.size() - 4, 4, ".mor") != 0)
             continue;
-        const std::string source = ReadFile(std::string(MORSCRIPT_BENCH_DIR) + "/" + name);
+        const std::string source = MorScriptTest::ReadFile(std::string(MORSCRIPT_BENCH_DIR) + "/" + name);
         ++programs;
         EXPECT_EQ("", CrossCheck(source, 2000000, 1 << 30)) << name;
         EXPECT_EQ("", CrossCheck(source, 300000, 997)) << name;

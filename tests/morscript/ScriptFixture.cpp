@@ -1,5 +1,8 @@
 #include "ScriptFixture.h"
 
+#include <fstream>
+#include <sstream>
+
 #include <cstdio>
 
 #include "morscript/Disassemble.h"
@@ -70,3 +73,11 @@ std::string Listing(const State& S, size_t from)
 }
 
 }  // namespace MorScriptTest
+
+std::string MorScriptTest::ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}

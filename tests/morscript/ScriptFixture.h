@@ -46,6 +46,9 @@ std::string RuntimeError(const std::string& source);
 // quotes; CALL shows name/count; locals show as 0x8000000n.
 std::string Listing(const MorScript::State& S, size_t from = 0);
 
+// The whole content of a file, bytes as they are ("" when unreadable).
+std::string ReadFile(const std::string& path);
+
 }  // namespace MorScriptTest
 
 #endif
