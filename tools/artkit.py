@@ -7,7 +7,7 @@ dependency beyond Pillow.
 import os
 import random
 
-from PIL import Image, ImageDraw, ImageFont
+from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 SS = 4  # supersampling factor
 
@@ -75,6 +75,22 @@ class Canvas:
         small = self.img.convert("RGBa").resize((self.w, self.h),
                                                 Image.LANCZOS)
         return small.convert("RGBA")
+
+
+def halo(img, rim=(20, 18, 18), glow=(240, 238, 228), glow_alpha=235):
+    """The image inside a one-pixel dark rim and, around that, a one-pixel
+    pale glow, so it reads on pale floors (the rim) and on dark ones and
+    black (the glow).  The image needs two clear pixels at each edge."""
+    alpha = img.getchannel("A")
+    rim_mask = alpha.filter(ImageFilter.MaxFilter(3))
+    glow_mask = alpha.filter(ImageFilter.MaxFilter(5)).point(
+        lambda v: v * glow_alpha // 255)
+    out = Image.new("RGBA", img.size, glow + (0,))
+    out.putalpha(glow_mask)
+    dark = Image.new("RGBA", img.size, rim + (0,))
+    dark.putalpha(rim_mask)
+    out = Image.alpha_composite(out, dark)
+    return Image.alpha_composite(out, img)
 
 
 def noisy(w, h, base, amount, seed, speckle=0.0, dark=40):

@@ -14,7 +14,7 @@ import random
 from PIL import Image
 
 import cpp_tables
-from artkit import (Canvas, font, save, shade, SANS, SANS_BOLD, SS)
+from artkit import (Canvas, font, halo, save, shade, SANS, SANS_BOLD, SS)
 
 SKIN = [(236, 196, 160), (198, 146, 104), (142, 96, 62), (250, 214, 180)]
 
@@ -191,18 +191,21 @@ def cursor():
     return c.image()
 
 
+# The health row: dark cells with a pale edge, and red units with a dark
+# edge and a pale inner ring, so the row reads on pale and on dark floors.
 def health_slot():
     c = Canvas(16, 16)
-    c.rrect((1, 1, 15, 15), 3, fill=(40, 40, 44, 200),
-            outline=(120, 120, 126, 255), width=1)
+    c.rrect((1, 1, 15, 15), 3, fill=(40, 40, 44, 210),
+            outline=(200, 200, 206, 255), width=1)
     return c.image()
 
 
 def health_unit():
     c = Canvas(16, 16)
     c.rrect((1, 1, 15, 15), 3, fill=(210, 30, 34, 255),
-            outline=(90, 0, 0, 255), width=1)
-    c.rrect((3, 3, 10, 7), 2, fill=(255, 140, 140, 255))
+            outline=(60, 0, 0, 255), width=1)
+    c.rrect((2, 2, 14, 14), 2, outline=(255, 186, 186, 255), width=1)
+    c.rrect((4, 4, 10, 7), 1.5, fill=(255, 210, 210, 255))
     return c.image()
 
 
@@ -334,9 +337,15 @@ def crate():
 
 GUN = (44, 44, 50, 255)
 METAL = (170, 174, 184, 255)
+
+
+def haloed(draw):
+    """Weapons show on the HUD over any floor, and lie on dark streets."""
+    return lambda: halo(draw())
 WOOD = (130, 80, 40, 255)
 
 
+@haloed
 def pistol():
     c = Canvas(64, 64)
     c.rect((14, 22, 54, 31), fill=GUN, outline=OUT, width=1.5)
@@ -347,6 +356,7 @@ def pistol():
     return c.image()
 
 
+@haloed
 def revolver():
     c = Canvas(64, 64)
     c.rect((26, 24, 60, 30), fill=METAL, outline=OUT, width=1.5)
@@ -359,6 +369,7 @@ def revolver():
     return c.image()
 
 
+@haloed
 def shotgun():
     c = Canvas(64, 64)
     c.poly([(2, 30), (18, 27), (18, 35), (4, 40)], fill=WOOD, outline=OUT,
@@ -369,6 +380,7 @@ def shotgun():
     return c.image()
 
 
+@haloed
 def smg():
     c = Canvas(64, 64)
     c.rect((12, 24, 50, 32), fill=GUN, outline=OUT, width=1.5)
@@ -380,6 +392,7 @@ def smg():
     return c.image()
 
 
+@haloed
 def micro_ar():
     c = Canvas(64, 64)
     c.poly([(2, 26), (14, 26), (14, 36), (2, 38)], fill=GUN, outline=OUT,
@@ -395,6 +408,7 @@ def micro_ar():
     return c.image()
 
 
+@haloed
 def nailgun():
     c = Canvas(64, 64)
     c.rrect((10, 20, 50, 32), 4, fill=(240, 160, 30, 255), outline=OUT,
