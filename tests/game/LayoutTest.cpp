@@ -179,6 +179,7 @@ TEST_F(Layout, PlayHudInfoPanelAndSurvival)
     check("info panel");
 
     game->newSurvival();
+    delete game->player->getGun(); // the survival gun, replaced by one with a shorter readout
     game->player->setGun(new Pistol());
     game->survival.minutes = 59;
     game->survival.seconds = 59;
