@@ -2,7 +2,6 @@
 // sends that officer, and no other, walking to where the player fired.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <vector>
 
 #include "GameHarness.h"
@@ -11,9 +10,8 @@
 
 TEST(FairFight, EachOfficerAloneWalksToTheGunfire)
 {
-    namespace fs = std::filesystem;
     GameHarness h;
-    fs::create_directory_symlink(fs::path(LARDER_SOURCE_DIR) / "data", "data");
+    h.linkShippedData();
     CGame* game = h.start();
     game->newGame();
     std::vector<CopActor*> officers;

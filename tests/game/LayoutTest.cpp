@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -57,8 +56,7 @@ class Layout : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        namespace fs = std::filesystem;
-        fs::create_directory_symlink(fs::path(LARDER_SOURCE_DIR) / "data", "data");
+        h.linkShippedData();
         game = h.start();
         DrawLog::sink = &boxes;
     }

@@ -6,7 +6,6 @@
 
 #include <SDL_image.h>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -83,9 +82,8 @@ void coverMap(CGame* game, int tile)
 
 TEST(Legibility, HudTextStandsOutOnTheLightestAndTheDarkestFloor)
 {
-    namespace fs = std::filesystem;
     GameHarness h;
-    fs::create_directory_symlink(fs::path(LARDER_SOURCE_DIR) / "data", "data");
+    h.linkShippedData();
     CGame* game = h.start();
     game->newGame();
 
@@ -120,9 +118,8 @@ TEST(Legibility, HudTextStandsOutOnTheLightestAndTheDarkestFloor)
 
 TEST(Legibility, HudIconsStandOutOnTheLightestAndTheDarkestFloorAndOnBlack)
 {
-    namespace fs = std::filesystem;
     GameHarness h;
-    fs::create_directory_symlink(fs::path(LARDER_SOURCE_DIR) / "data", "data");
+    h.linkShippedData();
     CGame* game = h.start();
     game->newGame();
 

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -110,6 +111,12 @@ void GameHarness::writeMap(int number, int fillTile)
     for (int y = 0; y < 80; y++)
         text += row + "\n";
     writeFile("data/map" + std::to_string(number) + ".dat", text);
+}
+
+void GameHarness::linkShippedData()
+{
+    std::filesystem::create_directory_symlink(std::filesystem::path(LARDER_SOURCE_DIR) / "data",
+                                              "data");
 }
 
 void GameHarness::writeMinimalData()

@@ -36,6 +36,8 @@ public:
     void writeMap(int number, int fillTile);
     // Everything start() needs: sprites, tiles, portraits, both fonts, map 0.
     void writeMinimalData();
+    // Or the shipped data folder itself, linked (tests must not write to it).
+    void linkShippedData();
 
     CGame* start(const StartSettings& settings = StartSettings());
     // Applied by start(): the window's scale (as --scale gives it), and with
