@@ -29,17 +29,23 @@ namespace FuzzBodies {
 namespace {
 
 // The input as a file, since the loaders read files by name. One file per
-// process, rewritten for every input.
+// process, rewritten for every input; in memory (/dev/shm) where there is
+// one, as a file rewritten on disk costs far more than the load itself.
 const char* asFile(const uint8_t* data, size_t size)
 {
-    static const std::string path = "/tmp/larder-fuzz-" + std::to_string(getpid());
-    FILE* f = fopen(path.c_str(), "wb");
+    struct Scratch {
+        std::string path = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
+                           "/larder-fuzz-" + std::to_string(getpid());
+        ~Scratch() { unlink(path.c_str()); }
+    };
+    static const Scratch scratch;
+    FILE* f = fopen(scratch.path.c_str(), "wb");
     if (!f)
         return nullptr;
     if (size)
         fwrite(data, 1, size, f);
     fclose(f);
-    return path.c_str();
+    return scratch.path.c_str();
 }
 
 // The largest texture side every OpenGL 1.x display takes.
