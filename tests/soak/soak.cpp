@@ -3,7 +3,8 @@
 // and survival games, the console (random command lines), the credits and
 // the editor, in a temporary copy of the data folder (so an editor save never
 // touches the shipped map), until the given game time or wall time is used.
-// It ends with a summary: game minutes, frames, events and resident memory.
+// It ends with a summary: game minutes, frames, events and resident memory,
+// with the resident memory at each whole game minute to show any growth.
 //
 //   larder_soak [--game-minutes M] [--wall-seconds S] [--seed N]
 #include <atomic>
@@ -170,6 +171,8 @@ int main(int argc, char** argv)
     // Memory is first taken once everything has been loaded and drawn a while.
     const int WARM_UP_FRAMES = 500;
     long rssAfterWarmUp = -1;
+    std::string rssEachMinute; // MB, at game minutes 1, 2, ...
+    int minutesLogged = 0;
     bool stopping = false;
     io.onFrame = [&](int n) {
         lastFrame = n;
@@ -178,6 +181,10 @@ int main(int argc, char** argv)
         glFinish();
         if (n == WARM_UP_FRAMES)
             rssAfterWarmUp = residentKb("VmRSS:");
+        if ((int)gameElapsed() > minutesLogged) {
+            minutesLogged++;
+            rssEachMinute += " " + std::to_string(residentKb("VmRSS:") / 1024);
+        }
         if (!stopping && (gameElapsed() >= gameMinutes || wallElapsed() >= wallSeconds))
             stopping = true;
         if (stopping)
@@ -192,8 +199,8 @@ int main(int argc, char** argv)
 
     fprintf(stderr,
             "soak: seed %u, %.2f game minutes, %d frames, %ld events in %.1f s; resident memory "
-            "%ld kB after %i frames, %ld kB at the end, peak %ld kB\n",
+            "%ld kB after %i frames, %ld kB at the end, peak %ld kB; MB at each game minute:%s\n",
             seed, gameElapsed(), io.framesDone, player.events, wallElapsed(), rssAfterWarmUp, WARM_UP_FRAMES,
-            residentKb("VmRSS:"), residentKb("VmHWM:"));
+            residentKb("VmRSS:"), residentKb("VmHWM:"), rssEachMinute.c_str());
     return 0;
 }
