@@ -102,6 +102,12 @@ press Down Return              # Quit
 for _ in $(seq 1200); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.5; done
 wait "$game_pid" || true
 game_pid=""
-echo "Session: $(grep -c -F 'Playing track' "$work/stdout") games, $(grep -c -F 'Laying tile' "$work/stdout") tiles laid"
-grep -E "ERROR SUMMARY|definitely lost|indirectly lost|possibly lost" "$report" || true
+echo "Session output: $(wc -l <"$work/stdout") lines in $work/stdout"
+grep -E "ERROR SUMMARY|definitely lost:|indirectly lost:|possibly lost:" "$report" || true
+# A definite loss is the game's own when the frame that called the allocator
+# is in the game's sources; the rest are inside the system's libraries.
+ours=$(awk '/definitely lost in loss record/ {record = 1; next}
+            record && /^==[0-9]+== +by / {if ($0 ~ /\.(cpp|h):[0-9]+\)/) n++; record = 0}
+            END {print n + 0}' "$report")
+echo "Definite losses allocated by the game's own code: $ours"
 echo "Full report: $report"
