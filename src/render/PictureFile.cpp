@@ -42,6 +42,21 @@ bool claimedSize(const unsigned char* head, size_t n, long& w, long& h)
     return false;
 }
 
+// Whether SDL decoded the picture into a surface it can also convert: a
+// damaged header can give a bit depth that disagrees with the bytes a pixel,
+// an indexed picture with no palette, or rows shorter than the width, and a
+// blit from such a surface reads far outside it.
+bool plausibleFormat(const SDL_Surface* image)
+{
+    const SDL_PixelFormat* f = image->format;
+    if (!f || f->BytesPerPixel < 1 || f->BytesPerPixel > 4 ||
+        f->BytesPerPixel != (f->BitsPerPixel + 7) / 8 || !image->pixels)
+        return false;
+    if (f->BitsPerPixel <= 8 && (!f->palette || f->palette->ncolors <= 0 || !f->palette->colors))
+        return false;
+    return image->pitch >= (long long)image->w * f->BytesPerPixel;
+}
+
 } // namespace
 
 SDL_Surface* loadPicture(SDL_RWops* source, std::string& problem)
@@ -66,6 +81,11 @@ SDL_Surface* loadPicture(SDL_RWops* source, std::string& problem)
         SDL_FreeSurface(image);
         image = nullptr;
         problem = "it has no pixels";
+        return nullptr;
+    }
+    if (image && !plausibleFormat(image)) {
+        SDL_FreeSurface(image);
+        problem = "its pixel format is damaged";
         return nullptr;
     }
     if (!image)

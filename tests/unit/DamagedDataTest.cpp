@@ -83,6 +83,12 @@ TEST(DamagedData, PicturesTooLargeAreRefusedOrScaledAndPositionsStayInRange)
     EXPECT_EQ(loadPicture(SDL_RWFromConstMem(huge.data(), (int)huge.size()), problem), nullptr);
     EXPECT_EQ(problem, "it claims 100000x2 pixels, more than 8192 a side");
 
+    // A BMP header that SDL decodes into a surface of 1 bit and 225 bytes a
+    // pixel, no palette and rows 0 bytes long: refused, never blitted.
+    const std::string badFormat("BMN\0\0\0\0\0\0\0" "2\0\0\0IDAT\2\x18\0\0s\0\0\0ID\1\x1fM\x13\x13\x13\x13", 35);
+    EXPECT_EQ(loadPicture(SDL_RWFromConstMem(badFormat.data(), (int)badFormat.size()), problem), nullptr);
+    EXPECT_EQ(problem, "its pixel format is damaged");
+
     SDL_Surface* wide = SDL_CreateRGBSurface(SDL_SWSURFACE, 40, 10, 24, 0xff, 0xff00, 0xff0000, 0);
     SDL_FillRect(wide, nullptr, SDL_MapRGB(wide->format, 9, 8, 7));
     bool scaled = false;
