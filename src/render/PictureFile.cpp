@@ -42,6 +42,28 @@ bool claimedSize(const unsigned char* head, size_t n, long& w, long& h)
     return false;
 }
 
+// Whether a PNG's chunks all lie inside the file and end with IEND. SDL_image
+// does not check its reads, so a chunk that claims to run past the end of the
+// file has libpng read stale bytes, over and over, without end.
+bool pngChunksComplete(SDL_RWops* source)
+{
+    const long long size = SDL_RWseek(source, 0, RW_SEEK_END);
+    long long at = 8; // past the signature
+    bool complete = false;
+    while (!complete && at + 12 <= size) {
+        unsigned char chunk[8];
+        if (SDL_RWseek(source, (int)at, RW_SEEK_SET) < 0 || SDL_RWread(source, chunk, 1, 8) != 8)
+            break;
+        const long long length = readBig(chunk) & 0xffffffffL;
+        if (length > 0x7fffffffL || at + 12 + length > size)
+            break;
+        complete = memcmp(chunk + 4, "IEND", 4) == 0;
+        at += 12 + length;
+    }
+    SDL_RWseek(source, 0, RW_SEEK_SET);
+    return complete;
+}
+
 // Whether SDL decoded the picture into a surface it can also convert: a
 // damaged header can give a bit depth that disagrees with the bytes a pixel,
 // an indexed picture with no palette, or rows shorter than the width, and a
@@ -76,7 +98,24 @@ SDL_Surface* loadPicture(SDL_RWops* source, std::string& problem)
         problem = text;
         return nullptr;
     }
-    SDL_Surface* image = IMG_Load_RW(source, 1);
+    // The game's pictures are PNG files (BMP is read too). Other formats are
+    // refused before a decoder sees them: SDL_image's decoders for the rest
+    // have not all been proven against damaged input (a damaged GIF can keep
+    // its decoder busy for minutes).
+    const char* type = n >= 4 && memcmp(head, "\x89PNG", 4) == 0  ? "PNG"
+                       : n >= 2 && head[0] == 'B' && head[1] == 'M' ? "BMP"
+                                                                     : nullptr;
+    if (!type) {
+        SDL_RWclose(source);
+        problem = "it is not a PNG or BMP picture";
+        return nullptr;
+    }
+    if (strcmp(type, "PNG") == 0 && !pngChunksComplete(source)) {
+        SDL_RWclose(source);
+        problem = "it is cut short or its chunks are damaged";
+        return nullptr;
+    }
+    SDL_Surface* image = IMG_LoadTyped_RW(source, 1, const_cast<char*>(type));
     if (image && (image->w <= 0 || image->h <= 0)) {
         SDL_FreeSurface(image);
         image = nullptr;

@@ -89,6 +89,18 @@ TEST(DamagedData, PicturesTooLargeAreRefusedOrScaledAndPositionsStayInRange)
     EXPECT_EQ(loadPicture(SDL_RWFromConstMem(badFormat.data(), (int)badFormat.size()), problem), nullptr);
     EXPECT_EQ(problem, "its pixel format is damaged");
 
+    // A PNG chunk that claims to run past the end of the file (here a tRNS)
+    // kept the decoder reading stale bytes for ever; refused before decoding.
+    const std::string cutShort("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x05\xdc\0\0\0\2\x08\0\0\0\0gRA"
+                               "@\0\0\0 tRNSIDATx\xe6\0", 48);
+    EXPECT_EQ(loadPicture(SDL_RWFromConstMem(cutShort.data(), (int)cutShort.size()), problem), nullptr);
+    EXPECT_EQ(problem, "it is cut short or its chunks are damaged");
+
+    // Only PNG and BMP reach a decoder: a sound GIF is refused all the same.
+    const std::string gif("GIF89a\1\0\1\0\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;", 29);
+    EXPECT_EQ(loadPicture(SDL_RWFromConstMem(gif.data(), (int)gif.size()), problem), nullptr);
+    EXPECT_EQ(problem, "it is not a PNG or BMP picture");
+
     SDL_Surface* wide = SDL_CreateRGBSurface(SDL_SWSURFACE, 40, 10, 24, 0xff, 0xff00, 0xff0000, 0);
     SDL_FillRect(wide, nullptr, SDL_MapRGB(wide->format, 9, 8, 7));
     bool scaled = false;
