@@ -100,9 +100,10 @@ sleep 10
 press Down Return              # Quit
 
 for _ in $(seq 1200); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.5; done
-wait "$game_pid" || true
+status=0
+wait "$game_pid" || status=$?
 game_pid=""
-echo "Session output: $(wc -l <"$work/stdout") lines in $work/stdout"
+echo "The game ended with status $status; its output: $(wc -l <"$work/stdout") lines in $work/stdout"
 grep -E "ERROR SUMMARY|definitely lost:|indirectly lost:|possibly lost:" "$report" || true
 # A definite loss is the game's own when the frame that called the allocator
 # is in the game's sources; the rest are inside the system's libraries.
