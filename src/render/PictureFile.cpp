@@ -19,24 +19,29 @@ long readLittle(const unsigned char* p, int bytes)
     return value;
 }
 
-// The size a PNG, BMP or GIF header claims; false for other formats.
-bool claimedSize(const unsigned char* head, size_t n, long& w, long& h)
+// "PNG" or "BMP" by the file's first bytes; null for any other format.
+const char* pictureType(const unsigned char* head, size_t n)
 {
-    if (n >= 24 && memcmp(head, "\x89PNG", 4) == 0) {
+    if (n >= 4 && memcmp(head, "\x89PNG", 4) == 0)
+        return "PNG";
+    if (n >= 2 && head[0] == 'B' && head[1] == 'M')
+        return "BMP";
+    return nullptr;
+}
+
+// The size a PNG or BMP header claims; false when the header is too short.
+bool claimedSize(const char* type, const unsigned char* head, size_t n, long& w, long& h)
+{
+    if (strcmp(type, "PNG") == 0 && n >= 24) {
         w = readBig(head + 16);
         h = readBig(head + 20);
         return true;
     }
-    if (n >= 26 && head[0] == 'B' && head[1] == 'M') {
+    if (strcmp(type, "BMP") == 0 && n >= 26) {
         w = (int32_t)readLittle(head + 18, 4);
         h = (int32_t)readLittle(head + 22, 4);
         w = w < 0 ? -w : w;
         h = h < 0 ? -h : h;  // a negative height means rows from the top
-        return true;
-    }
-    if (n >= 10 && memcmp(head, "GIF", 3) == 0) {
-        w = readLittle(head + 6, 2);
-        h = readLittle(head + 8, 2);
         return true;
     }
     return false;
@@ -90,45 +95,39 @@ SDL_Surface* loadPicture(SDL_RWops* source, std::string& problem)
     unsigned char head[32];
     int n = SDL_RWread(source, head, 1, sizeof head);
     SDL_RWseek(source, 0, RW_SEEK_SET);
-    long w = 0, h = 0;
-    if (n > 0 && claimedSize(head, (size_t)n, w, h) && (w > MAX_PICTURE_SIDE || h > MAX_PICTURE_SIDE)) {
+    auto refuse = [&](const std::string& why) -> SDL_Surface* {
         SDL_RWclose(source);
-        char text[96];
-        snprintf(text, sizeof text, "it claims %ldx%ld pixels, more than %i a side", w, h, MAX_PICTURE_SIDE);
-        problem = text;
+        problem = why;
         return nullptr;
-    }
+    };
     // The game's pictures are PNG files (BMP is read too). Other formats are
     // refused before a decoder sees them: SDL_image's decoders for the rest
     // have not all been proven against damaged input (a damaged GIF can keep
     // its decoder busy for minutes).
-    const char* type = n >= 4 && memcmp(head, "\x89PNG", 4) == 0  ? "PNG"
-                       : n >= 2 && head[0] == 'B' && head[1] == 'M' ? "BMP"
-                                                                     : nullptr;
-    if (!type) {
-        SDL_RWclose(source);
-        problem = "it is not a PNG or BMP picture";
-        return nullptr;
+    const char* type = n > 0 ? pictureType(head, (size_t)n) : nullptr;
+    if (!type)
+        return refuse("it is not a PNG or BMP picture");
+    long w = 0, h = 0;
+    if (claimedSize(type, head, (size_t)n, w, h) && (w > MAX_PICTURE_SIDE || h > MAX_PICTURE_SIDE)) {
+        char text[96];
+        snprintf(text, sizeof text, "it claims %ldx%ld pixels, more than %i a side", w, h, MAX_PICTURE_SIDE);
+        return refuse(text);
     }
-    if (strcmp(type, "PNG") == 0 && !pngChunksComplete(source)) {
-        SDL_RWclose(source);
-        problem = "it is cut short or its chunks are damaged";
-        return nullptr;
-    }
+    if (strcmp(type, "PNG") == 0 && !pngChunksComplete(source))
+        return refuse("it is cut short or its chunks are damaged");
     SDL_Surface* image = IMG_LoadTyped_RW(source, 1, const_cast<char*>(type));
-    if (image && (image->w <= 0 || image->h <= 0)) {
-        SDL_FreeSurface(image);
-        image = nullptr;
-        problem = "it has no pixels";
-        return nullptr;
-    }
-    if (image && !plausibleFormat(image)) {
-        SDL_FreeSurface(image);
-        problem = "its pixel format is damaged";
-        return nullptr;
-    }
-    if (!image)
+    if (!image) {
         problem = IMG_GetError();
+        return nullptr;
+    }
+    const char* damage = image->w <= 0 || image->h <= 0 ? "it has no pixels"
+                         : !plausibleFormat(image)     ? "its pixel format is damaged"
+                                                         : nullptr;
+    if (damage) {
+        SDL_FreeSurface(image);
+        problem = damage;
+        return nullptr;
+    }
     return image;
 }
 

@@ -66,14 +66,22 @@ std::string RunAndDescribe(const Setup& setup, long long maxOps, int slice)
     return text;
 }
 
+namespace {
+
+// The set-up that compiles `source`.
+Setup compiling(const std::string& source)
+{
+    return [&source](State& S, Outputter* out) {
+        StringInputter in(source);
+        return S.Create(&in, out, nullptr) == 1;
+    };
+}
+
+} // namespace
+
 std::string RunAndDescribe(const std::string& source, long long maxOps, int slice)
 {
-    return RunAndDescribe(
-        [&source](State& S, Outputter* out) {
-            StringInputter in(source);
-            return S.Create(&in, out, nullptr) == 1;
-        },
-        maxOps, slice);
+    return RunAndDescribe(compiling(source), maxOps, slice);
 }
 
 std::string CrossCheck(const Setup& setup, long long maxOps, int slice)
@@ -87,12 +95,7 @@ std::string CrossCheck(const Setup& setup, long long maxOps, int slice)
 
 std::string CrossCheck(const std::string& source, long long maxOps, int slice)
 {
-    return CrossCheck(
-        [&source](State& S, Outputter* out) {
-            StringInputter in(source);
-            return S.Create(&in, out, nullptr) == 1;
-        },
-        maxOps, slice);
+    return CrossCheck(compiling(source), maxOps, slice);
 }
 
 std::string CheckScriptInput(const std::string& source)
