@@ -14,12 +14,14 @@
 #include "world/Corpse.h"
 #include "world/Larder.h"
 #include "world/Pistol.h"
+#include "world/SpriteIndex.h"
 
 namespace {
 
 // Sprites that frame what is drawn over them: the conversation box, the
 // slow-motion dial, the full-window help and credits pictures.
-const int FRAMES[] = {18, 26, 43, 23};
+const int FRAMES[] = {SpriteIndex::TALK_BOX, SpriteIndex::SLOWMO_CLOCK, SpriteIndex::HELP_SCREEN,
+                      SpriteIndex::SURVIVAL_HELP_SCREEN, SpriteIndex::CREDITS_BACKGROUND};
 // The aiming cursor follows the mouse and may lie over anything.
 const int CURSOR = 13;
 // A health unit lies on its empty slot.
@@ -177,6 +179,11 @@ TEST_F(Layout, PlayHudInfoPanelAndSurvival)
     check("info panel");
 
     game->newSurvival();
+    boxes.clear();
+    game->helpScreen(); // survival's own help: no corpses to drag there
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].sprite, SpriteIndex::SURVIVAL_HELP_SCREEN);
+    check("survival help");
     delete game->player->getGun(); // the survival gun, replaced by one with a shorter readout
     game->player->setGun(new Pistol());
     game->survival.minutes = 59;
