@@ -6,7 +6,8 @@ reachable on foot from the player's start, and keep off the larders (no body
 may step onto a larder). Every doorway must lead somewhere (open floor on
 both sides) and let a player walking straight at it through without
 stopping while his centre is up to 12 px off the doorway's centre line. Area messages and lines of dialogue must fit the
-conversation box (smallfont, four lines of 250 pixels). Prints one line per
+conversation box (smallfont, three lines of 250 pixels: longer texts are
+paged, but an area message restarts at its first page on every step). Prints one line per
 problem and exits with status 1 when there is any.
 
 Usage: tools/check_level.py [data folder]   (default: data/ beside tools/)
@@ -28,7 +29,7 @@ BODY = 48          # an actor's box
 ITEM = 32          # a lying item's box
 LARDER = 128       # a larder's box
 BOX_WIDTH = 250    # text room in the conversation box
-BOX_LINES = 4
+BOX_LINES = 3      # lines of the small font the box holds
 STEP = 4           # grid of the reachability search, pixels
 DOORWAY = LEGEND["D"]
 DOOR_SLACK = 12    # how far off a doorway's centre line a player may walk

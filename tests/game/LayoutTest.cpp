@@ -173,6 +173,28 @@ TEST_F(Layout, PlayHudInfoPanelAndSurvival)
     game->drawHUD();
     check("play HUD");
 
+    // A 300-character line and a 60-character word: shown page by page as
+    // the box's time runs, every page inside the box, nothing lost.
+    std::string words;
+    while (words.size() < 300)
+        words += "The quick brown fox jumps over the lazy dog. ";
+    words = words.substr(0, 300) + " " + std::string(60, 'W');
+    game->showConversation(words, 2);
+    game->delta = 1.0f;
+    std::string shown, last;
+    while (game->bIsTalking) {
+        game->drawHUD();
+        for (const DrawnBox& b : boxes)
+            if (b.sprite < 0 && b.left >= game->scrWidth - 258 && b.top >= game->scrHeight - 130 &&
+                b.text != last)
+                shown += (last = b.text);
+        check("long conversation");
+    }
+    words.erase(std::remove(words.begin(), words.end(), ' '), words.end());
+    auto spaceOrBreak = [](char c) { return c == ' ' || c == '\\'; };
+    shown.erase(std::remove_if(shown.begin(), shown.end(), spaceOrBreak), shown.end());
+    EXPECT_EQ(shown, words);
+
     game->bIsTalking = false;
     game->drawHUD();
     game->drawInfoPanel();
