@@ -6,7 +6,7 @@ reachable on foot from the player's start, and keep off the larders (no body
 may step onto a larder). Every doorway must lead somewhere (open floor on
 both sides) and let a player walking straight at it through without
 stopping while his centre is up to 12 px off the doorway's centre line. Area messages and lines of dialogue must fit the
-conversation box (smallfont, three lines of 250 pixels: longer texts are
+conversation box (smallfont, three lines of 248 pixels: longer texts are
 paged, but an area message restarts at its first page on every step). Prints one line per
 problem and exits with status 1 when there is any.
 
@@ -28,8 +28,8 @@ START = (40, 40)
 BODY = 48          # an actor's box
 ITEM = 32          # a lying item's box
 LARDER = 128       # a larder's box
-BOX_WIDTH = 250    # text room in the conversation box
-BOX_LINES = 3      # lines of the small font the box holds
+TALK = cpp_tables.constants("render/HudMath.h")   # the conversation box's text room
+BOX_WIDTH = TALK["TALK_TEXT_WIDTH"]
 STEP = 4           # grid of the reachability search, pixels
 DOORWAY = LEGEND["D"]
 DOOR_SLACK = 12    # how far off a doorway's centre line a player may walk
@@ -146,18 +146,26 @@ def check_door(grid, run, free):
 
 
 def glyph_advances(fnt_path):
-    adv = {}
+    """Each glyph's advance, and how many lines fit the box's text height
+    (the game's count: the last line's lowest glyph must end inside)."""
+    adv, lowest, line_height = {}, 0, 1
     for line in open(fnt_path):
-        m = re.match(r"char id=(\d+) .*xadvance=(-?\d+)", line)
+        m = re.match(r"char id=(\d+) .*height=(\d+) .*yoffset=(-?\d+) xadvance=(-?\d+)", line)
         if m:
-            adv[chr(int(m.group(1)))] = int(m.group(2))
-    return adv
+            adv[chr(int(m.group(1)))] = int(m.group(4))
+            if int(m.group(2)) > 0:
+                lowest = max(lowest, int(m.group(3)) + int(m.group(2)))
+        m = re.match(r"common lineHeight=(\d+)", line)
+        if m:
+            line_height = int(m.group(1))
+    return adv, max(1, (TALK["TALK_TEXT_HEIGHT"] - lowest) // line_height + 1)
 
 
-def check_text(what, text, adv):
+def check_text(what, text, font):
+    adv, box_lines = font
     lines = text.split("\\")
-    if len(lines) > BOX_LINES:
-        problems.append(f"{what}: {len(lines)} lines, the box holds {BOX_LINES}")
+    if len(lines) > box_lines:
+        problems.append(f"{what}: {len(lines)} lines, the box holds {box_lines}")
     for line in lines:
         width = sum(adv.get(c, 0) for c in line.rstrip(" "))
         if width > BOX_WIDTH:
