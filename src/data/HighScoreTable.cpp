@@ -1,5 +1,6 @@
 #include "data/HighScoreTable.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -40,10 +41,14 @@ bool parseLine(const std::string& line, HighScore& out)
         return false;
     std::string ranking;
     std::getline(in >> std::ws, ranking);
-    if (ranking.empty())
-        return false;
+    // Cut to length, and without trailing blanks (a stray CR), so that the
+    // word reads back the same once saved.
     if (ranking.size() > HighScoreTable::MAX_RANKING)
         ranking.resize(HighScoreTable::MAX_RANKING);
+    while (!ranking.empty() && isspace((unsigned char)ranking.back()))
+        ranking.pop_back();
+    if (ranking.empty())
+        return false;
     out.kills = (int)kills;
     out.seconds = (int)seconds;
     out.date = date;
