@@ -28,38 +28,61 @@ inline int32_t ShiftRight(int32_t a, int32_t count)
     return a >> n;
 }
 
+// A value's forms as the operators read them; a number the instruction loop
+// has at hand already serves as it is.
+__attribute__((always_inline)) inline double Num(const Value& v)
+{
+    return v.GetNum();
+}
+__attribute__((always_inline)) inline double Num(double d)
+{
+    return d;
+}
+__attribute__((always_inline)) inline int32_t Int(const Value& v)
+{
+    return v.GetInt();
+}
+
 // The binary operators that cannot fail, as the result of A op B from the
-// values a (left) and b (right). Comparisons give 1 or 0.
+// left operand a and the right operand b. Comparisons give 1 or 0.
 //
 // X(opcode, result)
 #define MORSCRIPT_BINARY_OPERATORS(X)                      \
-    X(ADD, a.GetNum() + b.GetNum())                        \
-    X(SUB, a.GetNum() - b.GetNum())                        \
-    X(MUL, a.GetNum() * b.GetNum())                        \
-    X(SHL, ShiftLeft(a.GetInt(), b.GetInt()))              \
-    X(SHR, ShiftRight(a.GetInt(), b.GetInt()))             \
-    X(AND, a.GetInt() & b.GetInt())                        \
-    X(OR, a.GetInt() | b.GetInt())                         \
-    X(XOR, a.GetInt() ^ b.GetInt())                        \
-    X(LAND, a.GetNum() != 0 && b.GetNum() != 0)            \
-    X(LOR, a.GetNum() != 0 || b.GetNum() != 0)             \
-    X(LT, a.GetNum() < b.GetNum())                         \
-    X(GT, a.GetNum() > b.GetNum())                         \
-    X(LE, a.GetNum() <= b.GetNum())                        \
-    X(GE, a.GetNum() >= b.GetNum())                        \
+    X(ADD, Num(a) + Num(b))                                \
+    X(SUB, Num(a) - Num(b))                                \
+    X(MUL, Num(a) * Num(b))                                \
+    X(SHL, ShiftLeft(Int(a), Int(b)))                      \
+    X(SHR, ShiftRight(Int(a), Int(b)))                     \
+    X(AND, Int(a) & Int(b))                                \
+    X(OR, Int(a) | Int(b))                                 \
+    X(XOR, Int(a) ^ Int(b))                                \
+    X(LAND, Num(a) != 0 && Num(b) != 0)                    \
+    X(LOR, Num(a) != 0 || Num(b) != 0)                     \
+    X(LT, Num(a) < Num(b))                                 \
+    X(GT, Num(a) > Num(b))                                 \
+    X(LE, Num(a) <= Num(b))                                \
+    X(GE, Num(a) >= Num(b))                                \
     X(EQUAL, a.IsEqual(b))                                 \
     X(NE, !a.IsEqual(b))
 
-// Binary<OP_ADD>(a, b) and so on: one operator known at compile time.
-template <int OP> auto Binary(const Value& a, const Value& b);
-#define MORSCRIPT_BINARY_DEFINITION(op, result)                                  \
-    template <>                                                                  \
-    __attribute__((always_inline)) inline auto Binary<OP_##op>(const Value& a, const Value& b) \
-    {                                                                            \
-        return result;                                                           \
-    }
+// Binary<OP_ADD>(a, b) and so on: one operator known at compile time, on
+// two values or (for the operators on numbers) a number and a value.
+template <int OP> struct BinaryOperator;
+#define MORSCRIPT_BINARY_DEFINITION(op, result)                                           \
+    template <> struct BinaryOperator<OP_##op> {                                          \
+        template <typename A, typename B>                                                 \
+        __attribute__((always_inline)) static auto Apply(const A& a, const B& b)          \
+        {                                                                                 \
+            return result;                                                                \
+        }                                                                                 \
+    };
 MORSCRIPT_BINARY_OPERATORS(MORSCRIPT_BINARY_DEFINITION)
 #undef MORSCRIPT_BINARY_DEFINITION
+template <int OP, typename A, typename B>
+__attribute__((always_inline)) inline auto Binary(const A& a, const B& b)
+{
+    return BinaryOperator<OP>::Apply(a, b);
+}
 
 // Any binary operator but CAT, chosen at run time. False for a division or
 // modulus by zero, which the one-opcode path reports as an error.
@@ -91,10 +114,12 @@ __attribute__((always_inline)) inline bool NumericOp(int op, const Value& a, con
     }
 }
 
-// INC and DEC (by 1 or -1), on the stack top or in a variable.
-inline double Stepped(const Value& t, int by)
+// INC and DEC (by 1 or -1) on a number, from the stack top or a variable.
+// Callers read the number first: loading the step before a value's number
+// is made keeps it alive across that call and slows every counting loop.
+__attribute__((always_inline)) inline double Stepped(double x, int by)
 {
-    return t.GetNum() + by;
+    return x + by;
 }
 
 }  // namespace MorScript

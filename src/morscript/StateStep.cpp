@@ -314,7 +314,8 @@ h_step_test: {
     REF(a, f->a);
     REF(x, test->a);
     REF(y, test->b);
-    a->SetNum(Stepped(*a, f->delta));
+    const double n = Num(*a);
+    a->SetNum(Stepped(n, f->delta));
     budget -= f->len;
     f = test;
     double r;
@@ -332,7 +333,8 @@ h_step_test: {
         const FastOp* test = f->pnext;                         \
         NEED(f->len + test->need);                             \
         REF(v, f->a);                                          \
-        v->SetNum(Stepped(*v, f->delta));                      \
+        const double x = Num(*v);                              \
+        v->SetNum(Stepped(x, f->delta));                       \
         budget -= f->len;                                      \
         f = test;                                              \
         TAKE_VV                                                \
@@ -344,13 +346,14 @@ h_step_test: {
     h_step_self_test_##op : {                                  \
         const FastOp* test = f->pnext;                         \
         NEED(f->len + test->need);                             \
-        REF(a, f->a);                                          \
+        REF(v, f->a);                                          \
         REF(b, test->b);                                       \
-        a->SetNum(Stepped(*a, f->delta));                      \
+        const double x = Num(*v);                              \
+        const double next = Stepped(x, f->delta);              \
+        v->SetNum(next);                                       \
         budget -= f->len;                                      \
         f = test;                                              \
-        COMPUTE(op)                                            \
-        BRANCH(r);                                             \
+        BRANCH(Binary<OP_##op>(next, *b));                     \
     }
     STEP_SELF_TEST_HANDLER(LT)
     STEP_SELF_TEST_HANDLER(LE)
@@ -371,7 +374,8 @@ h_step_test: {
 h_step: {
     NEED(f->len);
     REF(a, f->a);
-    a->SetNum(Stepped(*a, f->delta));
+    const double x = Num(*a);
+    a->SetNum(Stepped(x, f->delta));
     ADVANCE();
 }
 
@@ -604,10 +608,10 @@ int State::ExecOne()
         st.Top().SetNum(~st.Top().GetInt());
         break;
     case OP_INC:
-        st.Top().SetNum(Stepped(st.Top(), 1));
+        st.Top().SetNum(Stepped(Num(st.Top()), 1));
         break;
     case OP_DEC:
-        st.Top().SetNum(Stepped(st.Top(), -1));
+        st.Top().SetNum(Stepped(Num(st.Top()), -1));
         break;
     case OP_CAT: {
         Value& a = st[st.Size() - 2];
