@@ -12,8 +12,8 @@
 
 namespace MorScript {
 
-// Shifts count with the low six bits of the count; 32 to 63 shift
-// everything out (SHR keeps the sign).
+// Shifts by the low six bits of the count; 32 to 63 shift everything out
+// (SHR then leaves the sign).
 inline int32_t ShiftLeft(int32_t a, int32_t count)
 {
     int n = count & 63;
