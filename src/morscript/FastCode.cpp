@@ -291,7 +291,7 @@ private:
         if (f.handler == FH_STEP || f.handler == FH_STEP_TEST)
             f.delta = f.op == OP_INC ? 1 : -1;
         const uint8_t op = f.handler == FH_STEP_TEST ? m_fast[f.next].op : f.op;
-        for (int k = 0; k < 9; ++k) {
+        for (int k = 0; k < FAST_OPERATOR_COUNT; ++k) {
             if (FAST_OPERATORS[k] != op)
                 continue;
             if (f.handler == FH_STEP_TEST && k >= 3 && k <= 6 && m_fast[f.next].a == f.a)
@@ -301,7 +301,7 @@ private:
             else if (f.handler == FH_VV_STORE && k <= 2 && f.c == f.a)
                 f.handler = static_cast<uint8_t>(FH_VV_SELF_BY_OPERATOR + k);
             else if (f.handler >= FH_VV_PUSH && f.handler <= FH_SS_RET)
-                f.handler = static_cast<uint8_t>(FH_BIN_BY_OPERATOR + (f.handler - FH_VV_PUSH) * 9 + k);
+                f.handler = static_cast<uint8_t>(FH_BIN_BY_OPERATOR + (f.handler - FH_VV_PUSH) * FAST_OPERATOR_COUNT + k);
         }
     }
     static void Mark(FastOp& f, FastHandler h, size_t i, uint8_t len)

@@ -16,12 +16,16 @@
 #include <vector>
 
 #include "morscript/Opcodes.h"
+#include "morscript/Operators.h"
 #include "morscript/Value.h"
 
 namespace MorScript {
 
 struct Opcode;
 struct Function;
+
+// How many operators have handlers of their own (FAST_OPERATORS below).
+const int FAST_OPERATOR_COUNT = 9;
 
 // What an entry does. BIN entries apply a numeric or compare operator to A
 // and B taken from: two decoded operands (VV), the stack top and one operand
@@ -57,17 +61,25 @@ enum FastHandler : uint8_t {
     FH_STEP_TEST_BY_OPERATOR,
     // ... and when the test compares the stepped variable itself with < <=
     // > or >= (a counting loop), with the new value used at once.
-    FH_STEP_SELF_TEST_BY_OPERATOR = FH_STEP_TEST_BY_OPERATOR + 9,
+    FH_STEP_SELF_TEST_BY_OPERATOR = FH_STEP_TEST_BY_OPERATOR + FAST_OPERATOR_COUNT,
     // VV store of + - or * into the variable read first (x += y).
     FH_VV_SELF_BY_OPERATOR = FH_STEP_SELF_TEST_BY_OPERATOR + 4,
     FH_BIN_BY_OPERATOR = FH_VV_SELF_BY_OPERATOR + 3,
     // The BIN handlers again, one for each of the most common operators
     // (FAST_OPERATORS), in the order VV, SV, SS; push, store, test, return.
-    FH_COUNT = FH_BIN_BY_OPERATOR + 3 * 4 * 9
+    FH_COUNT = FH_BIN_BY_OPERATOR + 3 * 4 * FAST_OPERATOR_COUNT
 };
 
-// Operators with handlers of their own, in handler order.
-const uint8_t FAST_OPERATORS[9] = {OP_ADD, OP_SUB, OP_MUL, OP_LT, OP_LE, OP_GT, OP_GE, OP_EQUAL, OP_NE};
+// Operators with handlers of their own, in handler order: X(context..., opcode)
+// for each. The step-and-test handlers count on LT LE GT GE standing fourth
+// to seventh, the in-place ones on ADD SUB MUL standing first.
+#define MORSCRIPT_FAST_OPERATORS(X, ...)                                                           \
+    X(__VA_ARGS__, ADD) X(__VA_ARGS__, SUB) X(__VA_ARGS__, MUL) X(__VA_ARGS__, LT) X(__VA_ARGS__, LE) \
+    X(__VA_ARGS__, GT) X(__VA_ARGS__, GE) X(__VA_ARGS__, EQUAL) X(__VA_ARGS__, NE)
+#define MORSCRIPT_FAST_OPERATOR_CODE(unused, op) OP_##op,
+const uint8_t FAST_OPERATORS[] = {MORSCRIPT_FAST_OPERATORS(MORSCRIPT_FAST_OPERATOR_CODE, )};
+#undef MORSCRIPT_FAST_OPERATOR_CODE
+static_assert(sizeof FAST_OPERATORS == FAST_OPERATOR_COUNT, "one handler family per fast operator");
 
 // Sinks in the order of the BIN handler families above.
 enum FastSink : uint8_t { SINK_PUSH, SINK_STORE, SINK_TEST, SINK_RET };
@@ -113,62 +125,6 @@ struct FastOp {
 void BuildFastCode(const std::vector<Opcode>& code, const std::vector<uint32_t>& labels,
                    std::vector<Value>& consts, std::vector<Value>& globals,
                    const std::vector<Function>& funcs, std::vector<FastOp>* fast);
-
-inline int32_t ShiftLeft(int32_t a, int32_t count)
-{
-    int n = count & 63;
-    return n >= 32 ? 0 : static_cast<int32_t>(static_cast<uint32_t>(a) << n);
-}
-
-inline int32_t ShiftRight(int32_t a, int32_t count)
-{
-    int n = count & 63;
-    if (n >= 32)
-        return a < 0 ? -1 : 0;
-    return a >> n;
-}
-
-// Arithmetic and compare operators on two values. False for a division or
-// modulus by zero, which the one-opcode path reports as an error.
-__attribute__((always_inline)) inline bool NumericOp(int op, const Value& a, const Value& b, double* result)
-{
-    double r;
-    switch (op) {
-    case OP_ADD: r = a.GetNum() + b.GetNum(); break;
-    case OP_SUB: r = a.GetNum() - b.GetNum(); break;
-    case OP_MUL: r = a.GetNum() * b.GetNum(); break;
-    case OP_DIV: {
-        double y = b.GetNum();
-        if (y == 0)
-            return false;
-        r = a.GetNum() / y;
-        break;
-    }
-    case OP_MOD: {
-        int32_t x = a.GetInt(), y = b.GetInt();
-        if (y == 0)
-            return false;
-        r = y == -1 ? 0 : x % y;  // INT32_MIN % -1 would trap
-        break;
-    }
-    case OP_SHL: r = ShiftLeft(a.GetInt(), b.GetInt()); break;
-    case OP_SHR: r = ShiftRight(a.GetInt(), b.GetInt()); break;
-    case OP_AND: r = a.GetInt() & b.GetInt(); break;
-    case OP_OR: r = a.GetInt() | b.GetInt(); break;
-    case OP_XOR: r = a.GetInt() ^ b.GetInt(); break;
-    case OP_LAND: r = (a.GetNum() != 0 && b.GetNum() != 0) ? 1 : 0; break;
-    case OP_LOR: r = (a.GetNum() == 0 && b.GetNum() == 0) ? 0 : 1; break;
-    case OP_LT: r = a.GetNum() < b.GetNum(); break;
-    case OP_GT: r = a.GetNum() > b.GetNum(); break;
-    case OP_LE: r = a.GetNum() <= b.GetNum(); break;
-    case OP_GE: r = a.GetNum() >= b.GetNum(); break;
-    case OP_EQUAL: r = a.IsEqual(b); break;
-    case OP_NE: r = !a.IsEqual(b); break;
-    default: return false;
-    }
-    *result = r;
-    return true;
-}
 
 }  // namespace MorScript
 

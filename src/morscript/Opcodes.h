@@ -12,45 +12,50 @@ namespace MorScript {
 // from this table; adding an opcode means adding a row (and its meaning to
 // the instruction loop).
 //
-// X(name, operand, pops, pushes, computes, joins)
-#define MORSCRIPT_OPCODES(X)                                 \
-    X(NOOP, OPERAND_NONE, 0, 0, false, true)                 \
-    X(PUSH, OPERAND_CONSTANT, 0, 1, true, true)              \
-    X(POP, OPERAND_NONE, 1, 0, true, true)                   \
-    X(DUP, OPERAND_NONE, 1, 2, true, true)                   \
-    X(NOT, OPERAND_NONE, 1, 1, true, false)                  \
-    X(POS, OPERAND_NONE, 1, 1, true, false)                  \
-    X(NEG, OPERAND_NONE, 1, 1, true, false)                  \
-    X(COMP, OPERAND_NONE, 1, 1, true, false)                 \
-    X(INC, OPERAND_NONE, 1, 1, true, true)                   \
-    X(DEC, OPERAND_NONE, 1, 1, true, true)                   \
-    X(ADD, OPERAND_NONE, 2, 1, true, true)                   \
-    X(SUB, OPERAND_NONE, 2, 1, true, true)                   \
-    X(MUL, OPERAND_NONE, 2, 1, true, true)                   \
-    X(DIV, OPERAND_NONE, 2, 1, true, true)                   \
-    X(MOD, OPERAND_NONE, 2, 1, true, true)                   \
-    X(SHL, OPERAND_NONE, 2, 1, true, true)                   \
-    X(SHR, OPERAND_NONE, 2, 1, true, true)                   \
-    X(CAT, OPERAND_NONE, 2, 1, true, false)                  \
-    X(AND, OPERAND_NONE, 2, 1, true, true)                   \
-    X(OR, OPERAND_NONE, 2, 1, true, true)                    \
-    X(XOR, OPERAND_NONE, 2, 1, true, true)                   \
-    X(LAND, OPERAND_NONE, 2, 1, true, true)                  \
-    X(LOR, OPERAND_NONE, 2, 1, true, true)                   \
-    X(LT, OPERAND_NONE, 2, 1, true, true)                    \
-    X(GT, OPERAND_NONE, 2, 1, true, true)                    \
-    X(LE, OPERAND_NONE, 2, 1, true, true)                    \
-    X(GE, OPERAND_NONE, 2, 1, true, true)                    \
-    X(EQUAL, OPERAND_NONE, 2, 1, true, true)                 \
-    X(NE, OPERAND_NONE, 2, 1, true, true)                    \
-    X(CALL, OPERAND_CALL, 0, 1, false, false)                \
-    X(RETURN, OPERAND_NONE, 0, 0, false, true)               \
-    X(SETVAR, OPERAND_VARIABLE, 1, 1, true, true)            \
-    X(GETVAR, OPERAND_VARIABLE, 0, 1, true, true)            \
-    X(JMP, OPERAND_LABEL, 0, 0, false, true)                 \
-    X(JT, OPERAND_LABEL, 1, 0, false, true)                  \
-    X(JF, OPERAND_LABEL, 1, 0, false, true)                  \
-    X(DONE, OPERAND_NONE, 0, 0, false, false)
+// Each row ends with the opcode's meaning. T is the stack top; a binary
+// operator reads A (below) and B (the top), and its result replaces both.
+// Number(), Int() and Text() are a value's forms (Value.h); what the binary
+// operators compute is defined once, in Operators.h.
+//
+// X(name, operand, pops, pushes, computes, joins)  /* meaning */
+#define MORSCRIPT_OPCODES(X)                                                                            \
+    X(NOOP, OPERAND_NONE, 0, 0, false, true)        /* nothing (labels point at these) */               \
+    X(PUSH, OPERAND_CONSTANT, 0, 1, true, true)     /* push a copy of constant val */                   \
+    X(POP, OPERAND_NONE, 1, 0, true, true)          /* remove T */                                      \
+    X(DUP, OPERAND_NONE, 1, 2, true, true)          /* push a copy of T */                              \
+    X(NOT, OPERAND_NONE, 1, 1, true, false)         /* T := 1 if Number(T) is 0, else 0 */              \
+    X(POS, OPERAND_NONE, 1, 1, true, false)         /* T := |Number(T)| */                              \
+    X(NEG, OPERAND_NONE, 1, 1, true, false)         /* T := -Number(T) */                               \
+    X(COMP, OPERAND_NONE, 1, 1, true, false)        /* T := ~Int(T) */                                  \
+    X(INC, OPERAND_NONE, 1, 1, true, true)          /* T := Number(T) + 1 */                            \
+    X(DEC, OPERAND_NONE, 1, 1, true, true)          /* T := Number(T) - 1 */                            \
+    X(ADD, OPERAND_NONE, 2, 1, true, true)          /* A := Number(A) + Number(B) */                    \
+    X(SUB, OPERAND_NONE, 2, 1, true, true)          /* A := Number(A) - Number(B) */                    \
+    X(MUL, OPERAND_NONE, 2, 1, true, true)          /* A := Number(A) * Number(B) */                    \
+    X(DIV, OPERAND_NONE, 2, 1, true, true)          /* A := Number(A) / Number(B); error if B is 0 */   \
+    X(MOD, OPERAND_NONE, 2, 1, true, true)          /* A := Int(A) % Int(B); error if Int(B) is 0 */    \
+    X(SHL, OPERAND_NONE, 2, 1, true, true)          /* A := Int(A) << (Int(B) & 63); 0 past 31 */       \
+    X(SHR, OPERAND_NONE, 2, 1, true, true)          /* A := Int(A) >> (Int(B) & 63); sign past 31 */    \
+    X(CAT, OPERAND_NONE, 2, 1, true, false)         /* A := Text(A) followed by Text(B) */              \
+    X(AND, OPERAND_NONE, 2, 1, true, true)          /* A := Int(A) & Int(B) */                          \
+    X(OR, OPERAND_NONE, 2, 1, true, true)           /* A := Int(A) | Int(B) */                          \
+    X(XOR, OPERAND_NONE, 2, 1, true, true)          /* A := Int(A) ^ Int(B) */                          \
+    X(LAND, OPERAND_NONE, 2, 1, true, true)         /* A := Number(A) && Number(B) */                   \
+    X(LOR, OPERAND_NONE, 2, 1, true, true)          /* A := Number(A) || Number(B) */                   \
+    X(LT, OPERAND_NONE, 2, 1, true, true)           /* A := Number(A) < Number(B) */                    \
+    X(GT, OPERAND_NONE, 2, 1, true, true)           /* A := Number(A) > Number(B) */                    \
+    X(LE, OPERAND_NONE, 2, 1, true, true)           /* A := Number(A) <= Number(B) */                   \
+    X(GE, OPERAND_NONE, 2, 1, true, true)           /* A := Number(A) >= Number(B) */                   \
+    X(EQUAL, OPERAND_NONE, 2, 1, true, true)        /* A := A.IsEqual(B): numbers or texts */           \
+    X(NE, OPERAND_NONE, 2, 1, true, true)           /* A := !A.IsEqual(B) */                            \
+    X(CALL, OPERAND_CALL, 0, 1, false, false)       /* call function val & 0xFFFF, val >> 16 arguments */\
+    X(RETURN, OPERAND_NONE, 0, 0, false, true)      /* pc := popped return address, frame dropped */    \
+    X(SETVAR, OPERAND_VARIABLE, 1, 1, true, true)   /* variable val := T; T stays */                    \
+    X(GETVAR, OPERAND_VARIABLE, 0, 1, true, true)   /* push a copy of variable val */                   \
+    X(JMP, OPERAND_LABEL, 0, 0, false, true)        /* pc := label val */                               \
+    X(JT, OPERAND_LABEL, 1, 0, false, true)         /* pop T; to label val if Number(T) is not 0 */     \
+    X(JF, OPERAND_LABEL, 1, 0, false, true)         /* pop T; to label val if Number(T) is 0 */         \
+    X(DONE, OPERAND_NONE, 0, 0, false, false)       /* end of the program */
 
 enum OpcodeNumber {
 #define MORSCRIPT_OPCODE_ENUM(name, operand, pops, pushes, computes, joins) OP_##name,
@@ -121,25 +126,38 @@ inline CallOperand DecodeCallOperand(int val)
                        static_cast<int>(static_cast<unsigned>(val) >> 16)};
 }
 
-// Token types. One-character tokens use the character code itself (below 256).
+// Token types from 256 on, each with its display name, in number order;
+// one-character tokens use the character code itself (below 256). The enum
+// and TOKEN_NAMES both come from this table.
+#define MORSCRIPT_TOKENS(X)                                                     \
+    X(EOS, "end-of-script") X(SHL, "<<") X(SHR, ">>") X(INC, "++") X(DEC, "--")  \
+    X(LAND, "&&") X(LOR, "||") X(LE, "<=") X(GE, ">=") X(EQ, "==") X(NE, "!=")   \
+    X(ADD_ASSIGN, "+=") X(SUB_ASSIGN, "-=") X(MUL_ASSIGN, "*=")                 \
+    X(DIV_ASSIGN, "/=") X(MOD_ASSIGN, "%=") X(CAT_ASSIGN, ".=")                 \
+    X(AND_ASSIGN, "&=") X(OR_ASSIGN, "|=") X(XOR_ASSIGN, "^=")                  \
+    X(SHL_ASSIGN, "<<=") X(SHR_ASSIGN, ">>=")                                   \
+    X(IF, "if") X(ELSE, "else") X(FOR, "for") X(WHILE, "while") X(DO, "do")     \
+    X(CONTINUE, "continue") X(BREAK, "break") X(FUNCTION, "function")           \
+    X(RETURN, "return") X(VAR, "var") X(PROTOTYPE, "prototype") X(EXIT, "exit") \
+    X(IDENTIFIER, "identifier") X(CONSTANT, "constant")
+
 enum TokenType {
-    TK_NONE = -2,  // no token read yet
-    TK_EOS = 256, TK_SHL, TK_SHR, TK_INC, TK_DEC, TK_LAND, TK_LOR, TK_LE,
-    TK_GE, TK_EQ, TK_NE, TK_ADD_ASSIGN, TK_SUB_ASSIGN, TK_MUL_ASSIGN,
-    TK_DIV_ASSIGN, TK_MOD_ASSIGN, TK_CAT_ASSIGN, TK_AND_ASSIGN, TK_OR_ASSIGN,
-    TK_XOR_ASSIGN, TK_SHL_ASSIGN, TK_SHR_ASSIGN,
-    TK_IF, TK_ELSE, TK_FOR, TK_WHILE, TK_DO, TK_CONTINUE, TK_BREAK,
-    TK_FUNCTION, TK_RETURN, TK_VAR, TK_PROTOTYPE, TK_EXIT,
-    TK_IDENTIFIER, TK_CONSTANT,
-    TK_LAST = TK_CONSTANT
+    TK_NONE = -2,              // no token read yet
+    TK_LAST_CHARACTER = 255,   // the highest one-character type
+#define MORSCRIPT_TOKEN_ENUM(name, text) TK_##name,
+    MORSCRIPT_TOKENS(MORSCRIPT_TOKEN_ENUM)
+#undef MORSCRIPT_TOKEN_ENUM
+    TK_END_OF_TABLE,           // one past the last, not a token
+    TK_LAST = TK_END_OF_TABLE - 1
 };
+static_assert(TK_EOS == 256, "the named token types start at 256");
 
 struct TokenName {
     int id;
     const char* name;
 };
 
-const int TOKEN_NAME_COUNT = 36;
+const int TOKEN_NAME_COUNT = TK_END_OF_TABLE - TK_EOS;
 extern const TokenName TOKEN_NAMES[TOKEN_NAME_COUNT];
 extern const char* const OPCODE_NAMES[OP_COUNT];
 

@@ -4,6 +4,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "morscript/Operators.h"
 #include "morscript/State.h"
 
 namespace MorScript {
@@ -14,9 +15,7 @@ const char* const BAD_OPCODE = "Unrecognized opcode";
 
 // Every handler of an operator known when the table is built, in the order
 // of FH_BIN_BY_OPERATOR.
-#define FOR_OPERATORS(M, fam, sink) \
-    M(fam, sink, add) M(fam, sink, sub) M(fam, sink, mul) M(fam, sink, lt) M(fam, sink, le) \
-    M(fam, sink, gt) M(fam, sink, ge) M(fam, sink, eq) M(fam, sink, ne)
+#define FOR_OPERATORS(M, fam, sink) MORSCRIPT_FAST_OPERATORS(M, fam, sink)
 #define FOR_SINKS(M, fam) \
     FOR_OPERATORS(M, fam, push) FOR_OPERATORS(M, fam, store) FOR_OPERATORS(M, fam, test) \
     FOR_OPERATORS(M, fam, ret)
@@ -177,8 +176,8 @@ int State::Run(long long* budgetInOut)
 #define STEP_TEST_ADDRESS(fam, sink, op) &&h_step_test_##op,
         FOR_OPERATORS(STEP_TEST_ADDRESS, , )
 #undef STEP_TEST_ADDRESS
-        &&h_step_self_test_lt, &&h_step_self_test_le, &&h_step_self_test_gt, &&h_step_self_test_ge,
-        &&h_vv_self_add, &&h_vv_self_sub, &&h_vv_self_mul,
+        &&h_step_self_test_LT, &&h_step_self_test_LE, &&h_step_self_test_GT, &&h_step_self_test_GE,
+        &&h_vv_self_ADD, &&h_vv_self_SUB, &&h_vv_self_MUL,
 #define LABEL_ADDRESS(fam, sink, op) &&h_##fam##_##sink##_##op,
         FOR_EVERY_OPERATOR_HANDLER(LABEL_ADDRESS)
 #undef LABEL_ADDRESS
@@ -315,7 +314,8 @@ h_step_test: {
     REF(a, f->a);
     REF(x, test->a);
     REF(y, test->b);
-    a->SetNum(a->GetNum() + f->delta);
+    const double n = Num(*a);
+    a->SetNum(Stepped(n, f->delta));
     budget -= f->len;
     f = test;
     double r;
@@ -326,59 +326,56 @@ h_step_test: {
 #define TAKE_VV                           \
     REF(a, f->a);                         \
     REF(b, f->b);
-#define COMPUTE_add const double r = a->GetNum() + b->GetNum();
-#define COMPUTE_sub const double r = a->GetNum() - b->GetNum();
-#define COMPUTE_mul const double r = a->GetNum() * b->GetNum();
-#define COMPUTE_lt const bool r = a->GetNum() < b->GetNum();
-#define COMPUTE_le const bool r = a->GetNum() <= b->GetNum();
-#define COMPUTE_gt const bool r = a->GetNum() > b->GetNum();
-#define COMPUTE_ge const bool r = a->GetNum() >= b->GetNum();
-#define COMPUTE_eq const bool r = a->IsEqual(*b);
-#define COMPUTE_ne const bool r = !a->IsEqual(*b);
+// r := A op B for an operator known here.
+#define COMPUTE(op) const auto r = Binary<OP_##op>(*a, *b);
 #define STEP_TEST_HANDLER(unused1, unused2, op)                                \
     h_step_test_##op : {                                       \
         const FastOp* test = f->pnext;                         \
         NEED(f->len + test->need);                             \
         REF(v, f->a);                                          \
-        v->SetNum(v->GetNum() + f->delta);                     \
+        const double x = Num(*v);                              \
+        v->SetNum(Stepped(x, f->delta));                       \
         budget -= f->len;                                      \
         f = test;                                              \
         TAKE_VV                                                \
-        COMPUTE_##op                                           \
+        COMPUTE(op)                                            \
         BRANCH(r != 0);                                        \
     }
     FOR_OPERATORS(STEP_TEST_HANDLER, , )
-#define STEP_SELF_TEST_HANDLER(op, CMP)                        \
+#define STEP_SELF_TEST_HANDLER(op)                             \
     h_step_self_test_##op : {                                  \
         const FastOp* test = f->pnext;                         \
         NEED(f->len + test->need);                             \
         REF(v, f->a);                                          \
         REF(b, test->b);                                       \
-        const double next = v->GetNum() + f->delta;            \
+        const double x = Num(*v);                              \
+        const double next = Stepped(x, f->delta);              \
         v->SetNum(next);                                       \
         budget -= f->len;                                      \
         f = test;                                              \
-        BRANCH(next CMP b->GetNum());                          \
+        BRANCH(Binary<OP_##op>(next, *b));                     \
     }
-    STEP_SELF_TEST_HANDLER(lt, <)
-    STEP_SELF_TEST_HANDLER(le, <=)
-    STEP_SELF_TEST_HANDLER(gt, >)
-    STEP_SELF_TEST_HANDLER(ge, >=)
-#define VV_SELF_HANDLER(op, OPERATOR)                          \
+    STEP_SELF_TEST_HANDLER(LT)
+    STEP_SELF_TEST_HANDLER(LE)
+    STEP_SELF_TEST_HANDLER(GT)
+    STEP_SELF_TEST_HANDLER(GE)
+#define VV_SELF_HANDLER(op)                                    \
     h_vv_self_##op : {                                         \
         NEED(f->len);                                          \
         REF(a, f->a);                                          \
         REF(b, f->b);                                          \
-        a->SetNum(a->GetNum() OPERATOR b->GetNum());           \
+        COMPUTE(op)                                            \
+        a->SetNum(r);                                          \
         ADVANCE();                                             \
     }
-    VV_SELF_HANDLER(add, +)
-    VV_SELF_HANDLER(sub, -)
-    VV_SELF_HANDLER(mul, *)
+    VV_SELF_HANDLER(ADD)
+    VV_SELF_HANDLER(SUB)
+    VV_SELF_HANDLER(MUL)
 h_step: {
     NEED(f->len);
     REF(a, f->a);
-    a->SetNum(a->GetNum() + f->delta);
+    const double x = Num(*a);
+    a->SetNum(Stepped(x, f->delta));
     ADVANCE();
 }
 
@@ -446,7 +443,7 @@ h_step: {
     }
 #define OPERATOR_HANDLER(fam, sink, op)   \
     h_##fam##_##sink##_##op : {           \
-        HANDLER_BODY(sink, FAMILY_##fam, COMPUTE_##op) \
+        HANDLER_BODY(sink, FAMILY_##fam, COMPUTE(op)) \
     }
 #define ANY_OPERATOR_HANDLERS(fam) \
     ANY_OPERATOR_HANDLER(fam, push) ANY_OPERATOR_HANDLER(fam, store) \
@@ -561,15 +558,7 @@ out_synced:
 #undef SINK_test
 #undef SINK_ret
 #undef COMPUTE_ANY
-#undef COMPUTE_add
-#undef COMPUTE_sub
-#undef COMPUTE_mul
-#undef COMPUTE_lt
-#undef COMPUTE_le
-#undef COMPUTE_gt
-#undef COMPUTE_ge
-#undef COMPUTE_eq
-#undef COMPUTE_ne
+#undef COMPUTE
 #undef FAMILY_vv
 #undef FAMILY_sv
 #undef FAMILY_ss
@@ -619,10 +608,10 @@ int State::ExecOne()
         st.Top().SetNum(~st.Top().GetInt());
         break;
     case OP_INC:
-        st.Top().SetNum(st.Top().GetNum() + 1);
+        st.Top().SetNum(Stepped(Num(st.Top()), 1));
         break;
     case OP_DEC:
-        st.Top().SetNum(st.Top().GetNum() - 1);
+        st.Top().SetNum(Stepped(Num(st.Top()), -1));
         break;
     case OP_CAT: {
         Value& a = st[st.Size() - 2];

@@ -3,14 +3,9 @@
 namespace MorScript {
 
 const TokenName TOKEN_NAMES[TOKEN_NAME_COUNT] = {
-    {256, "end-of-script"}, {257, "<<"}, {258, ">>"}, {259, "++"},
-    {260, "--"}, {261, "&&"}, {262, "||"}, {263, "<="}, {264, ">="},
-    {265, "=="}, {266, "!="}, {267, "+="}, {268, "-="}, {269, "*="},
-    {270, "/="}, {271, "%="}, {272, ".="}, {273, "&="}, {274, "|="},
-    {275, "^="}, {276, "<<="}, {277, ">>="}, {278, "if"}, {279, "else"},
-    {280, "for"}, {281, "while"}, {282, "do"}, {283, "continue"},
-    {284, "break"}, {285, "function"}, {286, "return"}, {287, "var"},
-    {288, "prototype"}, {289, "exit"}, {290, "identifier"}, {291, "constant"},
+#define MORSCRIPT_TOKEN_NAME(name, text) {TK_##name, text},
+    MORSCRIPT_TOKENS(MORSCRIPT_TOKEN_NAME)
+#undef MORSCRIPT_TOKEN_NAME
 };
 
 const char* const OPCODE_NAMES[OP_COUNT] = {

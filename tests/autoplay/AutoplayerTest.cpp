@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "GameHarness.h"
+#include "ResidentMemory.h"
 #include "world/GameRandom.h"
 #include "world/AIActor.h"
 #include "world/Corpse.h"
@@ -424,8 +425,11 @@ TEST(Autoplayer, WinsTheShippedTownFromNewGameToTheCredits)
     EXPECT_NE(bail, std::string::npos) << "the closing scene played to its end";
     EXPECT_NE(credits, std::string::npos) << "the credits rolled";
     EXPECT_TRUE(bot.won);
-    printf("Autoplayer: won after %.0f s of game time (%d frames, %d deaths)\n", bot.gameSeconds,
-           h.io().framesDone, bot.deaths);
+    const long peakKb = residentKb("VmHWM:");
+    if (residentLimitKb() > 0)
+        EXPECT_LE(peakKb, residentLimitKb()) << "peak resident memory in kB";
+    printf("Autoplayer: won after %.0f s of game time (%d frames, %d deaths), peak resident memory %ld kB\n",
+           bot.gameSeconds, h.io().framesDone, bot.deaths, peakKb);
     RecordProperty("gameSeconds", (int)bot.gameSeconds);
 }
 

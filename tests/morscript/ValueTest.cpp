@@ -4,9 +4,10 @@
 #include <vector>
 
 #include "ScriptFixture.h"
+#include "morscript/Operators.h"
 #include "morscript/Value.h"
 
-using MorScript::Value;
+using namespace MorScript;
 using MorScriptTest::Eval;
 
 TEST(Value, TextAndNumberFormsDeriveFromEachOther)
@@ -50,4 +51,33 @@ TEST(ValueInScripts, DocumentedConversions)
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.second, Eval(c.first)) << c.first;
+}
+
+TEST(ValueInScripts, EveryComparisonAtEqualOperands)
+{
+    // Equal numbers, equal texts, and a text and a number equal as numbers:
+    // the operators themselves, then scripts run in joined runs and one
+    // opcode at a time, with counting loops that reach their bound exactly.
+    const int COMPARISONS[] = {OP_LT, OP_GT, OP_LE, OP_GE, OP_EQUAL, OP_NE};
+    const double EXPECTED[] = {0, 0, 1, 1, 1, 0};
+    const Value OPERANDS[][2] = {{Value(2.0), Value(2.0)}, {Value("abc"), Value("abc")}, {Value("5"), Value(5.0)}};
+    for (const auto& operands : OPERANDS) {
+        for (int i = 0; i < 6; ++i) {
+            double r = -1;
+            EXPECT_TRUE(NumericOp(COMPARISONS[i], operands[0], operands[1], &r));
+            EXPECT_EQ(EXPECTED[i], r) << OPCODE_NAMES[COMPARISONS[i]] << " " << operands[0].GetStr();
+        }
+    }
+    for (const char* operands : {"2, b = 2", "'abc', b = 'abc'", "'5', b = 5.0"}) {
+        const std::string source = std::string("var n = 0, a = ") + operands +
+                                   ";\nprint((a < b) . (a > b) . (a <= b) . (a >= b) . (a == b) . (a != b));\n"
+                                   "for (var i = 0; i <= 2; i++) n++;\nfor (var j = 2; j >= 0; j--) n++;\n"
+                                   "while (n <= 6) n++;\nwhile (n >= 7) n--;\nprint(n);";
+        MorScriptTest::Script joined, single;
+        EXPECT_EQ("001110\n6\n", joined.Run(source)) << source;
+        ASSERT_TRUE(single.Compile(source));
+        while (single.S.Step(1) == 1) {
+        }
+        EXPECT_EQ("001110\n6\n", single.Printed()) << source;
+    }
 }

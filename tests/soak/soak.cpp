@@ -3,38 +3,28 @@
 // and survival games, the console (random command lines), the credits and
 // the editor, in a temporary copy of the data folder (so an editor save never
 // touches the shipped map), until the given game time or wall time is used.
-// It ends with a summary: game minutes, frames, events and resident memory,
-// with the resident memory at each whole game minute to show any growth.
+// It ends with a summary: game minutes, frames, events, the world's state
+// and resident memory, with the resident memory at each whole game minute to
+// show any growth; it fails when the peak passes the tests' limit. The seed
+// (from the clock unless given) seeds both the random player and the game,
+// so the summary's "--seed N --frames F" plays the same run again.
 //
-//   larder_soak [--game-minutes M] [--wall-seconds S] [--seed N]
+//   larder_soak [--game-minutes M] [--wall-seconds S] [--frames F] [--seed N]
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 #include <thread>
 
-#include <GL/gl.h>
-
 #include "GameHarness.h"
+#include "ResidentMemory.h"
+#include "world/GameRandom.h"
 
 namespace {
-
-// Resident memory in kB from /proc: the current ("VmRSS") or the peak ("VmHWM").
-long residentKb(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0)
-            return atol(line.c_str() + strlen(field) + 1);
-    }
-    return -1;
-}
 
 // Command lines for the console: its own commands, with and without
 // arguments, and nonsense.
@@ -120,20 +110,24 @@ private:
 int main(int argc, char** argv)
 {
     double gameMinutes = 1e9, wallSeconds = 1e9;
+    int frames = 0;
     unsigned seed = (unsigned)time(nullptr);
     for (int i = 1; i + 1 < argc; i += 2) {
         if (!strcmp(argv[i], "--game-minutes"))
             gameMinutes = atof(argv[i + 1]);
         else if (!strcmp(argv[i], "--wall-seconds"))
             wallSeconds = atof(argv[i + 1]);
+        else if (!strcmp(argv[i], "--frames"))
+            frames = atoi(argv[i + 1]);
         else if (!strcmp(argv[i], "--seed"))
             seed = (unsigned)atol(argv[i + 1]);
     }
-    if (gameMinutes >= 1e9 && wallSeconds >= 1e9)
+    if (gameMinutes >= 1e9 && wallSeconds >= 1e9 && frames <= 0)
         gameMinutes = 1;
 
     // The game's chatter (every tile laid, every console line) is not the
     // point here; problems and sanitizer reports still reach stderr.
+    fprintf(stderr, "soak: seed %u\n", seed); // for a run that never reaches its summary
     if (!freopen("/dev/null", "w", stdout))
         return 1;
 
@@ -141,7 +135,7 @@ int main(int argc, char** argv)
     std::filesystem::copy(std::string(LARDER_SOURCE_DIR) + "/data", "data",
                           std::filesystem::copy_options::recursive);
     CGame* game = h.start();
-    srand(seed);
+    gameRandom().seed(seed);
     ScriptedPlatform& io = h.io();
     RandomPlayer player(io, seed);
 
@@ -174,19 +168,19 @@ int main(int argc, char** argv)
     std::string rssEachMinute; // MB, at game minutes 1, 2, ...
     int minutesLogged = 0;
     bool stopping = false;
+    int stopFrame = 0;
     io.onFrame = [&](int n) {
         lastFrame = n;
-        // The scripted seam swaps no buffers; without a flush the GL driver
-        // keeps queueing every frame's drawing.
-        glFinish();
         if (n == WARM_UP_FRAMES)
             rssAfterWarmUp = residentKb("VmRSS:");
         if ((int)gameElapsed() > minutesLogged) {
             minutesLogged++;
             rssEachMinute += " " + std::to_string(residentKb("VmRSS:") / 1024);
         }
-        if (!stopping && (gameElapsed() >= gameMinutes || wallElapsed() >= wallSeconds))
+        if (!stopping && (gameElapsed() >= gameMinutes || wallElapsed() >= wallSeconds || n == frames)) {
             stopping = true;
+            stopFrame = n;
+        }
         if (stopping)
             player.quitAll();
         else
@@ -197,10 +191,17 @@ int main(int argc, char** argv)
     finished = true;
     watchdog.join();
 
+    const long peakKb = residentKb("VmHWM:");
     fprintf(stderr,
-            "soak: seed %u, %.2f game minutes, %d frames, %ld events in %.1f s; resident memory "
-            "%ld kB after %i frames, %ld kB at the end, peak %ld kB; MB at each game minute:%s\n",
-            seed, gameElapsed(), io.framesDone, player.events, wallElapsed(), rssAfterWarmUp, WARM_UP_FRAMES,
-            residentKb("VmRSS:"), residentKb("VmHWM:"), rssEachMinute.c_str());
+            "soak: --seed %u --frames %d: %.2f game minutes, %d frames, %ld events in %.1f s, world state %08X; "
+            "resident memory %ld kB after %i frames, %ld kB at the end, peak %ld kB; MB at each game minute:%s\n",
+            seed, stopFrame, gameElapsed(), io.framesDone, player.events, wallElapsed(),
+            (unsigned)game->worldChecksum(), rssAfterWarmUp, WARM_UP_FRAMES, residentKb("VmRSS:"), peakKb,
+            rssEachMinute.c_str());
+    if (residentLimitKb() > 0 && peakKb > residentLimitKb()) {
+        fprintf(stderr, "soak: FAIL) peak resident memory %ld kB is above the limit of %ld kB\n", peakKb,
+                residentLimitKb());
+        return 1;
+    }
     return 0;
 }

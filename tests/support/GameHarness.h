@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -11,6 +12,10 @@ struct Rgb {
     bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
 };
 std::ostream& operator<<(std::ostream& os, const Rgb& c);
+
+// The seed of the game's random generator in every game a test starts, so
+// that a failure repeats.
+const uint64_t TEST_SEED = 20261207;
 
 // A real game in a temporary working folder, with its input and clock
 // replaced by a ScriptedPlatform: on the headless display with a window, or

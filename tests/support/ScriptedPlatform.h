@@ -46,6 +46,8 @@ public:
     int framesDone = 0;
     // Called after each frame with its number (1 for the first).
     std::function<void(int)> onFrame;
+    // The window is open with an OpenGL context to draw into.
+    bool drawing = false;
 
 protected:
     // Queued events pass through the window's own handling (resizing, F11,

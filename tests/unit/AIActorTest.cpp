@@ -11,6 +11,7 @@
 #include "world/AIActor.h"
 #include "world/Bullet.h"
 #include "world/CopActor.h"
+#include "world/GameRandom.h"
 #include "world/Map.h"
 #include "world/Pistol.h"
 
@@ -107,7 +108,7 @@ TEST(AIActorTargets, TimersArrivalAndRandomTargets)
     civ.walkTo(1e10f, -1e10f);  // a script may send an NPC far off the map
     EXPECT_FALSE(civ.reachedDestination());
 
-    srand(7);
+    gameRandom().seed(7);
     for (int i = 0; i < 50; ++i) {  // the corner of a tile inside the map
         civ.headToRandomLocation();
         float tx = civ.getTargetX(), ty = civ.getTargetY();

@@ -174,6 +174,14 @@ TEST(ActorSight, LineOfSightOverTiles)
     EXPECT_TRUE(a.canSee(a.x, 13 * 48 + 5, &map));
     map.setTileAt(10, 12, 1);
     EXPECT_FALSE(a.canSee(a.x, 13 * 48 + 5, &map));
+
+    // Two columns across and one row down: halfway (2·eps equal to dx) the
+    // walk already steps down, so the middle column is tested in the far row.
+    map.setTileAt(41, 41, 1);
+    EXPECT_FALSE(Actor::lineOfSight(40 * 48, 40 * 48, 42 * 48, 41 * 48, &map));
+    map.setTileAt(41, 41, 0);
+    map.setTileAt(41, 40, 1);
+    EXPECT_TRUE(Actor::lineOfSight(40 * 48, 40 * 48, 42 * 48, 41 * 48, &map));
 }
 
 TEST(ActorLifetime, DeletesAGunStillHeldAndPlainActorsHaveNoMoods)

@@ -75,6 +75,8 @@ TEST(BulletFlight, FlightEndsAtRangeOrWall)
     b.range = 100;
     EXPECT_EQ(b.flightEnd(false), BULLET_FLYING);
     EXPECT_EQ(b.flightEnd(true), BULLET_STOPPED);
+    b.step(99.0f);
+    EXPECT_EQ(b.flightEnd(false), BULLET_SPENT) << "exactly at its range";
 
     // A pistol bullet at 60 frames per second drops after about 1.56 seconds.
     Pistol pistol;

@@ -2,12 +2,11 @@
 // and calming, cornered civilians) and the alerts that drive it.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "GameHarness.h"
 #include "world/AIActor.h"
 #include "world/Bullet.h"
 #include "world/CopActor.h"
+#include "world/GameRandom.h"
 #include "world/Map.h"
 #include "world/Pistol.h"
 
@@ -22,7 +21,7 @@ protected:
         game = h.startStory();
         game->player->x = 2000;
         game->player->y = 2000;
-        srand(7);
+        gameRandom().seed(7);
     }
     // An officer whose pistol is ready to fire.
     CopActor* officer(float x, float y)

@@ -8,6 +8,7 @@
 #include "Captured.h"
 #include "TempDir.h"
 #include "world/Actor.h"
+#include "world/GameRandom.h"
 #include "world/Larder.h"
 #include "world/Pistol.h"
 #include "world/StaticEntityManager.h"
@@ -149,7 +150,7 @@ TEST(StaticEntity, RespawnPicksAmongHospitalsDisarmsAndFallsBackToTheCorner)
     });
     Pistol gun;  // the caller owns the dropped gun
     std::set<float> seen;
-    srand(7);
+    gameRandom().seed(7);
     for (int i = 0; i < 60; i++) {
         player.setGun(&gun);
         player.setHealth(0);

@@ -9,6 +9,7 @@
 #include "Captured.h"
 #include "TempDir.h"
 #include "world/Bullet.h"
+#include "world/GameRandom.h"
 #include "world/Pistol.h"
 #include "world/Revolver.h"
 #include "world/Shotgun.h"
@@ -16,7 +17,7 @@
 
 TEST(WeaponRolls, DamageAndSpreadStayWithinBoundsAndReachBothEnds)
 {
-    srand(1234);
+    gameRandom().seed(1234);
     Pistol pistol;
     Revolver revolver;
     Shotgun shotgun;
