@@ -101,7 +101,7 @@ void populate(CGame* game, const View& v)
         AIActor* npc;
         if (i % 4 == 3) {
             CopActor* cop = new CopActor();
-            cop->cacheMap(game->theMap);
+            cop->cacheMap(game->theMap.get());
             npc = cop;
         } else {
             npc = new AIActor();
