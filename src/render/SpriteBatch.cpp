@@ -38,6 +38,8 @@ struct Run {
     bool blend = true;
 };
 
+const double kPi = 3.14159265358979323846;
+
 // How far back a quad looks for a run of its texture.
 const size_t kLookBack = 64;
 
@@ -187,7 +189,7 @@ void SpriteBatch::addTurnedQuad(GLuint texture, int x, int y, int width, int hei
     // as the fixed-function rotation does; most quads share the half-turn.
     static float lastTurn = NAN, c = 0, s = 0;
     if (turn != lastTurn) {
-        float radians = (float)(turn * M_PI / 180.0);
+        float radians = (float)(turn * kPi / 180.0);
         s = sinf(radians);
         c = cosf(radians);
         lastTurn = turn;
