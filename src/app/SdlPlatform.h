@@ -19,7 +19,7 @@ public:
     Uint8* keyState() override { return SDL_GetKeyState(nullptr); }
     Uint32 ticks() override { return SDL_GetTicks(); }
     void delay(Uint32 ms) override { SDL_Delay(ms); }
-    void swapBuffers() override { SDL_GL_SwapBuffers(); }
+    void swapBuffers() override;
     // config.cfg's scale, unless the command line chose one already.
     void setWindowScale(int factor) override;
 

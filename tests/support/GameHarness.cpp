@@ -13,6 +13,7 @@
 
 #include "game/input/GamepadPlatform.h"
 #include "world/GameRandom.h"
+#include "render/SpriteBatch.h"
 #include "world/Effect.h"
 #include "world/Corpse.h"
 #include "world/Larder.h"
@@ -146,6 +147,7 @@ CGame* GameHarness::start(const StartSettings& settings)
 Rgb GameHarness::pixel(int x, int y)
 {
     unsigned char rgb[3] = {0, 0, 0};
+    SpriteBatch::flush();
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, theGame->scrHeight - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
     return {rgb[0], rgb[1], rgb[2]};

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "render/SpriteBatch.h"
+
 ScriptedPlatform::ScriptedPlatform(bool window) : window(window), keys(SDLK_LAST, 0) {}
 
 void ScriptedPlatform::init()
@@ -50,6 +52,7 @@ bool ScriptedPlatform::nextEvent(SDL_Event& event)
 // Unflushed, the software GL driver queues every frame's work for ever.
 void ScriptedPlatform::swapBuffers()
 {
+    SpriteBatch::flush();
     if (drawing)
         glFinish();
     now += frameMs;

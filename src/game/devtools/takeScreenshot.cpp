@@ -26,6 +26,8 @@ std::string bmpFile(SDL_Surface* picture)
 }
 }
 
+#include "render/SpriteBatch.h"
+
 // Writes the frame in the back buffer as a 24-bit BMP. OpenGL hands the rows
 // bottom-up, so they are turned over to make the picture upright.
 bool CGame::takeScreenshot(const char* filename)
@@ -55,6 +57,7 @@ bool CGame::takeScreenshot(const char* filename)
     }
 
     if (bHasScreen) { // without one the picture stays black
+        SpriteBatch::flush();
         glPixelStorei(GL_PACK_ALIGNMENT, 1); // rows packed tight, whatever the width
         glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.get());
     }
