@@ -112,7 +112,7 @@ public:
     int viewRange = 0;
     int cursX = 0, cursY = 0;
     bool mbDown = false;
-    bool mbClicked = false; // a press of the fire button not yet fired
+    int clickFramesLeft = 0; // frames in which a quick click may still fire
     float deltaTimer = 1000.0f;
     Editor ed;
     bool bIsOverCorpse = false;

@@ -79,7 +79,7 @@ int moveShotList(ShotList& shots, float delta, float multiplier, const ShotPassH
             }
             // The range is judged at the end of the frame's flight, as for a
             // single step; a wall on the way ends it where it stands.
-            bool solid = hooks.isBulletSolid && hooks.isBulletSolid(b->x, b->y);
+            bool solid = hooks.isBulletSolid && hooks.isBulletSolid(b->centreX(), b->centreY());
             if (solid || part == parts - 1)
                 end = b->flightEnd(solid);
         }

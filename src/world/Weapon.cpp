@@ -17,11 +17,6 @@
 #include "world/SpriteIndex.h"
 #include "world/GameRandom.h"
 
-namespace {
-// Side of the square box of an item lying on the map.
-const float ITEM_SIZE = 32.0f;
-}
-
 Weapon::Weapon()
     : x(0.0f), y(0.0f), graphic(0), sound(0), rotation(gameRand() % 360),
       range(0), maxDamage(1), numProjectiles(1), spread(0), bIsPowerup(false),

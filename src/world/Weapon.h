@@ -13,6 +13,8 @@ public:
     Weapon();
     virtual ~Weapon();
 
+    // Side of the square box of an item lying on the map.
+    static constexpr float ITEM_SIZE = 32.0f;
     // Top-left corner of the item's 32 x 32 box while it lies on the map.
     float x, y;
     // Image of the item in the actor sprite set.

@@ -52,17 +52,17 @@ TEST(BulletFlight, StepsAlongItsHeadingAndCountsTheDistance)
     EXPECT_NEAR(t.lastX, 6.0f, 1e-4);
 }
 
-TEST(BulletFlight, HitsOnlyOtherTeamsOverlappingIt)
+TEST(BulletFlight, HitsOnlyOtherTeamsOverlappingTheMiddleOfItsPicture)
 {
     Bullet b;
-    b.x = 100.0f;
+    b.x = 100.0f; // its picture starts here; the bullet is seen at (124, 124)
     b.y = 100.0f;
-    EXPECT_FALSE(b.canHit(0, 90.0f, 90.0f)) << "its own team";
-    EXPECT_TRUE(b.canHit(2, 90.0f, 90.0f));
-    EXPECT_TRUE(b.canHit(1, 52.0f, 52.0f));  // edges touch
-    EXPECT_TRUE(b.canHit(1, 108.0f, 108.0f));
-    EXPECT_FALSE(b.canHit(1, 51.5f, 100.0f));
-    EXPECT_FALSE(b.canHit(1, 100.0f, 108.5f));
+    EXPECT_FALSE(b.canHit(0, 100.0f, 100.0f)) << "its own team";
+    EXPECT_TRUE(b.canHit(2, 100.0f, 100.0f));
+    EXPECT_TRUE(b.canHit(1, 72.0f, 72.0f)); // the 8-pixel probe's edges touch
+    EXPECT_TRUE(b.canHit(1, 128.0f, 128.0f));
+    EXPECT_FALSE(b.canHit(1, 71.5f, 100.0f));
+    EXPECT_FALSE(b.canHit(1, 100.0f, 128.5f));
 }
 
 TEST(BulletFlight, FlightEndsAtRangeOrWall)

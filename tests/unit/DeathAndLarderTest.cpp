@@ -2,6 +2,8 @@
 // dropped gun, bleeding, the sight of a dragged corpse, storing corpses.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "GameHarness.h"
 #include "world/Effect.h"
 #include "world/AIActor.h"
@@ -45,7 +47,8 @@ TEST_F(DeathAndLarder, PlayersKillScoresAndDropsTheGunAPoliceKillDoesNot)
     EXPECT_EQ(game->survival.score, 1);
     ASSERT_EQ(game->items.size(), 1u);
     EXPECT_EQ(game->items[0], pistol);
-    EXPECT_EQ(std::make_pair(pistol->x, pistol->y), std::make_pair(500.0f, 600.0f));
+    EXPECT_EQ(std::make_pair(pistol->x, pistol->y), std::make_pair(500.0f, 548.0f))
+        << "beside the body, on the side he faced";
     ASSERT_EQ(game->corpses.size(), 1u);
     EXPECT_FLOAT_EQ(game->corpses[0]->x, 500);
     EXPECT_DOUBLE_EQ(game->corpses[0]->getRotation(), 70);
@@ -58,6 +61,45 @@ TEST_F(DeathAndLarder, PlayersKillScoresAndDropsTheGunAPoliceKillDoesNot)
     ASSERT_EQ(game->corpses.size(), 2u);
     EXPECT_EQ(game->corpses[1]->getSpriteID(), 17);
     EXPECT_EQ(witness->getState(), STATE_SCARED) << "the killing alarms those around";
+}
+
+TEST_F(DeathAndLarder, SpaceOnAFallenOfficerTakesTheBodyAndHisGunLiesWithinReach)
+{
+    for (bool armed : {true, false}) {
+        SCOPED_TRACE(armed ? "armed" : "unarmed");
+        Weapon* own = armed ? new Pistol() : nullptr;
+        game->player->setGun(own);
+        CopActor* cop = h.place<CopActor>(1200, 1000);
+        cop->setRotation(0); // facing +x, where a wall stands: the gun falls on another side
+        game->theMap->setTileAt(26, 20, 1);
+        Weapon* dropped = cop->getGun();
+        game->killActor(cop, game->player->team);
+        EXPECT_FALSE(game->playerCollision(dropped->x, dropped->y)) << "on open floor";
+        EXPECT_LE(std::hypot(dropped->x - 1200, dropped->y - 1000), 74.0) << "a step away";
+
+        game->player->x = 1200;
+        game->player->y = 1000;
+        h.io().press(SDLK_SPACE);
+        h.play(1);
+        ASSERT_TRUE(game->bIsLuggingCorpse) << "the body, not the gun";
+        EXPECT_EQ(game->player->getGun(), own);
+
+        game->player->x = dropped->x; // a step onto the gun, the body in tow
+        game->player->y = dropped->y;
+        h.io().press(SDLK_SPACE);
+        h.play(1);
+        EXPECT_EQ(game->player->getGun(), dropped);
+        EXPECT_TRUE(game->bIsLuggingCorpse);
+
+        game->player->setGun(nullptr);
+        delete dropped;
+        for (Weapon* w : game->items)
+            delete w;
+        game->items.clear();
+        delete game->luggedCorpse;
+        game->luggedCorpse = nullptr;
+        game->bIsLuggingCorpse = false;
+    }
 }
 
 TEST_F(DeathAndLarder, TenthKillOfAChainAndEveryLaterOneHeals)

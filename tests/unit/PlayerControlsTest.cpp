@@ -11,6 +11,7 @@
 #include "world/HealthPill.h"
 #include "world/Map.h"
 #include "world/Pistol.h"
+#include "world/Revolver.h"
 #include "world/Shotgun.h"
 
 namespace {
@@ -154,19 +155,46 @@ TEST_F(PlayerControls, BulletHurtsAnotherTeamAndPassesItsOwn)
     EXPECT_EQ(game->shots[0]->team, 1) << "a bullet never hits its own team";
 }
 
-TEST_F(PlayerControls, AClickShorterThanAFrameStillFiresOnce)
+TEST_F(PlayerControls, AShotThatVisiblyPassesATableCornerReachesItsTarget)
 {
-    Weapon* pistol = arm(new Pistol());
-    pistol->setInClip(5);
+    // The bullet is seen at the middle of its 48-pixel picture, 24 px right of
+    // and below its corner: fired level from y 3008, it flies at y 3032, past
+    // a table whose bottom edge is y 3024.
+    game->theMap->setTileAt(60, 62, 1);
+    arm(new Revolver())->update(1.0f); // no spread; past its refresh time
+    game->player->x = 2800;
+    game->player->y = 3008;
+    h.bystander->y = 3008;
+    h.bystander->setHealthMax(5000);
+    h.bystander->setHealth(5000);
+    h.io().mouseMotion(600, 300); // aim to the right
+    h.io().mouseButton(SDL_BUTTON_LEFT, true, 600, 300);
+    h.io().mouseButton(SDL_BUTTON_LEFT, false, 600, 300);
+    h.play(40);
+    EXPECT_LT(h.bystander->getHealth(), 5000);
+}
+
+TEST_F(PlayerControls, AQuickClickFiresOnceIfTheGunIsReadyWhenItLandsOrNextFrameAndTheWheelNever)
+{
+    // Frames of 0.1 s; a pistol (0.35 s refresh) armed `before` frames ahead
+    // of the click can fire from frame 4 - before of the click's game on.
     h.io().frameMs = 100;
-    h.io().onFrame = [&](int n) {
-        if (n == 6) { // the pistol's refresh has passed; press and release at once
-            h.io().mouseButton(SDL_BUTTON_LEFT, true, 600, 300);
-            h.io().mouseButton(SDL_BUTTON_LEFT, false, 600, 300);
-        }
+    auto shotsOfAClick = [&](int before, int button) {
+        Weapon* pistol = arm(new Pistol());
+        h.play(before);
+        h.io().mouseButton(button, true, 600, 300); // pressed and released
+        h.io().mouseButton(button, false, 600, 300); // within one frame
+        h.play(10);
+        game->player->setGun(nullptr);
+        int shots = pistol->getClipSize() - pistol->getInClip();
+        delete pistol;
+        return shots;
     };
-    h.play(12);
-    EXPECT_EQ(pistol->getInClip(), 4) << "one shot for one click, not none and not more";
+    EXPECT_EQ(shotsOfAClick(2, SDL_BUTTON_LEFT), 0) << "not ready then nor next frame: dropped";
+    EXPECT_EQ(shotsOfAClick(3, SDL_BUTTON_LEFT), 1) << "ready in the next frame";
+    EXPECT_EQ(shotsOfAClick(6, SDL_BUTTON_LEFT), 1) << "ready: one shot, not none and not more";
+    EXPECT_EQ(shotsOfAClick(6, SDL_BUTTON_WHEELUP), 0) << "the wheel is not a trigger";
+    EXPECT_EQ(shotsOfAClick(6, SDL_BUTTON_WHEELDOWN), 0);
 }
 
 TEST_F(PlayerControls, PromptsDescribeWhatIsUnderfootNowAndResetClearsThem)

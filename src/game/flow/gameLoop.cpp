@@ -107,7 +107,9 @@ void CGame::playFrame()
             printf("Player has completed the game\n");
             initCinema("data/cinema/win.mor");
         }
-    } else {
+    } else if (!help) {
+        // The clock and the officers' arrivals wait behind the help screen,
+        // as the rest of play does.
         survivalUpdate(delta);
     }
 
@@ -142,7 +144,8 @@ void CGame::playFrame()
 // The player's weapon and a dragged corpse stay where the player fell.
 void CGame::playerDied()
 {
-    mbDown = mbClicked = false;
+    mbDown = false;
+    clickFramesLeft = 0;
     if (Weapon* gun = player->getGun()) {
         player->setGun(nullptr);
         gun->x = player->x;

@@ -44,7 +44,8 @@ void CGame::resetGame(int mapNum)
     bIsOverWeapon = false;
     bIsOverPowerup = false;
     bIsOverCorpse = false;
-    mbDown = mbClicked = false;
+    mbDown = false;
+    clickFramesLeft = 0;
     inLarder = 0;
     bInCinema = false;
     shouldLoadCinema = false;

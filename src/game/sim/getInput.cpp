@@ -24,6 +24,8 @@ const float MUZZLE_DISTANCE = 25.0f;
 const double DRAG_TURN_RATE = 170.0;
 // Reach of the use key toward someone to talk to.
 const float TALK_RANGE = 150.0f;
+// A quick click fires in the frame it lands or the next, or not at all.
+const int CLICK_FRAMES = 2;
 
 void reloadPlayerGun(CGame& g)
 {
@@ -144,13 +146,18 @@ void handleEvent(CGame& g, const SDL_Event& event)
         }
         break;
     case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_RIGHT)
+        if (isWheelButton(event.button.button))
+            break;
+        if (event.button.button == SDL_BUTTON_RIGHT) {
             reloadPlayerGun(g);
-        else
-            g.mbDown = g.mbClicked = true;
+        } else {
+            g.mbDown = true;
+            g.clickFramesLeft = CLICK_FRAMES;
+        }
         break;
     case SDL_MOUSEBUTTONUP:
-        g.mbDown = false;
+        if (!isWheelButton(event.button.button))
+            g.mbDown = false;
         break;
     default:
         break;
@@ -229,13 +236,17 @@ void CGame::getInput()
         handleEvent(*this, event);
     }
 
-    // A press fires once even when its release came in the same frame; a
-    // held button goes on firing at the gun's own rate.
-    if ((mbDown || mbClicked) && !bIsLuggingCorpse && player->getGun() != nullptr) {
+    // A press fires once even when its release came in the same frame, as
+    // long as the gun can fire then or in the next frame; a shot long after
+    // the button went up would surprise. A held button goes on firing at the
+    // gun's own rate.
+    if ((mbDown || clickFramesLeft > 0) && !bIsLuggingCorpse && player->getGun() != nullptr) {
         if (firePlayerGun(*this))
-            mbClicked = false;
+            clickFramesLeft = 0;
+        else if (clickFramesLeft > 0)
+            clickFramesLeft--;
     } else {
-        mbClicked = false;
+        clickFramesLeft = 0;
     }
 
     float targetAngle = 0.0f;

@@ -1,5 +1,7 @@
 #include "game/CGame.h"
 
+#include <cmath>
+
 #include "world/WorldList.h"
 
 #include "audio/SoundEffectManager.h"
@@ -17,6 +19,44 @@ const int COMBO_HEAL_FROM = 10;
 const int COMBO_HEAL = 10;
 const unsigned COMBO_CHANNEL = 3;
 const unsigned DEATH_CHANNEL = 2;
+// A dropped gun lies this far beside the body on each axis: a player standing
+// on the body then has only the body underfoot, and one standing on the gun
+// only the gun (a 48-pixel body and a 32-pixel item overlap even when their
+// edges only touch).
+const float GUN_DROP_OFFSET = 52.0f;
+
+// The eight directions a gun may fall in, a 45-degree turn apart from +x
+// (heading 0) toward -y (heading 90).
+const int DROP_DIRECTIONS[8][2] = {{1, 0},  {1, -1}, {0, -1}, {-1, -1},
+                                   {-1, 0}, {-1, 1}, {0, 1},  {1, 1}};
+
+// Where the gun of a character killed at (x, y), facing `heading`, comes to
+// lie: a short way beside the body, trying first the way it faced, then
+// further round on either side, on the first spot that a player can stand on
+// and reach in a straight step from the body and that no corpse covers. With
+// no such spot it lies on the body.
+void gunDropSpot(CGame& g, float x, float y, double heading, float& gx, float& gy)
+{
+    gx = x;
+    gy = y;
+    int ahead = ((int)std::lround(heading / 45.0) % 8 + 8) % 8;
+    for (int turn = 0; turn < 8; turn++) {
+        int side = (turn % 2 == 1) ? (turn + 1) / 2 : -(turn / 2); // 0, 1, -1, 2, -2...
+        const int* d = DROP_DIRECTIONS[(ahead + side + 8) % 8];
+        float cx = x + d[0] * GUN_DROP_OFFSET, cy = y + d[1] * GUN_DROP_OFFSET;
+        if (g.playerCollision(cx, cy) ||
+            g.playerCollision(x + d[0] * GUN_DROP_OFFSET / 2, y + d[1] * GUN_DROP_OFFSET / 2))
+            continue;
+        bool covered = false;
+        for (Corpse* c : g.corpses)
+            covered = covered || c->collides(cx, cy, Weapon::ITEM_SIZE, Weapon::ITEM_SIZE);
+        if (!covered) {
+            gx = cx;
+            gy = cy;
+            return;
+        }
+    }
+}
 
 }  // namespace
 
@@ -47,9 +87,9 @@ void CGame::killActor(Actor* victim, int killerTeam)
     WorldList::take(actors, victim);
     bool wasCop = victim->isCop();
 
+    // The gun falls beside the body, so that each can be taken on its own.
     if (Weapon* gun = victim->getGun()) {
-        gun->x = x;
-        gun->y = y;
+        gunDropSpot(*this, x, y, heading, gun->x, gun->y);
         WorldList::put(items, gun);
         victim->setGun(nullptr);
     }
