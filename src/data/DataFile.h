@@ -2,6 +2,7 @@
 // Opening and writing the game's data files safely: a folder standing where a
 // file should be is not an empty file, and a file is replaced only once its
 // new contents are completely on disk.
+#include <cstdio>
 #include <fstream>
 #include <string>
 
@@ -17,6 +18,16 @@ bool openDataFile(std::ifstream& in, const char* path);
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and
 // only then renames it over `path`. On any failure the old file is left as it
-// was, the temporary is removed, `error` says what went wrong and the result
-// is false.
+// was, the temporary is removed, `error` gives the system's reason and the
+// result is false. Every file the game writes whole goes through here.
 bool writeFileAtomically(const std::string& path, const std::string& bytes, std::string& error);
+
+// Appends `bytes` to `file` (an append-only log) wholly or not at all: a write
+// that fails part-way is cut off again, so the file keeps its old bytes. False
+// with the system's reason in `error`.
+bool appendWhole(FILE* file, const std::string& bytes, std::string& error);
+
+// For tests: while armed with an errno value (ENOSPC: a full disk), every
+// write of the two helpers above writes half of its bytes and then fails with
+// it. 0 disarms.
+void failWritesWith(int error);

@@ -1,8 +1,13 @@
 #include "data/HighScoreTable.h"
 
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
+#include <memory>
 #include <sstream>
+
+#include "data/DataFile.h"
 
 const char* const HighScoreTable::HEADER = "LARDER2 SURVIVAL HIGHSCORES 1";
 
@@ -36,6 +41,12 @@ bool parseLine(const std::string& line, HighScore& out)
         return false;
     std::string ranking;
     std::getline(in >> std::ws, ranking);
+    // Cut to length, and without trailing blanks (a stray CR), so that the
+    // word reads back the same once saved.
+    if (ranking.size() > HighScoreTable::MAX_RANKING)
+        ranking.resize(HighScoreTable::MAX_RANKING);
+    while (!ranking.empty() && isspace((unsigned char)ranking.back()))
+        ranking.pop_back();
     if (ranking.empty())
         return false;
     out.kills = (int)kills;
@@ -43,6 +54,19 @@ bool parseLine(const std::string& line, HighScore& out)
     out.date = date;
     out.ranking = ranking;
     return true;
+}
+
+// The whole file, or false with the system's reason.
+bool readSmallFile(FILE* file, std::string& text, size_t limit, std::string& problem)
+{
+    char chunk[4096];
+    size_t n;
+    while (text.size() <= limit && (n = fread(chunk, 1, sizeof chunk, file)) > 0)
+        text.append(chunk, n);
+    if (!ferror(file))
+        return true;
+    problem = std::string("cannot read it: ") + strerror(errno);
+    return false;
 }
 }
 
@@ -59,54 +83,58 @@ int HighScoreTable::insert(const HighScore& run)
     return (int)at;
 }
 
-bool HighScoreTable::load(const std::string& path, std::string& problem)
+HighScoreTable::LoadResult HighScoreTable::load(const std::string& path, std::string& problem)
 {
     entries.clear();
-    std::ifstream in(path);
-    if (!in)
-        return true;
+    std::unique_ptr<FILE, int (*)(FILE*)> file(fopen(path.c_str(), "rb"), fclose);
+    if (!file && errno == ENOENT)
+        return READ; // no table yet
+    if (!file) {
+        problem = std::string("cannot read it: ") + strerror(errno);
+        return UNREADABLE;
+    }
+    std::string text;
+    if (!readSmallFile(file.get(), text, MAX_FILE_BYTES, problem))
+        return UNREADABLE;
+    if (text.size() > MAX_FILE_BYTES) {
+        problem = "damaged high-score table";
+        return DAMAGED;
+    }
+    std::istringstream in(text);
     std::string line;
-    if (!std::getline(in, line) || line != HEADER) {
-        problem = "not a high-score table";
+    // Lines may end in CR LF (a table edited elsewhere); blank lines are skipped.
+    auto nextLine = [&] {
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (line.find_first_not_of(" \t") != std::string::npos)
+                return true;
+        }
         return false;
+    };
+    if (!nextLine() || line != HEADER) {
+        problem = "not a high-score table";
+        return DAMAGED;
     }
     std::vector<HighScore> read;
-    while (std::getline(in, line)) {
+    while (nextLine()) {
         HighScore run;
         if (!parseLine(line, run) || read.size() >= (size_t)SIZE ||
             (!read.empty() && better(run, read.back()))) {
             problem = "damaged high-score table";
-            return false;
+            return DAMAGED;
         }
         read.push_back(run);
     }
     entries = read;
-    return true;
+    return READ;
 }
 
 bool HighScoreTable::save(const std::string& path, std::string& problem) const
 {
-    std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        if (!out.is_open()) {
-            problem = "cannot write " + temporary;
-            return false;
-        }
-        out << HEADER << "\n";
-        for (const HighScore& run : entries)
-            out << run.kills << " " << run.seconds << " " << run.date << " " << run.ranking << "\n";
-        out.close();
-        if (!out) {
-            problem = "cannot write " + temporary;
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        problem = "cannot replace " + path;
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    std::ostringstream out;
+    out << HEADER << "\n";
+    for (const HighScore& run : entries)
+        out << run.kills << " " << run.seconds << " " << run.date << " " << run.ranking << "\n";
+    return writeFileAtomically(path, out.str(), problem);
 }

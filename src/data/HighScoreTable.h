@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,10 @@ class HighScoreTable {
 public:
     static const int SIZE = 10;
     static const char* const HEADER;
+    // A longer ranking word read from the file is cut to this length.
+    static constexpr size_t MAX_RANKING = 32;
+    // A larger file is no table of ten runs.
+    static constexpr size_t MAX_FILE_BYTES = 65536;
 
     std::vector<HighScore> entries;
 
@@ -24,10 +29,14 @@ public:
     // the ten best (the table is then unchanged).
     int insert(const HighScore& run);
 
-    // Reads the table. A missing file is an empty table; a damaged or foreign
-    // one also gives an empty table and returns false with the reason, so
-    // that the next save replaces it.
-    bool load(const std::string& path, std::string& problem);
+    enum LoadResult {
+        READ,      // read, or no table yet (an empty table)
+        DAMAGED,   // damaged or foreign: the next save replaces it
+        UNREADABLE // there but not readable: it must not be replaced
+    };
+    // Reads the table; the table is empty unless the result is READ, and
+    // `problem` says why. Lines may end in CR LF; blank lines are skipped.
+    LoadResult load(const std::string& path, std::string& problem);
     // Writes the table through a temporary file that then takes the name, so
     // that a failed save never leaves half a table. False with the reason.
     bool save(const std::string& path, std::string& problem) const;

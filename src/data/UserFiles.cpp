@@ -1,11 +1,14 @@
 #include "data/UserFiles.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -34,16 +37,41 @@ bool exists(const std::string& path)
     return stat(path.c_str(), &st) == 0;
 }
 
+// True when the whole path and each of its names are short enough for the
+// system to open.
+bool usableLength(const std::string& path)
+{
+    if (path.size() >= PATH_MAX)
+        return false;
+    size_t start = 0;
+    while (start < path.size()) {
+        size_t end = std::min(path.find('/', start), path.size());
+        if (end - start > NAME_MAX)
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
 // Makes every missing folder of path, private to the user as the XDG rules
-// ask; false, with errno set, on failure.
+// ask; false, with errno set, on failure, after taking away the folders it
+// made, so a failed attempt leaves nothing behind.
 bool makeFolders(const std::string& path)
 {
+    std::vector<std::string> made;
     for (size_t i = 1; i <= path.size(); i++) {
         if (i < path.size() && path[i] != '/')
             continue;
         std::string part = path.substr(0, i);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+        if (mkdir(part.c_str(), 0700) == 0) {
+            made.push_back(part);
+        } else if (errno != EEXIST) {
+            int reason = errno;
+            for (auto folder = made.rbegin(); folder != made.rend(); ++folder)
+                rmdir(folder->c_str());
+            errno = reason;
             return false;
+        }
     }
     return true;
 }
@@ -85,6 +113,10 @@ std::string UserFiles::writePath(const std::string& name) const
         return "";
     }
     std::string path = userFolder + "/" + name;
+    if (!usableLength(path)) {
+        fprintf(stderr, "Can't write %s: the path %s is too long\n", name.c_str(), path.c_str());
+        return "";
+    }
     std::string parent = path.substr(0, path.rfind('/'));
     if (!makeFolders(parent)) {
         fprintf(stderr, "Can't write %s: can't make the folder %s: %s\n", name.c_str(), parent.c_str(),

@@ -1,6 +1,10 @@
 #include "script/ScriptManager.h"
 
+#include <cerrno>
+#include <cstring>
 #include <ctime>
+
+#include "data/DataFile.h"
 
 #include "script/ScriptIO.h"
 
@@ -8,19 +12,28 @@ FILE* logFile = nullptr;
 
 namespace {
 const char* const SOURCE = "ScriptManager";
+
+std::string logName;         // the open log's path, for messages
+bool logFailureTold = false; // a failed write is reported once per log
+
+// Appends the whole text, zero bytes included, or nothing (a full disk).
+void appendToLog(const std::string& text)
+{
+    std::string reason;
+    if (!logFile || appendWhole(logFile, text, reason) || logFailureTold)
+        return;
+    fprintf(stderr, "%s: Cannot write %s: %s; the log misses what follows\n", SOURCE,
+            logName.c_str(), reason.c_str());
+    logFailureTold = true;
+}
 }
 
-// The whole text is written, zero bytes included.
 int logprint(MorScript::State* S, int argumentCount, void*)
 {
     if (argumentCount < 1)
         return 0;
     MorScript::Value v = S->Pop();
-    const std::string& text = v.GetStr();
-    if (logFile) {
-        fwrite(text.data(), 1, text.size(), logFile);
-        fflush(logFile);
-    }
+    appendToLog(v.GetStr());
     S->Push(MorScript::Value(""));
     return 1;
 }
@@ -28,14 +41,17 @@ int logprint(MorScript::State* S, int argumentCount, void*)
 ScriptManager::ScriptManager(const std::string& logPath)
 {
     printf("ScriptManager(): Adding builtin 'print' function\n");
-    if (!logFile && !logPath.empty())
+    if (!logFile && !logPath.empty()) {
         logFile = fopen(logPath.c_str(), "a");
+        logName = logPath;
+        logFailureTold = false;
+        if (!logFile)
+            fprintf(stderr, "%s: Cannot open %s for appending: %s\n", SOURCE, logPath.c_str(),
+                    strerror(errno));
+    }
     if (logFile) {
         time_t now = time(nullptr);
-        fprintf(logFile, "MorScript 0.26 initialized for Larder 2 at %s", ctime(&now));
-        fflush(logFile);
-    } else if (!logPath.empty()) {
-        fprintf(stderr, "%s: Cannot open %s for appending\n", SOURCE, logPath.c_str());
+        appendToLog(std::string("MorScript 0.26 initialized for Larder 2 at ") + ctime(&now));
     }
 }
 

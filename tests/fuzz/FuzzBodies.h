@@ -30,6 +30,13 @@ int creditsFile(const uint8_t* data, size_t size);
 int id3v1Tag(const uint8_t* data, size_t size);
 // Image bytes as a sprite file, up to the RGBA surface that is uploaded.
 int spriteImage(const uint8_t* data, size_t size);
+// A recording for --replay, its last four bytes replaced by the checksum of
+// the rest so that changes reach the parser. What loads is within every
+// limit and saves back to the same bytes.
+int replayFile(const uint8_t* data, size_t size);
+// "highscores.txt": what loads is a sound table that saves and reads back
+// to the same table.
+int highScoreTable(const uint8_t* data, size_t size);
 
 extern const Target TARGETS[];
 extern const size_t TARGET_COUNT;

@@ -52,7 +52,7 @@ TEST(HighScores, TheRunIsEnteredShownMarkedAndADamagedTableReplaced)
               std::string::npos) << err;
     HighScoreTable back;
     std::string problem;
-    ASSERT_TRUE(back.load("highscores.txt", problem)) << problem;
+    ASSERT_EQ(back.load("highscores.txt", problem), HighScoreTable::READ) << problem;
     ASSERT_EQ(back.entries.size(), 1u);
     EXPECT_EQ(back.entries[0].kills, 3);
 }

@@ -3,14 +3,11 @@
 // that fails half-way.
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 
 #include "Captured.h"
 #include "TempDir.h"
 #include "data/ConfLoader.h"
-#include "data/DataFile.h"
 #include "data/KelFileRead.h"
 #include "game/flow/ScrollingText.h"
 #include "render/PictureFile.h"
@@ -123,35 +120,3 @@ TEST(DamagedData, PicturesTooLargeAreRefusedOrScaledAndPositionsStayInRange)
     EXPECT_EQ(screenCoord(100.7f, 424, 800), 77);
 }
 
-// A map save that fails half-way (the file size limit stands in for a full
-// disk) leaves the old map as it was, byte for byte, and says so.
-TEST(DamagedData, AFailedMapSaveLeavesTheOldMapUntouched)
-{
-    TempDir dir;
-    std::string path = dir.file("map0.dat");
-    Map map;
-    map.setTileAt(1, 1, 5);
-    capturedStdout([&] { ASSERT_EQ(map.saveMap(path.c_str()), 0); });
-    const std::string old = readFile(path);
-    ASSERT_EQ(old.size(), 80u * 81u);
-
-    map.setTileAt(2, 2, 7);
-    struct rlimit saved;
-    getrlimit(RLIMIT_FSIZE, &saved);
-    struct rlimit small = saved;
-    small.rlim_cur = 1000;
-    auto previous = signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    std::string err = capturedStderr([&] { EXPECT_EQ(map.saveMap(path.c_str()), -1); });
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, previous);
-
-    EXPECT_EQ(err.rfind("map file " + path + " could not be written (cannot write ", 0), 0u) << err;
-    EXPECT_NE(err.find("the old map is kept\n"), std::string::npos) << err;
-    EXPECT_EQ(readFile(path), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1)
-        << "no temporary file is left behind";
-
-    capturedStdout([&] { EXPECT_EQ(map.saveMap(path.c_str()), 0); });
-    EXPECT_EQ(readFile(path)[2 * 81 + 2], 'A' + 7);
-}

@@ -1,7 +1,8 @@
 // The survival high-score table: order, the tenth place, the file.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#include <cerrno>
+#include <cstring>
 
 #include "TempDir.h"
 #include "data/HighScoreTable.h"
@@ -38,55 +39,46 @@ TEST(HighScoreTable, SavedTableReadsBackAndDamagedFilesAreEmptyTables)
     std::string path = dir.file("highscores.txt");
     HighScoreTable t;
     std::string problem;
-    EXPECT_TRUE(t.load(path, problem)) << "no file yet: an empty table";
+    EXPECT_EQ(t.load(path, problem), HighScoreTable::READ) << "no file yet: an empty table";
     t.insert(run(30, 754));
     t.insert(run(3, 20));
     ASSERT_TRUE(t.save(path, problem)) << problem;
     HighScoreTable back;
-    ASSERT_TRUE(back.load(path, problem)) << problem;
+    ASSERT_EQ(back.load(path, problem), HighScoreTable::READ) << problem;
     ASSERT_EQ(back.entries.size(), 2u);
     EXPECT_EQ(back.entries[0].ranking, "TRAINED KILLER");
     EXPECT_EQ(back.entries[0].seconds, 754);
-    struct stat st;
-    EXPECT_NE(stat(dir.file("highscores.txt.tmp").c_str(), &st), 0) << "no temporary left";
 
+    // Edited elsewhere: CR LF line ends, a blank line at the end, a ranking
+    // word of any length (cut to the longest kept).
     std::string header = std::string(HighScoreTable::HEADER) + "\n";
+    std::string edited = std::string(HighScoreTable::HEADER) + "\r\n9 20 2026-12-07 LOSER\r\n3 20 2026-12-07 " +
+                         std::string(1000, 'W') + "\r\n\r\n";
+    ASSERT_EQ(back.load(dir.write("edited.txt", edited), problem), HighScoreTable::READ) << problem;
+    ASSERT_EQ(back.entries.size(), 2u);
+    EXPECT_EQ(back.entries[0].ranking, "LOSER");
+    EXPECT_EQ(back.entries[1].ranking, std::string(HighScoreTable::MAX_RANKING, 'W'));
+
+    std::string eleven = header;
+    for (int i = 0; i < 11; i++)
+        eleven += "1 1 2026-12-07 LOSER\n";
     const std::string bad[] = {
         "kills seconds\n",                                  // foreign
         header + "3 20 2026-12-07 LOSER\n30 754 2026-12-07 GOD\n", // out of order
         header + "3 20 2026-12-07\n",                        // no ranking
         header + "3 -1 2026-12-07 LOSER\n",
         header + "3 20 yesterday LOSER\n",
+        eleven,
     };
     for (const std::string& content : bad) {
         HighScoreTable d;
         d.entries.push_back(run(1, 1));
-        EXPECT_FALSE(d.load(dir.write("bad.txt", content), problem)) << content;
+        EXPECT_EQ(d.load(dir.write("bad.txt", content), problem), HighScoreTable::DAMAGED) << content;
         EXPECT_TRUE(d.entries.empty());
     }
-    std::string eleven = header;
-    for (int i = 0; i < 11; i++)
-        eleven += "1 1 2026-12-07 LOSER\n";
-    EXPECT_FALSE(t.load(dir.write("bad.txt", eleven), problem));
-}
-
-TEST(HighScoreTable, AFailedSaveLeavesTheOldTableWhole)
-{
-    TempDir dir;
-    std::string path = dir.file("highscores.txt");
-    HighScoreTable t;
-    t.insert(run(7, 70));
-    std::string problem;
-    ASSERT_TRUE(t.save(path, problem));
-    // The temporary cannot be made: the save fails before touching the table.
-    mkdir((path + ".tmp").c_str(), 0755);
-    t.insert(run(9, 9));
-    EXPECT_FALSE(t.save(path, problem));
-    EXPECT_NE(problem.find("cannot write"), std::string::npos);
-    HighScoreTable back;
-    ASSERT_TRUE(back.load(path, problem));
-    ASSERT_EQ(back.entries.size(), 1u);
-    EXPECT_EQ(back.entries[0].kills, 7);
+    // There but unreadable: not to be replaced.
+    EXPECT_EQ(t.load(dir.path, problem), HighScoreTable::UNREADABLE);
+    EXPECT_EQ(problem, std::string("cannot read it: ") + strerror(EISDIR));
 }
 
 } // namespace

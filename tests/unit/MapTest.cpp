@@ -100,7 +100,7 @@ TEST(MapFile, SaveThenLoadRoundTrips)
 
     std::string bad = dir.file("no/such/map.dat");
     EXPECT_EQ(capturedStderr([&] { EXPECT_EQ(original.saveMap(bad.c_str()), -1); }).rfind(
-                  "map file " + bad + " could not be written (cannot create " + bad + ".saving-", 0),
+                  "map file " + bad + " could not be written (cannot make a temporary file beside it: ", 0),
               0u);
 }
 

@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <unistd.h>
 #include <string>
 
 #include "Captured.h"
 #include "GameHarness.h"
 #include "TempDir.h"
 #include "game/replay/Recording.h"
+#include "game/replay/RecordingPlatform.h"
+#include "game/replay/ReplayPlatform.h"
 #include "world/Actor.h"
 #include "world/GameRandom.h"
 
@@ -54,7 +57,7 @@ void scriptSession(GameHarness& h)
     };
 }
 
-TEST(Replay, ARecordedGameReplaysToTheSameStateAndADamagedFileIsRefused)
+TEST(Replay, ARecordedGameReplaysToTheSameStateAQuitEndsItAndADamagedFileIsRefused)
 {
     GameHarness h{GameHarness::NO_WINDOW};
     scriptSession(h);
@@ -88,6 +91,26 @@ TEST(Replay, ARecordedGameReplaysToTheSameStateAndADamagedFileIsRefused)
              recorded);
     EXPECT_NE(out.find(line), std::string::npos) << out;
 
+    // The machine's input is ignored during a replay (Escape would end the
+    // game), but a quit request (close button, SIGTERM) ends it at once.
+    int first = h.io().framesDone;
+    h.io().onFrame = [&](int n) {
+        if (n == first + 5)
+            h.io().press(SDLK_ESCAPE);
+        if (n == first + 20)
+            h.io().quit();
+    };
+    std::string err;
+    out = capturedStdout([&] { err = capturedStderr([&] { EXPECT_EQ(game->replaySession(rec), 0); }); });
+    h.io().onFrame = nullptr;
+    int played = -1, total = -1;
+    ASSERT_EQ(sscanf(out.c_str() + out.find("Replay stopped"),
+                     "Replay stopped by a quit request after %d of %d frames", &played, &total), 2) << out;
+    EXPECT_EQ(played, 20) << "the request is taken in the frame after it came";
+    EXPECT_EQ(total, (int)rec.frames.size());
+    EXPECT_NE(out.find("Replay of 20 frames ended (state "), std::string::npos) << out;
+    EXPECT_EQ(err.find("WARN)"), std::string::npos) << "no warning about a state not reached: " << err;
+
     // A byte changed, a cut end or a foreign file: refused.
     std::string bytes = readFile(file);
     std::string damaged = bytes;
@@ -98,6 +121,89 @@ TEST(Replay, ARecordedGameReplaysToTheSameStateAndADamagedFileIsRefused)
         Recording bad;
         EXPECT_FALSE(bad.load(file, error));
     }
+}
+
+std::string le(uint64_t value, int bytes)
+{
+    std::string out;
+    for (int i = 0; i < bytes; i++)
+        out += (char)(value >> (8 * i));
+    return out;
+}
+
+std::string header(int mode, uint32_t frames)
+{
+    return "L2REPLAY" + le(Recording::VERSION, 4) + le(mode, 1) + le(42, 8) + le(1000, 4) + le(frames, 4);
+}
+
+// A frame that lasted ms, no key held, `quits` quit events.
+std::string frame(uint32_t ms, int quits)
+{
+    return le(ms, 4) + le(0, 2) + le(quits, 2) + std::string(quits, (char)SDL_QUIT);
+}
+
+// The final state and the checksum that close the file.
+std::string sealed(std::string bytes)
+{
+    bytes += le(0, 4);
+    return bytes + le(recordingChecksum(bytes.data(), bytes.size()), 4);
+}
+
+TEST(Replay, RecordingsOutsideTheLimitsAreRefusedFromTheHeaderOn)
+{
+    TempDir dir;
+    Recording rec;
+    std::string error;
+    ASSERT_TRUE(rec.load(dir.write("limit.l2r", sealed(header(1, 2) + frame(Recording::MAX_FRAME_MS, 1) +
+                                                       frame(0, 0))), error)) << error;
+    EXPECT_TRUE(rec.survival);
+    EXPECT_EQ(rec.frames[0].ms, Recording::MAX_FRAME_MS);
+
+    std::string manyEvents = header(0, 31);
+    for (int i = 0; i < 31; i++)
+        manyEvents += frame(0, 0xffff);
+    std::string huge = dir.write("huge.l2r", sealed(header(0, 1) + frame(16, 0)));
+    ASSERT_EQ(truncate(huge.c_str(), (off_t)Recording::MAX_FILE_BYTES + 1), 0);
+    struct {
+        std::string path, refusal;
+    } cases[] = {
+        {dir.write("slow.l2r", sealed(header(0, 1) + frame(0xffffffff, 0))), "a frame lasts 4294967295 ms"},
+        {dir.write("mode.l2r", sealed(header(6, 1) + frame(16, 0))), "unknown game mode 6"},
+        {dir.write("frames.l2r", sealed(header(0, Recording::MAX_FRAMES + 1))), "1000001 frames"},
+        {dir.write("events.l2r", sealed(manyEvents)), "more input than a recording may"},
+        {huge, "larger than any recording"},
+        {"/dev/zero", "not a Larder ][ recording"},
+    };
+    for (const auto& c : cases) {
+        Recording bad;
+        EXPECT_FALSE(bad.load(c.path, error)) << c.path;
+        EXPECT_NE(error.find(c.refusal), std::string::npos) << c.path << ": " << error;
+    }
+    // Nor is such a recording written.
+    rec.frames[1].ms = Recording::MAX_FRAME_MS + 1;
+    EXPECT_FALSE(rec.save(dir.file("out.l2r"), error));
+}
+
+// A stall is kept as the longest frame a recording may hold, and a replay
+// never waits longer than that, whatever the recording says.
+TEST(Replay, LongFramesAreBoundedWhenRecordedAndWhenReplayed)
+{
+    Recording rec;
+    auto machine = std::make_unique<ScriptedPlatform>(false);
+    ScriptedPlatform* clock = machine.get();
+    clock->frameMs = 5000;
+    RecordingPlatform recorder(std::move(machine), rec);
+    recorder.swapBuffers();
+    ASSERT_EQ(rec.frames.size(), 1u);
+    EXPECT_EQ(rec.frames[0].ms, Recording::MAX_FRAME_MS);
+    EXPECT_EQ(recorder.ticks(), rec.startTicks + Recording::MAX_FRAME_MS);
+
+    rec.frames[0].ms = 0xffffffff;
+    clock->frameMs = 0;
+    ReplayPlatform replay(recorder.release(), rec);
+    Uint32 before = clock->now;
+    replay.swapBuffers();
+    EXPECT_EQ(clock->now - before, Recording::MAX_FRAME_MS);
 }
 
 } // namespace

@@ -110,6 +110,16 @@ TEST(UserFolder, ReadOnlyGameFolderWritesBelowXdgDataHomeMadeOnFirstUse)
     EXPECT_NE(capturedStderr([&] { path = blocked.writePath("sshot.bmp"); }).find("Can't write sshot.bmp"),
               std::string::npos);
     EXPECT_EQ(path, "");
+
+    // A user folder too long to hold a file: reported, and nothing is made.
+    std::string deep = dir.file("deep");
+    for (int i = 0; i < 25; i++)
+        deep += "/" + std::string(200, 'd');
+    UserFiles tooLong = UserFiles::choose(false, {"", deep, ""});
+    EXPECT_NE(capturedStderr([&] { path = tooLong.writePath("sshot.bmp"); }).find("is too long"),
+              std::string::npos);
+    EXPECT_EQ(path, "");
+    EXPECT_NE(stat(dir.file("deep").c_str(), &st), 0) << "no empty folders left behind";
 }
 
 TEST(UserFolder, MissingHomeLeavesNowhereToWriteAndSaysSo)

@@ -5,6 +5,26 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <string>
+
+#include "data/DataFile.h"
+
+namespace {
+// The surface as the bytes of a BMP file; "" when SDL cannot encode it.
+std::string bmpFile(SDL_Surface* picture)
+{
+    // A 24-bit BMP: the two headers, then rows padded to four bytes.
+    const size_t headers = 14 + 40, slack = 1024;
+    std::string bytes(headers + slack + (size_t)((picture->w * 3 + 3) & ~3) * picture->h, '\0');
+    SDL_RWops* out = SDL_RWFromMem(&bytes[0], (int)bytes.size());
+    if (!out)
+        return "";
+    bool ok = SDL_SaveBMP_RW(picture, out, 0) == 0;
+    bytes.resize(ok ? (size_t)SDL_RWtell(out) : 0);
+    SDL_RWclose(out);
+    return bytes;
+}
+}
 
 // Writes the frame in the back buffer as a 24-bit BMP. OpenGL hands the rows
 // bottom-up, so they are turned over to make the picture upright.
@@ -45,9 +65,13 @@ bool CGame::takeScreenshot(const char* filename)
         memcpy(dest + (size_t)i * shot->pitch, &pixels[(size_t)(height - 1 - i) * rowBytes], rowBytes);
     SDL_UnlockSurface(shot);
 
-    bool written = SDL_SaveBMP(shot, filename) == 0;
-    if (!written)
-        fprintf(stderr, "Couldn't write screenshot %s: %s\n", filename, SDL_GetError());
+    // The picture is made in memory and written like every other file: a
+    // full disk leaves the old picture, not half of a new one.
+    std::string bmp = bmpFile(shot);
     SDL_FreeSurface(shot);
+    std::string error = bmp.empty() ? SDL_GetError() : "";
+    bool written = !bmp.empty() && writeFileAtomically(filename, bmp, error);
+    if (!written)
+        fprintf(stderr, "Couldn't write screenshot %s: %s\n", filename, error.c_str());
     return written;
 }

@@ -1,22 +1,15 @@
 #include "game/replay/Recording.h"
 
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <sys/stat.h>
+
+#include "data/DataFile.h"
 
 namespace {
 const char MAGIC[8] = {'L', '2', 'R', 'E', 'P', 'L', 'A', 'Y'};
-// Sanity limits: anything larger is a damaged file, not a long game.
-const uint32_t MAX_FRAMES = 50000000;
-const uint16_t MAX_EVENTS = 10000;
-
-uint32_t fnv1a(const std::string& bytes, size_t length)
-{
-    uint32_t h = 2166136261u;
-    for (size_t i = 0; i < length; i++)
-        h = (h ^ (uint8_t)bytes[i]) * 16777619u;
-    return h;
-}
-
 class Writer {
 public:
     std::string out;
@@ -117,6 +110,14 @@ bool readEvent(Reader& r, SDL_Event& e)
 }
 }
 
+uint32_t recordingChecksum(const char* bytes, size_t length)
+{
+    uint32_t h = 2166136261u;
+    for (size_t i = 0; i < length; i++)
+        h = (h ^ (uint8_t)bytes[i]) * 16777619u;
+    return h;
+}
+
 bool Recording::isRecorded(const SDL_Event& e)
 {
     switch (e.type) {
@@ -132,8 +133,87 @@ bool Recording::isRecorded(const SDL_Event& e)
     }
 }
 
+namespace {
+// The limits of one recording, checked while it is read or before it is
+// written; false with the reason.
+class LimitCheck {
+public:
+    bool frame(const RecordedFrame& f, std::string& error)
+    {
+        return frameMs(f.ms, error) && counts(f.heldKeys.size(), f.events.size(), error);
+    }
+    static bool frameMs(Uint32 ms, std::string& error)
+    {
+        if (ms <= Recording::MAX_FRAME_MS)
+            return true;
+        error = "a frame lasts " + std::to_string(ms) + " ms (at most " +
+                std::to_string(Recording::MAX_FRAME_MS) + " are allowed)";
+        return false;
+    }
+    bool counts(size_t heldKeys, size_t events, std::string& error)
+    {
+        held += heldKeys;
+        all += events;
+        if (heldKeys > 0xffff || events > 0xffff || held > Recording::MAX_HELD_KEYS ||
+            all > Recording::MAX_EVENTS) {
+            error = "it holds more input than a recording may (" + std::to_string(Recording::MAX_EVENTS) +
+                    " events, " + std::to_string(Recording::MAX_HELD_KEYS) + " held keys)";
+            return false;
+        }
+        return true;
+    }
+    static bool frameCount(size_t count, std::string& error)
+    {
+        if (count <= Recording::MAX_FRAMES)
+            return true;
+        error = "it holds " + std::to_string(count) + " frames (at most " +
+                std::to_string(Recording::MAX_FRAMES) + " are allowed)";
+        return false;
+    }
+
+private:
+    size_t held = 0, all = 0;
+};
+
+uint32_t u32At(const std::string& bytes, size_t at)
+{
+    return (uint8_t)bytes[at] | ((uint8_t)bytes[at + 1] << 8) | ((uint8_t)bytes[at + 2] << 16) |
+           ((uint32_t)(uint8_t)bytes[at + 3] << 24);
+}
+
+// Up to `limit` bytes of the file after those already in `bytes`; false
+// when it holds more.
+bool readRest(FILE* file, std::string& bytes, size_t limit)
+{
+    struct stat st;
+    if (fstat(fileno(file), &st) == 0 && S_ISREG(st.st_mode) && (size_t)st.st_size <= limit)
+        bytes.reserve((size_t)st.st_size);
+    char chunk[65536];
+    size_t n;
+    while ((n = fread(chunk, 1, sizeof chunk, file)) > 0) {
+        if (bytes.size() + n > limit)
+            return false;
+        bytes.append(chunk, n);
+    }
+    return true;
+}
+}
+
 bool Recording::save(const std::string& path, std::string& error) const
 {
+    std::string bytes;
+    return encode(bytes, error) && writeFileAtomically(path, bytes, error);
+}
+
+bool Recording::encode(std::string& bytes, std::string& error) const
+{
+    LimitCheck limits;
+    if (!LimitCheck::frameCount(frames.size(), error))
+        return false;
+    for (const RecordedFrame& f : frames) {
+        if (!limits.frame(f, error))
+            return false;
+    }
     Writer w;
     w.out.assign(MAGIC, sizeof MAGIC);
     w.u32(VERSION);
@@ -151,85 +231,107 @@ bool Recording::save(const std::string& path, std::string& error) const
             writeEvent(w, e);
     }
     w.u32(finalState);
-    w.u32(fnv1a(w.out, w.out.size()));
-
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(w.out.data(), (std::streamsize)w.out.size());
-    file.close();
-    if (!file) {
-        error = "cannot write the file";
-        return false;
-    }
+    w.u32(recordingChecksum(w.out.data(), w.out.size()));
+    bytes = std::move(w.out);
     return true;
 }
 
+// The header is read and checked first; then no more than the largest
+// recording can take, so that a device or an endless file is refused early.
 bool Recording::load(const std::string& path, std::string& error)
 {
-    std::ifstream file(path, std::ios::binary);
+    std::unique_ptr<FILE, int (*)(FILE*)> file(fopen(path.c_str(), "rb"), fclose);
     if (!file) {
-        error = "cannot open the file";
+        error = std::string("cannot open the file: ") + strerror(errno);
         return false;
     }
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (bytes.size() < sizeof MAGIC || bytes.compare(0, sizeof MAGIC, MAGIC, sizeof MAGIC) != 0) {
+    std::string bytes(HEADER_BYTES, '\0');
+    size_t got = fread(&bytes[0], 1, HEADER_BYTES, file.get());
+    if (got < sizeof MAGIC || bytes.compare(0, sizeof MAGIC, MAGIC, sizeof MAGIC) != 0) {
         error = "not a Larder ][ recording";
         return false;
     }
-    if (bytes.size() < sizeof MAGIC + 8) {
+    if (got < HEADER_BYTES) {
         error = "the recording is truncated";
         return false;
     }
-    size_t body = bytes.size() - 4;
-    Reader whole(bytes, body);
+    Reader header(bytes, HEADER_BYTES);
     for (size_t i = 0; i < sizeof MAGIC; i++)
-        whole.u8();
-    uint32_t version = whole.u32();
+        header.u8();
+    uint32_t version = header.u32();
     if (version != VERSION) {
         error = "recording version " + std::to_string(version) + " (this game reads version " +
                 std::to_string(VERSION) + ")";
         return false;
     }
-    // The stored checksum covers everything before it.
-    uint32_t stored = (uint8_t)bytes[body] | ((uint8_t)bytes[body + 1] << 8) |
-                      ((uint8_t)bytes[body + 2] << 16) | ((uint32_t)(uint8_t)bytes[body + 3] << 24);
-    if (stored != fnv1a(bytes, body)) {
+    uint8_t mode = header.u8();
+    if (mode > 1) {
+        error = "unknown game mode " + std::to_string(mode);
+        return false;
+    }
+    uint64_t headerSeed = header.u64();
+    Uint32 headerTicks = header.u32();
+    uint32_t count = header.u32();
+    if (!LimitCheck::frameCount(count, error))
+        return false;
+    if (!readRest(file.get(), bytes, MAX_FILE_BYTES)) {
+        error = "the file is larger than any recording (" + std::to_string(MAX_FILE_BYTES) + " bytes)";
+        return false;
+    }
+    // Every frame takes at least 8 bytes; the final state and checksum 8.
+    if (bytes.size() < HEADER_BYTES + count * 8ull + 8) {
+        error = "the recording is truncated";
+        return false;
+    }
+    size_t body = bytes.size() - 4;
+    if (u32At(bytes, body) != recordingChecksum(bytes.data(), body)) {
         error = "the recording is truncated or damaged";
         return false;
     }
 
-    survival = whole.u8() != 0;
-    seed = whole.u64();
-    startTicks = whole.u32();
-    uint32_t count = whole.u32();
-    if (count > MAX_FRAMES) {
-        error = "the recording is damaged";
-        return false;
-    }
-    frames.clear();
-    for (uint32_t i = 0; i < count && !whole.short_; i++) {
+    Reader whole(bytes, body);
+    for (size_t i = 0; i < HEADER_BYTES; i++)
+        whole.u8();
+    LimitCheck limits;
+    std::vector<RecordedFrame> read;
+    read.reserve(count);
+    for (uint32_t i = 0; i < count; i++) {
         RecordedFrame f;
         f.ms = whole.u32();
+        if (!LimitCheck::frameMs(f.ms, error))
+            return false;
         uint16_t held = whole.u16();
+        if (!limits.counts(held, 0, error))
+            return false;
+        f.heldKeys.reserve(held);
         for (uint16_t k = 0; k < held && !whole.short_; k++) {
             f.heldKeys.push_back(whole.u16());
             if (f.heldKeys.back() >= SDLK_LAST)
                 whole.short_ = true;
         }
         uint16_t events = whole.u16();
-        if (events > MAX_EVENTS)
-            whole.short_ = true;
+        if (!limits.counts(0, events, error))
+            return false;
+        f.events.reserve(events);
         for (uint16_t k = 0; k < events && !whole.short_; k++) {
             SDL_Event e;
             if (!readEvent(whole, e))
                 whole.short_ = true;
             f.events.push_back(e);
         }
-        frames.push_back(std::move(f));
+        if (whole.short_)
+            break;
+        read.push_back(std::move(f));
     }
-    finalState = whole.u32();
+    uint32_t state = whole.u32();
     if (whole.short_ || !whole.atEnd()) {
         error = "the recording is damaged";
         return false;
     }
+    survival = mode == 1;
+    seed = headerSeed;
+    startTicks = headerTicks;
+    frames = std::move(read);
+    finalState = state;
     return true;
 }

@@ -1,5 +1,7 @@
 #include "game/replay/RecordingPlatform.h"
 
+#include <algorithm>
+
 namespace {
 std::vector<Uint16> heldKeys(const std::vector<Uint8>& keys)
 {
@@ -39,7 +41,10 @@ void RecordingPlatform::swapBuffers()
 {
     inner->swapBuffers();
     Uint32 real = inner->ticks();
-    frame.ms = real - lastReal;
+    // A longer stall (a suspended machine, a dragged window) is kept as the
+    // longest frame a recording holds; the game sees the same clock now and
+    // when it is played again.
+    frame.ms = std::min(real - lastReal, Recording::MAX_FRAME_MS);
     lastReal = real;
     now += frame.ms;
     rec.frames.push_back(std::move(frame));

@@ -1,5 +1,7 @@
 #include "game/replay/ReplayPlatform.h"
 
+#include <algorithm>
+
 ReplayPlatform::ReplayPlatform(std::unique_ptr<Platform> wrapped, const Recording& recording)
     : PlatformLayer(std::move(wrapped)), rec(recording), keys(SDLK_LAST, 0), now(recording.startTicks)
 {
@@ -19,8 +21,12 @@ void ReplayPlatform::beginFrame()
 
 bool ReplayPlatform::pollEvent(SDL_Event& event)
 {
-    SDL_Event ignored;
-    while (inner->pollEvent(ignored)) {
+    // The machine's input is ignored, except a request to quit (the close
+    // button, SIGTERM), which ends the replay where it is.
+    SDL_Event real;
+    while (inner->pollEvent(real)) {
+        if (real.type == SDL_QUIT)
+            quitRequested = true;
     }
     if (exhausted()) {
         event = SDL_Event();
@@ -44,10 +50,10 @@ void ReplayPlatform::swapBuffers()
         return;
     }
     Uint32 ms = rec.frames[next].ms;
-    // Play at the recorded speed.
+    // Play at the recorded speed, never waiting longer than a frame may last.
     Uint32 spent = inner->ticks() - lastReal;
     if (spent < ms)
-        inner->delay(ms - spent);
+        inner->delay(std::min(ms - spent, Recording::MAX_FRAME_MS));
     lastReal = inner->ticks();
     now += ms;
     next++;

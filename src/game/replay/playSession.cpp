@@ -55,15 +55,19 @@ int CGame::replaySession(const Recording& rec)
     gameLoop();
     size_t played = player->framesPlayed();
     size_t beyond = player->framesBeyond();
+    bool stopped = player->stopped();
     io = player->release();
 
     uint32_t state = worldChecksum();
-    if (played < rec.frames.size())
+    if (stopped)
+        printf("Replay stopped by a quit request after %d of %d frames\n", (int)played,
+               (int)rec.frames.size());
+    else if (played < rec.frames.size())
         fprintf(stderr, "WARN) The game ended %d frames before the recording did\n",
                 (int)(rec.frames.size() - played));
-    if (beyond > 0)
+    if (beyond > 0 && !stopped)
         fprintf(stderr, "WARN) The game ran %d frames beyond the recording\n", (int)beyond);
-    if (state != rec.finalState)
+    if (state != rec.finalState && !stopped)
         fprintf(stderr, "WARN) Replay state %08x differs from the recorded %08x\n", state,
                 rec.finalState);
     printf("Replay of %d frames ended (state %08x)\n", (int)played, state);
