@@ -27,8 +27,8 @@ CinemaScene::~CinemaScene()
 {
     for (AIActor* a : actors)
         delete a;
-    if (ScriptContext::runtime.scene == this)
-        ScriptContext::runtime = CinemaRuntimeVars();
+    if (core && core->cinema == this)
+        core->cinema = nullptr;
 }
 
 void CinemaScene::finish()
@@ -110,7 +110,6 @@ void CinemaScene::tickScript(float delta)
 
 void CinemaScene::interfaceUpdate(float delta)
 {
-    ScriptContext::runtime.delta = delta;
     switch (lockState) {
     case SAYING_SOMETHING:
         if (!core->isTalking())

@@ -65,19 +65,8 @@ private:
     void walkTarget(float delta);
 };
 
-// What the cut-scene functions reach the scene through.
-struct CinemaRuntimeVars {
-    Actor* currentActor = nullptr;
-    float delta = 0;
-    CinemaLocks* lockState = nullptr;
-    CinemaScene* scene = nullptr;
-    ScriptManager* core = nullptr;
-};
-namespace ScriptContext {
-extern CinemaRuntimeVars runtime;
-}
-
 // Holds the script while the lock it points at is set.
 int lockCallback(MorScript::State* S, void* user, int mode);
-// Registers the cut-scene functions, in their fixed order, into the manager.
+// Registers the cut-scene functions, in their fixed order, into the manager;
+// they act on the manager's `cinema`.
 void addCinemaFunctions(ScriptManager* core);
