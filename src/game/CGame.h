@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/AudioDevice.h"
+#include "game/GameEvents.h"
 #include "game/Platform.h"
 #include "data/EngineVars.h"
 #include "data/UserFiles.h"
@@ -97,6 +98,8 @@ public:
     StaticEntityManager ents;
     Actor* player = nullptr; // also an element of actors, which owns it
     std::unique_ptr<Map> theMap;
+    // What the last simulation did, for the sound, effects and HUD to show.
+    GameEvents events;
 
     std::string consoleLine;
     std::string lastLine;
@@ -216,6 +219,9 @@ public:
     void showConversation(const std::string& text, int portrait);
 
     // Effects and the head-up display.
+    // Plays, marks and shows what the rules posted, in order (the start of
+    // each frame's drawing).
+    void consumeEvents();
     void spawnBlood(int amount, float x, float y);
     void spawnBulletHole(double angle, float x, float y);
     void spawnBulletCasing(double angle, float x, float y);
@@ -246,6 +252,7 @@ public:
 
 private:
     void releaseWorld();
+    void addEffects(const std::vector<Effect>& made);
     void drawMenu(int menuPos, float& angle, float& pos);
     void menuEvent(const SDL_Event& e, int& menuPos, bool& bMenuDone);
     void menuChoice(int& menuPos, bool& bMenuDone);

@@ -202,6 +202,7 @@ void GameHarness::dragCorpse()
 
 int GameHarness::effectsOfGraphic(int first, int last)
 {
+    theGame->consumeEvents(); // what the rules did so far is on the map
     int n = 0;
     for (Effect* e : theGame->effects)
         n += e->getGraphic() >= first && e->getGraphic() <= last;

@@ -73,7 +73,8 @@ public:
     Larder* addLarder(float x, float y);
     // The player starts dragging a fresh corpse.
     void dragCorpse();
-    // Effects in the list whose graphic lies in [first, last].
+    // Effects in the list whose graphic lies in [first, last], once the
+    // events posted so far have left their marks.
     int effectsOfGraphic(int first, int last);
 
     Actor* bystander = nullptr;

@@ -34,6 +34,7 @@ void CGame::gameLoop()
     ModalLoop play;
     play.running = [this] { return !bGameOver; };
     play.frame = [this] {
+        consumeEvents();
         if (bInCinema)
             cinemaFrame();
         else
@@ -51,6 +52,7 @@ void CGame::gameLoop()
         return true;
     };
     play.run(*io, event);
+    consumeEvents(); // what the last frame did
 }
 
 void CGame::cinemaFrame()

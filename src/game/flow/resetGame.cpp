@@ -52,6 +52,7 @@ void CGame::resetGame(int mapNum)
     cinemaName = "";
 
     scene.reset();
+    events.clear();
 
     releaseWorld();
     ents.clear();

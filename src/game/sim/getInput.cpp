@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "audio/SoundEffectManager.h"
 #include "data/ConfLoader.h"
 #include "game/sim/PlayerMotion.h"
 #include "world/Actor.h"
@@ -12,12 +11,10 @@
 #include "world/Weapon.h"
 #include "world/WorldList.h"
 #include "world/SpriteIndex.h"
-#include "audio/SampleIndex.h"
+#include "world/Effect.h"
 #include "world/GameRandom.h"
 
 namespace {
-// Channels of the player's samples: 0 unless said otherwise.
-const unsigned int HEALTH_PACK_CHANNEL = 2;
 // Bullets and casings appear this far ahead of the player.
 const float MUZZLE_DISTANCE = 25.0f;
 // Degrees per game second at which a dragging player turns.
@@ -30,7 +27,7 @@ const int CLICK_FRAMES = 2;
 void reloadPlayerGun(CGame& g)
 {
     if (Weapon* gun = g.player->getGun()) {
-        g.sfx->playSample(SampleIndex::RELOAD, true);
+        g.events.post(GameEventKind::GUN_RELOADED);
         gun->reload();
     }
 }
@@ -65,7 +62,7 @@ void pickUpItem(CGame& g, float x, float y)
         printf("Healthpack acquired!\n");
         g.player->setHealth(g.player->getHealthMax());
         WorldList::drop(g.items, w);
-        g.sfx->playSample(SampleIndex::CHIME, true, HEALTH_PACK_CHANNEL);
+        g.events.post(GameEventKind::HEALTH_TAKEN);
     }
     // Any other power-up stays where it lies.
 }
@@ -174,20 +171,21 @@ bool firePlayerGun(CGame& g)
     if (!gun->canFire()) {
         if (!gun->isDry())
             return false;
-        g.sfx->playSample(SampleIndex::DRY_CLICK, true);
+        g.events.post(GameEventKind::GUN_DRY);
         return true;
     }
     for (int i = 0; i < gun->getNumProjectiles(); i++) {
         Bullet* b = gun->fireGun(p->getRotation(), true);
-        g.sfx->playSample(gun->sound, true);
         b->x = p->getNewX(MUZZLE_DISTANCE);
         b->y = p->getNewY(MUZZLE_DISTANCE);
         b->team = p->team;
         g.shots.push_back(b);
     }
     g.AI_gunFired(p->x, p->y);
-    g.spawnBulletCasing(p->getRotation() + (gameRand() % 50 - 50), p->getNewX(MUZZLE_DISTANCE),
-                        p->getNewY(MUZZLE_DISTANCE));
+    GameEvent fired{GameEventKind::PLAYER_FIRED, gun->sound, gun->getNumProjectiles(), {}};
+    fired.marks.push_back(bulletCasing(p->getRotation() + (gameRand() % 50 - 50),
+                                       p->getNewX(MUZZLE_DISTANCE), p->getNewY(MUZZLE_DISTANCE)));
+    g.events.post(std::move(fired));
     gun->setInClip(gun->getInClip() - 1);
     return true;
 }

@@ -4,21 +4,17 @@
 
 #include "world/WorldList.h"
 
-#include "audio/SoundEffectManager.h"
 #include "world/Actor.h"
 #include "world/Corpse.h"
 #include "world/Weapon.h"
 #include "world/SpriteIndex.h"
-#include "audio/SampleIndex.h"
-#include "render/HudMath.h"
+#include "world/Combo.h"
 
 namespace {
 
 // From this many kills in a chain on, every kill heals the player.
 const int COMBO_HEAL_FROM = 10;
 const int COMBO_HEAL = 10;
-const unsigned COMBO_CHANNEL = 3;
-const unsigned DEATH_CHANNEL = 2;
 // A dropped gun lies this far beside the body on each axis: a player standing
 // on the body then has only the body underfoot, and one standing on the gun
 // only the gun (a 48-pixel body and a 32-pixel item overlap even when their
@@ -69,12 +65,12 @@ void CGame::killActor(Actor* victim, int killerTeam)
         return;
 
     if (player && killerTeam == player->team) {
-        combo.timer = HudMath::COMBO_SECONDS;
+        combo.timer = Combo::SECONDS;
         combo.number += 1;
         if (survival.active)
             survival.score += 1;
         if (combo.number >= COMBO_HEAL_FROM) {
-            sfx->playSample(SampleIndex::CHIME, true, COMBO_CHANNEL);
+            events.post(GameEventKind::COMBO_HEALED);
             player->hurt(-COMBO_HEAL);
         }
     }
@@ -96,7 +92,7 @@ void CGame::killActor(Actor* victim, int killerTeam)
     delete victim;
 
     AI_actorKilled(x, y, killerTeam, victimTeam);
-    sfx->playSample(SampleIndex::DEATH, true, DEATH_CHANNEL);
+    events.post(GameEventKind::ACTOR_KILLED);
 
     Corpse* body = new Corpse();
     body->x = x;
