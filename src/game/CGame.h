@@ -13,7 +13,7 @@
 #include "data/EngineVars.h"
 #include "data/UserFiles.h"
 #include "game/devtools/Editor.h"
-#include "world/StaticEntityManager.h"
+#include "world/World.h"
 
 class SpriteManager;
 class MusicManager;
@@ -88,15 +88,17 @@ public:
     std::unique_ptr<KelBitmapFont> font;
     std::unique_ptr<KelBitmapFont> smallfont;
 
-    // World lists own their elements; taking one out hands it to the taker.
-    std::vector<Actor*> actors;
-    std::vector<Larder*> larders;
-    std::vector<Bullet*> shots;
-    std::vector<Weapon*> items;
-    std::vector<Effect*> effects;
-    std::vector<Corpse*> corpses;
-    StaticEntityManager ents;
-    Actor* player = nullptr; // also an element of actors, which owns it
+    // The things of the level. The names after it are the world's own lists,
+    // under the names the game's operations use.
+    World world;
+    OwnedList<Actor>& actors = world.actors;
+    OwnedList<Larder>& larders = world.larders;
+    OwnedList<Bullet>& shots = world.shots;
+    OwnedList<Weapon>& items = world.items;
+    OwnedList<Effect>& effects = world.effects;
+    OwnedList<Corpse>& corpses = world.corpses;
+    StaticEntityManager& ents = world.ents;
+    Actor*& player = world.player; // an element of actors, which owns it
     std::unique_ptr<Map> theMap;
     // What the last simulation did, for the sound, effects and HUD to show.
     GameEvents events;
@@ -120,7 +122,7 @@ public:
     Editor ed;
     bool bIsOverCorpse = false;
     bool bIsLuggingCorpse = false;
-    Corpse* luggedCorpse = nullptr;
+    std::unique_ptr<Corpse>& luggedCorpse = world.luggedCorpse;
     bool bIsOverWeapon = false;
     bool bIsOverPowerup = false;
     bool bIsTalking = false;
@@ -186,7 +188,7 @@ public:
     // Drawing of the world.
     void drawTileLayer(int centreX, int centreY);
     void drawSpriteLayer(int centreX, int centreY);
-    void drawSpriteLayer(int centreX, int centreY, std::vector<AIActor*>& cast);
+    void drawSpriteLayer(int centreX, int centreY, const OwnedList<AIActor>& cast);
     void drawEffectLayer(int centreX, int centreY);
     void drawWeapons(int centreX, int centreY);
     void drawShots(int centreX, int centreY);
@@ -251,7 +253,6 @@ public:
     void editorHUD();
 
 private:
-    void releaseWorld();
     void addEffects(const std::vector<Effect>& made);
     void drawMenu(int menuPos, float& angle, float& pos);
     void menuEvent(const SDL_Event& e, int& menuPos, bool& bMenuDone);

@@ -139,7 +139,8 @@ inline int talkPage(size_t pages, float talkTimer)
 
 // The larder nearest to (x, y) by squared distance from its centre; the
 // earlier of equally near ones; null for no larders.
-inline Larder* nearestLarder(const std::vector<Larder*>& larders, int x, int y)
+template <typename Larders>
+Larder* nearestLarder(const Larders& larders, int x, int y)
 {
     Larder* best = nullptr;
     int bestDistance = 0;

@@ -25,8 +25,6 @@ CinemaScene::CinemaScene(const char* name, ScriptManager* manager)
 
 CinemaScene::~CinemaScene()
 {
-    for (AIActor* a : actors)
-        delete a;
     if (core && core->cinema == this)
         core->cinema = nullptr;
 }
@@ -59,11 +57,10 @@ AIActor* CinemaScene::getActor(unsigned uid)
 
 int CinemaScene::addActor(int start, int frames, int x, int y)
 {
-    AIActor* a = new AIActor();
+    AIActor* a = actors.put(std::make_unique<AIActor>());
     a->setAnimation(0, frames, 0, start);
     a->x = (float)x;
     a->y = (float)y;
-    actors.push_back(a);
     return (int)actors.size() - 1;
 }
 

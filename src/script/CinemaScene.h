@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "morscript/State.h"
+#include "world/AIActor.h"
+#include "world/WorldList.h"
 
 class AIActor;
 class Actor;
@@ -25,7 +27,7 @@ public:
     float cinemaX = 0, cinemaY = 0;
     float targetX = 0, targetY = 0;
     // The cast; an actor's index is its uid.
-    std::vector<AIActor*> actors;
+    OwnedList<AIActor> actors;
     std::string filename;
     // The actor of the last walk or kill order; the walk lock follows it.
     AIActor* targetActor = nullptr;

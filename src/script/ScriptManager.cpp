@@ -51,23 +51,22 @@ ScriptManager::ScriptManager(const std::string& logPath)
 
 ScriptManager::~ScriptManager()
 {
-    delete state;
     if (logFile)
         fclose(logFile);
 }
 
 MorScript::State* ScriptManager::getState()
 {
-    return state;
+    return state.get();
 }
 
 void ScriptManager::reset()
 {
     if (state) {
         printf("%s: Stale state found, resetting\n", SOURCE);
-        delete state;
+        state.reset();
     }
-    state = new MorScript::State();
+    state = std::make_unique<MorScript::State>();
     printf("%s: New state successfully created...\n", SOURCE);
 }
 

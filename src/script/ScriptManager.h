@@ -3,6 +3,7 @@
 // functions registered into it, a script file compiled into it and run.
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "morscript/State.h"
@@ -51,7 +52,7 @@ public:
     // failed write (a full disk) is reported once.
     void appendToLog(const std::string& text);
 
-    MorScript::State* state = nullptr;
+    std::unique_ptr<MorScript::State> state;
     // The cut-scene the cut-scene functions act on; the scene clears it when
     // it goes, so a script outliving its scene finds none.
     CinemaScene* cinema = nullptr;

@@ -4,6 +4,8 @@
 #include <list>
 #include <vector>
 
+#include "world/WorldList.h"
+
 // Size of the square probe with which a bullet meets actors.
 const float BULLET_PROBE_SIZE = 8.0f;
 // A bullet is drawn as a picture of this size with its top-left corner at its
@@ -84,7 +86,4 @@ struct ShotPassHooks {
 // frame. A bullet that flew its range or entered a solid tile is deleted and the
 // pass goes on with the next one. The hooks must not add or remove bullets.
 // Returns the number of bullets moved.
-int moveShots(std::vector<Bullet*>& shots, float delta, float multiplier,
-              const ShotPassHooks& hooks);
-int moveShots(std::list<Bullet*>& shots, float delta, float multiplier,
-              const ShotPassHooks& hooks);
+int moveShots(OwnedList<Bullet>& shots, float delta, float multiplier, const ShotPassHooks& hooks);

@@ -187,16 +187,15 @@ void GameHarness::play(int frames)
 
 Larder* GameHarness::addLarder(float x, float y)
 {
-    Larder* l = new Larder();
+    Larder* l = theGame->larders.put(std::make_unique<Larder>());
     l->setX(x);
     l->setY(y);
-    theGame->larders.push_back(l);
     return l;
 }
 
 void GameHarness::dragCorpse()
 {
-    theGame->luggedCorpse = new Corpse();
+    theGame->luggedCorpse = std::make_unique<Corpse>();
     theGame->bIsLuggingCorpse = true;
 }
 

@@ -64,10 +64,9 @@ public:
     // Puts a new actor of type T at (x, y) among the game's actors.
     template <typename T> T* place(float x, float y)
     {
-        T* a = new T();
+        T* a = theGame->actors.put(std::make_unique<T>());
         a->x = x;
         a->y = y;
-        theGame->actors.push_back(a);
         return a;
     }
     Larder* addLarder(float x, float y);

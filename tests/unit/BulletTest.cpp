@@ -9,9 +9,9 @@
 
 namespace {
 
-Bullet* makeBullet(float x, int range)
+std::unique_ptr<Bullet> makeBullet(float x, int range)
 {
-    Bullet* b = new Bullet();
+    auto b = std::make_unique<Bullet>();
     b->x = x;
     b->y = 0.0f;
     b->range = range;
@@ -78,20 +78,20 @@ TEST(BulletFlight, FlightEndsAtRangeOrWall)
 
     // A pistol bullet at 60 frames per second drops after about 1.56 seconds.
     Pistol pistol;
-    Bullet* shot = pistol.fireGun(0.0, true);
+    std::unique_ptr<Bullet> shot = pistol.fireGun(0.0, true);
     int frames = 0;
     while (shot->flightEnd(false) == BULLET_FLYING && frames < 1000) {
         shot->advance(1.0f / 60.0f, 1.0f);
         frames++;
     }
     EXPECT_EQ(frames, 94);
-    delete shot;
 }
 
 TEST(BulletPass, TheFirstHitEndsThePassAndLaterShotsWait)
 {
-    std::vector<Bullet*> shots = {makeBullet(0.0f, 1000), makeBullet(0.0f, 1000)};
-    Bullet* second = shots[1];
+    OwnedList<Bullet> shots;
+    shots.put(makeBullet(0.0f, 1000));
+    Bullet* second = shots.put(makeBullet(0.0f, 1000));
     std::vector<const Bullet*> hits;
     ShotPassHooks hooks;
     hooks.resolveHit = [&](Bullet& b) {
@@ -102,7 +102,7 @@ TEST(BulletPass, TheFirstHitEndsThePassAndLaterShotsWait)
     hooks.spawnBulletHole = [](const Bullet&) { ADD_FAILURE() << "no hole expected"; };
 
     EXPECT_EQ(moveShots(shots, 0.1f, 1.0f, hooks), 1);
-    ASSERT_EQ(shots, std::vector<Bullet*>{second});
+    ASSERT_EQ(std::vector<Bullet*>(shots.begin(), shots.end()), std::vector<Bullet*>{second});
     EXPECT_NE(hits[0], second);
     EXPECT_FLOAT_EQ(second->distance, 0.0f) << "waits for the next frame";
     EXPECT_EQ(moveShots(shots, 0.1f, 1.0f, hooks), 1);
@@ -112,8 +112,10 @@ TEST(BulletPass, TheFirstHitEndsThePassAndLaterShotsWait)
 
 TEST(BulletPass, DroppedBulletsLetThePassGoOn)
 {
-    Bullet* flying = makeBullet(0.0f, 1000);
-    std::list<Bullet*> shots = {makeBullet(500.0f, 1000), makeBullet(0.0f, 0), flying};  // in a wall, spent
+    OwnedList<Bullet> shots;
+    shots.put(makeBullet(500.0f, 1000)); // in a wall
+    shots.put(makeBullet(0.0f, 0));      // spent
+    Bullet* flying = shots.put(makeBullet(0.0f, 1000));
     int holes = 0;
     float holeX = 0.0f;
     ShotPassHooks hooks;
@@ -127,7 +129,6 @@ TEST(BulletPass, DroppedBulletsLetThePassGoOn)
     EXPECT_EQ(moveShots(shots, 0.1f, 2.0f, hooks), 3);
     EXPECT_EQ(holes, 1) << "only the spent one leaves a hole";
     EXPECT_NEAR(holeX, 20.0f, 1e-3);
-    ASSERT_EQ(shots, std::list<Bullet*>{flying});
+    ASSERT_EQ(std::vector<Bullet*>(shots.begin(), shots.end()), std::vector<Bullet*>{flying});
     EXPECT_NEAR(flying->x, 20.0f, 1e-3);
-    delete flying;
 }

@@ -67,8 +67,8 @@ TEST_F(DeathAndLarder, SpaceOnAFallenOfficerTakesTheBodyAndHisGunLiesWithinReach
 {
     for (bool armed : {true, false}) {
         SCOPED_TRACE(armed ? "armed" : "unarmed");
-        Weapon* own = armed ? new Pistol() : nullptr;
-        game->player->setGun(own);
+        game->player->setGun(armed ? std::unique_ptr<Weapon>(std::make_unique<Pistol>()) : nullptr);
+        Weapon* own = game->player->getGun();
         CopActor* cop = h.place<CopActor>(1200, 1000);
         cop->setRotation(0); // facing +x, where a wall stands: the gun falls on another side
         game->theMap->setTileAt(26, 20, 1);
@@ -92,12 +92,8 @@ TEST_F(DeathAndLarder, SpaceOnAFallenOfficerTakesTheBodyAndHisGunLiesWithinReach
         EXPECT_TRUE(game->bIsLuggingCorpse);
 
         game->player->setGun(nullptr);
-        delete dropped;
-        for (Weapon* w : game->items)
-            delete w;
         game->items.clear();
-        delete game->luggedCorpse;
-        game->luggedCorpse = nullptr;
+        game->luggedCorpse.reset();
         game->bIsLuggingCorpse = false;
     }
 }
@@ -162,13 +158,12 @@ TEST_F(DeathAndLarder, OnlyNpcsWithALineOfSightReactToTheDragging)
 
 TEST_F(DeathAndLarder, CorpsesBleedOnScreenAndStopOffScreen)
 {
-    Corpse* near = new Corpse();
+    Corpse* near = game->corpses.put(std::make_unique<Corpse>());
     near->x = 1100;
     near->y = 1000;
-    Corpse* far = new Corpse();
+    Corpse* far = game->corpses.put(std::make_unique<Corpse>());
     far->x = 1000 + 500; // screen x 400 - 24 + 500 = 876, beyond the window
     far->y = 1000;
-    game->corpses = {near, far};
 
     // The first pass finds which corpses are on screen; a corpse bleeds from
     // the next pass on, as long as it stays there.
@@ -191,13 +186,14 @@ TEST(DeathAndHospital, PlayerKilledWhileDraggingLeavesCorpseAndGunAndWakesAtAHos
 {
     GameHarness h{GameHarness::NO_WINDOW};
     CGame* game = h.startStory("hospitalspawn 600 100 0\nhospitalspawn 900 100 0\njailspawn 50 50 0\n");
-    Pistol* gun = new Pistol();
-    game->player->setGun(gun);
+    auto heldGun = std::make_unique<Pistol>();
+    Pistol* gun = heldGun.get();
+    game->player->setGun(std::move(heldGun));
     game->player->x = 700;
     game->player->y = 800;
     game->player->setRotation(45);
     h.dragCorpse();
-    Corpse* body = game->luggedCorpse;
+    Corpse* body = game->luggedCorpse.get();
     game->player->setHealth(0);
 
     h.play(1);

@@ -31,8 +31,7 @@ TEST(Survival, OfficersArriveOnTheClock)
     // later frame instead of being lost.
     h.writeMap(1, 1);
     game->theMap->loadMap("data/map1.dat");
-    delete game->actors.back();
-    game->actors.pop_back();
+    game->actors.drop(game->actors.back());
     size_t before = game->actors.size();
     game->survival.spawntimer = 3.6f;
     game->survivalUpdate(0.0f);

@@ -148,11 +148,10 @@ void CGame::playerDied()
 {
     mbDown = false;
     clickFramesLeft = 0;
-    if (Weapon* gun = player->getGun()) {
-        player->setGun(nullptr);
+    if (std::unique_ptr<Weapon> gun = player->takeGun()) {
         gun->x = player->x;
         gun->y = player->y;
-        WorldList::put(items, gun);
+        items.put(std::move(gun));
     }
     if (bIsLuggingCorpse)
         dropLuggedCorpse();

@@ -42,26 +42,25 @@ void pickUpItem(CGame& g, float x, float y)
         if (held == nullptr) {
             w = g.getWeaponAt(x, y);
             g.gameAssert(w != nullptr, "getInput", 75);
-            WorldList::take(g.items, w);
-            g.player->setGun(w);
+            g.player->setGun(g.items.take(w));
         } else {
             held->x = x;
             held->y = y;
             held->rotation = gameRand() % 360;
             w = g.getWeaponAt(x, y);
             g.gameAssert(w != nullptr, "getInput", 86);
-            WorldList::take(g.items, w);
-            WorldList::put(g.items, held);
-            g.player->setGun(w);
+            std::unique_ptr<Weapon> taken = g.items.take(w);
+            g.items.put(g.player->takeGun());
+            g.player->setGun(std::move(taken));
         }
     } else if (w->getType() == WEAPON_TYPE_DRUG_PILL) {
         printf("Pill acquired!\n");
         g.initSlowmo();
-        WorldList::drop(g.items, w);
+        g.items.drop(w);
     } else if (w->getType() == WEAPON_TYPE_HEALTH_PILL) {
         printf("Healthpack acquired!\n");
         g.player->setHealth(g.player->getHealthMax());
-        WorldList::drop(g.items, w);
+        g.items.drop(w);
         g.events.post(GameEventKind::HEALTH_TAKEN);
     }
     // Any other power-up stays where it lies.
@@ -89,15 +88,13 @@ void useAction(CGame& g)
             g.luggedCorpse->y = y;
             g.luggedCorpse->setActive(true);
             g.luggedCorpse->setRotation(gameRand() % 360);
-            g.corpses.push_back(g.luggedCorpse);
-            g.luggedCorpse = nullptr;
+            g.corpses.put(std::move(g.luggedCorpse));
         }
     } else if (g.bIsOverCorpse && !g.bIsLuggingCorpse && !g.survival.active) {
         Corpse* c = g.getCorpseAt(x, y);
         g.gameAssert(c != nullptr, "getInput", 115);
         c->setActive(false);
-        WorldList::take(g.corpses, c);
-        g.luggedCorpse = c;
+        g.luggedCorpse = g.corpses.take(c);
         g.bIsLuggingCorpse = true;
     }
 
@@ -175,11 +172,10 @@ bool firePlayerGun(CGame& g)
         return true;
     }
     for (int i = 0; i < gun->getNumProjectiles(); i++) {
-        Bullet* b = gun->fireGun(p->getRotation(), true);
+        Bullet* b = g.shots.put(gun->fireGun(p->getRotation(), true));
         b->x = p->getNewX(MUZZLE_DISTANCE);
         b->y = p->getNewY(MUZZLE_DISTANCE);
         b->team = p->team;
-        g.shots.push_back(b);
     }
     g.AI_gunFired(p->x, p->y);
     GameEvent fired{GameEventKind::PLAYER_FIRED, gun->sound, gun->getNumProjectiles(), {}};

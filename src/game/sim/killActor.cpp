@@ -80,25 +80,23 @@ void CGame::killActor(Actor* victim, int killerTeam)
     float y = victim->y;
     double heading = victim->getRotation();
     int victimTeam = victim->team;
-    WorldList::take(actors, victim);
+    std::unique_ptr<Actor> dead = actors.take(victim);
     bool wasCop = victim->isCop();
 
     // The gun falls beside the body, so that each can be taken on its own.
-    if (Weapon* gun = victim->getGun()) {
+    if (std::unique_ptr<Weapon> gun = victim->takeGun()) {
         gunDropSpot(*this, x, y, heading, gun->x, gun->y);
-        WorldList::put(items, gun);
-        victim->setGun(nullptr);
+        items.put(std::move(gun));
     }
-    delete victim;
+    dead.reset();
 
     AI_actorKilled(x, y, killerTeam, victimTeam);
     events.post(GameEventKind::ACTOR_KILLED);
 
-    Corpse* body = new Corpse();
+    Corpse* body = corpses.put(std::make_unique<Corpse>());
     body->x = x;
     body->y = y;
     body->setRotation(heading);
     if (wasCop)
         body->setFrame(SpriteIndex::POLICE_CORPSE);
-    WorldList::put(corpses, body);
 }

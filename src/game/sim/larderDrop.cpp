@@ -31,9 +31,8 @@ void CGame::larderDrop(float x, float y)
 
     bIsLuggingCorpse = false;
     gameAssert(luggedCorpse != nullptr, "LarderMgr", 17);
-    target->freeze(luggedCorpse);
-    delete luggedCorpse;
-    luggedCorpse = nullptr;
+    target->freeze(luggedCorpse.get());
+    luggedCorpse.reset();
 
     events.post(GameEventKind::BODY_STORED, {larderMarker(target->getX(), target->getY())});
     inLarder += 1;
