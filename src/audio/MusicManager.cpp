@@ -17,11 +17,11 @@ std::string tagText(const unsigned char* field, std::size_t length)
 
 } // namespace
 
-id3v1tags* parseV1Tags(const unsigned char* bytes, std::size_t size)
+std::unique_ptr<id3v1tags> parseV1Tags(const unsigned char* bytes, std::size_t size)
 {
     if (size < ID3V1_SIZE || bytes[0] != 'T' || bytes[1] != 'A' || bytes[2] != 'G')
         return nullptr;
-    id3v1tags* tags = new id3v1tags;
+    auto tags = std::make_unique<id3v1tags>();
     tags->title = tagText(bytes + 3, 30);
     tags->artist = tagText(bytes + 33, 30);
     tags->album = tagText(bytes + 63, 30);
@@ -58,7 +58,7 @@ MusicManager::MusicManager(const char* dir)
         // There but not readable: the track stays silent and the numbers
         // after it keep their places, so one bad file costs one track.
         fprintf(stderr, "Err.) Music file %s is unreadable; track %i stays silent\n", name.c_str(), i);
-        tracks.push_back(new MusicTrack);
+        tracks.push_back(std::make_unique<MusicTrack>());
     }
     // The scan always ends on a number that did not load.
     fprintf(stderr, "Err.) Music file %s is missing\n", name.c_str());
@@ -69,11 +69,9 @@ MusicManager::MusicManager(const char* dir)
 MusicManager::~MusicManager()
 {
     Mix_HaltMusic();
-    for (MusicTrack* t : tracks) {
+    for (auto& t : tracks) {
         if (t->data)
             Mix_FreeMusic(t->data);
-        delete t->tags;
-        delete t;
     }
     tracks.clear();
     // Last: nothing may play once the music is gone.
@@ -87,10 +85,10 @@ int MusicManager::loadTrack(const char* file)
         fprintf(stderr, "Err.) Can't load %s... %s\n", file, Mix_GetError());
         return -1;
     }
-    MusicTrack* track = new MusicTrack;
+    auto track = std::make_unique<MusicTrack>();
     track->data = music;
     track->tags = getV1Tags(file);
-    tracks.push_back(track);
+    tracks.push_back(std::move(track));
     return 0;
 }
 
@@ -100,7 +98,7 @@ void MusicManager::playTrack(int track, bool bLooping)
         fprintf(stderr, "Err.) Music track %i is out of range [0,%i]\n", track, size() - 1);
         return;
     }
-    MusicTrack* t = tracks[track];
+    MusicTrack* t = tracks[track].get();
     if (!t->data) {
         fprintf(stderr, "Err.) Music track %i is unreadable\n", track);
         return;
@@ -134,13 +132,13 @@ std::string MusicManager::getTrackName() const
 {
     if (curTrack < 0 || curTrack >= size())
         return "Not playing music";
-    const id3v1tags* tags = tracks[curTrack]->tags;
+    const id3v1tags* tags = tracks[curTrack]->tags.get();
     if (!tags)
         return "File not tagged";
     return tags->artist + " - " + tags->title;
 }
 
-id3v1tags* MusicManager::getV1Tags(const char* file)
+std::unique_ptr<id3v1tags> MusicManager::getV1Tags(const char* file)
 {
     FILE* f = fopen(file, "rb");
     if (!f) {
@@ -152,7 +150,7 @@ id3v1tags* MusicManager::getV1Tags(const char* file)
     bool bRead = fseek(f, -(long)ID3V1_SIZE, SEEK_END) == 0
                  && fread(record, 1, ID3V1_SIZE, f) == ID3V1_SIZE;
     fclose(f);
-    id3v1tags* tags = bRead ? parseV1Tags(record, ID3V1_SIZE) : nullptr;
+    std::unique_ptr<id3v1tags> tags = bRead ? parseV1Tags(record, ID3V1_SIZE) : nullptr;
     if (!tags)
         fprintf(stderr, "This file does not contain ID3v1 information\n");
     return tags;

@@ -2,6 +2,7 @@
 #include <SDL_mixer.h>
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,10 @@ struct id3v1tags {
 const std::size_t ID3V1_SIZE = 128;
 
 // Reads an ID3v1 record from `size` bytes taken from the end of a file.
-// Returns a new record (owned by the caller), or null when the bytes are
+// Returns a new record, or null when the bytes are
 // fewer than a record or do not start with "TAG". Text fields end at their
 // first NUL byte, or fill the whole field when they have none.
-id3v1tags* parseV1Tags(const unsigned char* bytes, std::size_t size);
+std::unique_ptr<id3v1tags> parseV1Tags(const unsigned char* bytes, std::size_t size);
 
 // The track reached by stepping `dt` from `cur` among `count` tracks: past
 // the last it wraps to 0, below 0 to the last, whatever the size of the step.
@@ -31,7 +32,7 @@ int wrapTrack(int cur, int dt, int count);
 // One loaded music file and its tag.
 struct MusicTrack {
     Mix_Music* data = nullptr;  // owned; null for a file that could not be read
-    id3v1tags* tags = nullptr;  // owned; null when the file has no tag
+    std::unique_ptr<id3v1tags> tags;  // null when the file has no tag
 };
 
 // Every numbered music file of a folder ("0.ogg", "1.ogg", ...), played on
@@ -55,8 +56,8 @@ public:
 
     // Reads the ID3v1 tag of a file: a new record, or null (with a message on
     // stderr) when the file cannot be opened or carries no tag.
-    static id3v1tags* getV1Tags(const char* file);
+    static std::unique_ptr<id3v1tags> getV1Tags(const char* file);
 
-    std::vector<MusicTrack*> tracks;
+    std::vector<std::unique_ptr<MusicTrack>> tracks;
     int curTrack = -1;
 };

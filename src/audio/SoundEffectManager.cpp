@@ -113,6 +113,8 @@ void SoundEffectManager::loopSample(unsigned int samp, int loops)
 
 void SoundEffectManager::play(unsigned int samp, int channel, int loops)
 {
+    if (listener)
+        listener(samp, channel);
     if (samp >= samples.size()) {
         printf("Sample %i is out of bounds\n", (int)samp);
         return;

@@ -2,6 +2,7 @@
 #include <SDL_mixer.h>
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 // Limits of a wave file's format block that the mixer can convert.
@@ -40,6 +41,9 @@ public:
 
     // Null for a file that exists but could not be read.
     std::vector<Mix_Chunk*> samples;
+    // Told of every sample asked for (its channel, -1 for the first free
+    // one) before it plays, if it can: lets tests follow the game's sounds.
+    std::function<void(unsigned sample, int channel)> listener;
 
 private:
     void play(unsigned int samp, int channel, int loops);

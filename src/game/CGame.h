@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "game/AudioDevice.h"
+#include "game/GameEvents.h"
 #include "game/Platform.h"
 #include "data/EngineVars.h"
 #include "data/UserFiles.h"
 #include "game/devtools/Editor.h"
-#include "world/StaticEntityManager.h"
+#include "world/World.h"
 
 class SpriteManager;
 class MusicManager;
@@ -87,16 +88,20 @@ public:
     std::unique_ptr<KelBitmapFont> font;
     std::unique_ptr<KelBitmapFont> smallfont;
 
-    // World lists own their elements; taking one out hands it to the taker.
-    std::vector<Actor*> actors;
-    std::vector<Larder*> larders;
-    std::vector<Bullet*> shots;
-    std::vector<Weapon*> items;
-    std::vector<Effect*> effects;
-    std::vector<Corpse*> corpses;
-    StaticEntityManager ents;
-    Actor* player = nullptr; // also an element of actors, which owns it
+    // The things of the level. The names after it are the world's own lists,
+    // under the names the game's operations use.
+    World world;
+    OwnedList<Actor>& actors = world.actors;
+    OwnedList<Larder>& larders = world.larders;
+    OwnedList<Bullet>& shots = world.shots;
+    OwnedList<Weapon>& items = world.items;
+    OwnedList<Effect>& effects = world.effects;
+    OwnedList<Corpse>& corpses = world.corpses;
+    StaticEntityManager& ents = world.ents;
+    Actor*& player = world.player; // an element of actors, which owns it
     std::unique_ptr<Map> theMap;
+    // What the last simulation did, for the sound, effects and HUD to show.
+    GameEvents events;
 
     std::string consoleLine;
     std::string lastLine;
@@ -112,12 +117,12 @@ public:
     int viewRange = 0;
     int cursX = 0, cursY = 0;
     bool mbDown = false;
-    bool mbClicked = false; // a press of the fire button not yet fired
+    int clickFramesLeft = 0; // frames in which a quick click may still fire
     float deltaTimer = 1000.0f;
     Editor ed;
     bool bIsOverCorpse = false;
     bool bIsLuggingCorpse = false;
-    Corpse* luggedCorpse = nullptr;
+    std::unique_ptr<Corpse>& luggedCorpse = world.luggedCorpse;
     bool bIsOverWeapon = false;
     bool bIsOverPowerup = false;
     bool bIsTalking = false;
@@ -183,7 +188,7 @@ public:
     // Drawing of the world.
     void drawTileLayer(int centreX, int centreY);
     void drawSpriteLayer(int centreX, int centreY);
-    void drawSpriteLayer(int centreX, int centreY, std::vector<AIActor*>& cast);
+    void drawSpriteLayer(int centreX, int centreY, const OwnedList<AIActor>& cast);
     void drawEffectLayer(int centreX, int centreY);
     void drawWeapons(int centreX, int centreY);
     void drawShots(int centreX, int centreY);
@@ -216,6 +221,9 @@ public:
     void showConversation(const std::string& text, int portrait);
 
     // Effects and the head-up display.
+    // Plays, marks and shows what the rules posted, in order (the start of
+    // each frame's drawing).
+    void consumeEvents();
     void spawnBlood(int amount, float x, float y);
     void spawnBulletHole(double angle, float x, float y);
     void spawnBulletCasing(double angle, float x, float y);
@@ -245,7 +253,7 @@ public:
     void editorHUD();
 
 private:
-    void releaseWorld();
+    void addEffects(const std::vector<Effect>& made);
     void drawMenu(int menuPos, float& angle, float& pos);
     void menuEvent(const SDL_Event& e, int& menuPos, bool& bMenuDone);
     void menuChoice(int& menuPos, bool& bMenuDone);

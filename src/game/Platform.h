@@ -7,6 +7,13 @@
 // millisecond clock and the buffer swap. The program hands the game the SDL
 // one; tests hand it a scripted one that feeds input and runs frames of a
 // fixed length, with or without a window.
+// The mouse wheel arrives as presses and releases of buttons 4 and 5; it is
+// not a trigger and lays no tile.
+inline bool isWheelButton(Uint8 button)
+{
+    return button == SDL_BUTTON_WHEELUP || button == SDL_BUTTON_WHEELDOWN;
+}
+
 class Platform {
 public:
     virtual ~Platform() = default;

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "render/TextWrap.h"
+#include "world/Combo.h"
 #include "world/Larder.h"
 
 namespace HudMath {
 
 // Seconds a combo stays alive after each kill; the red fades over them.
-const float COMBO_SECONDS = 15.0f;
+const float COMBO_SECONDS = Combo::SECONDS;
 // Seconds of a pill's slow motion: one full turn of the clock face.
 const float SLOWMO_SECONDS = 30.0f;
 // A conversation box is solid until this many seconds are left, then fades.
@@ -138,7 +139,8 @@ inline int talkPage(size_t pages, float talkTimer)
 
 // The larder nearest to (x, y) by squared distance from its centre; the
 // earlier of equally near ones; null for no larders.
-inline Larder* nearestLarder(const std::vector<Larder*>& larders, int x, int y)
+template <typename Larders>
+Larder* nearestLarder(const Larders& larders, int x, int y)
 {
     Larder* best = nullptr;
     int bestDistance = 0;

@@ -25,10 +25,8 @@ CinemaScene::CinemaScene(const char* name, ScriptManager* manager)
 
 CinemaScene::~CinemaScene()
 {
-    for (AIActor* a : actors)
-        delete a;
-    if (ScriptContext::runtime.scene == this)
-        ScriptContext::runtime = CinemaRuntimeVars();
+    if (core && core->cinema == this)
+        core->cinema = nullptr;
 }
 
 void CinemaScene::finish()
@@ -59,11 +57,10 @@ AIActor* CinemaScene::getActor(unsigned uid)
 
 int CinemaScene::addActor(int start, int frames, int x, int y)
 {
-    AIActor* a = new AIActor();
+    AIActor* a = actors.put(std::make_unique<AIActor>());
     a->setAnimation(0, frames, 0, start);
     a->x = (float)x;
     a->y = (float)y;
-    actors.push_back(a);
     return (int)actors.size() - 1;
 }
 
@@ -110,7 +107,6 @@ void CinemaScene::tickScript(float delta)
 
 void CinemaScene::interfaceUpdate(float delta)
 {
-    ScriptContext::runtime.delta = delta;
     switch (lockState) {
     case SAYING_SOMETHING:
         if (!core->isTalking())

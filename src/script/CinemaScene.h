@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "morscript/State.h"
+#include "world/AIActor.h"
+#include "world/WorldList.h"
 
 class AIActor;
 class Actor;
@@ -25,7 +27,7 @@ public:
     float cinemaX = 0, cinemaY = 0;
     float targetX = 0, targetY = 0;
     // The cast; an actor's index is its uid.
-    std::vector<AIActor*> actors;
+    OwnedList<AIActor> actors;
     std::string filename;
     // The actor of the last walk or kill order; the walk lock follows it.
     AIActor* targetActor = nullptr;
@@ -65,19 +67,8 @@ private:
     void walkTarget(float delta);
 };
 
-// What the cut-scene functions reach the scene through.
-struct CinemaRuntimeVars {
-    Actor* currentActor = nullptr;
-    float delta = 0;
-    CinemaLocks* lockState = nullptr;
-    CinemaScene* scene = nullptr;
-    ScriptManager* core = nullptr;
-};
-namespace ScriptContext {
-extern CinemaRuntimeVars runtime;
-}
-
 // Holds the script while the lock it points at is set.
 int lockCallback(MorScript::State* S, void* user, int mode);
-// Registers the cut-scene functions, in their fixed order, into the manager.
+// Registers the cut-scene functions, in their fixed order, into the manager;
+// they act on the manager's `cinema`.
 void addCinemaFunctions(ScriptManager* core);

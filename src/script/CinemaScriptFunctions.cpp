@@ -10,108 +10,117 @@
 using MorScript::State;
 using MorScript::Value;
 
-namespace ScriptContext {
-CinemaRuntimeVars runtime;
-}
-using ScriptContext::runtime;
-
 namespace {
-// Cut-scene functions need a running scene besides their arguments.
-bool takeArguments(State* S, int argumentCount, int wanted, Value* args)
+// Cut-scene functions need a running scene besides their arguments; they are
+// registered with the script manager as their user pointer, and it knows the
+// scene. Null (the script stops) when there is none.
+CinemaScene* takeArguments(State* S, void* user, int argumentCount, int wanted, Value* args)
 {
-    return runtime.scene && takeHostArguments(S, argumentCount, wanted, args);
+    CinemaScene* scene = user ? static_cast<ScriptManager*>(user)->cinema : nullptr;
+    if (!scene || !takeHostArguments(S, argumentCount, wanted, args))
+        return nullptr;
+    return scene;
 }
 
 // The script is held from the next instruction until the lock is freed.
-void lock(State* S, CinemaLocks what)
+void lock(State* S, CinemaScene* scene, CinemaLocks what)
 {
-    runtime.scene->setLock(what);
-    S->SetWaitFunc(lockCallback, &runtime.scene->lockState);
+    scene->setLock(what);
+    S->SetWaitFunc(lockCallback, &scene->lockState);
 }
 
-int npcLockSay(State* S, int n, void*)
+int npcLockSay(State* S, int n, void* user)
 {
     Value a[2];
-    if (!takeArguments(S, n, 2, a))
+    CinemaScene* scene = takeArguments(S, user, n, 2, a);
+    if (!scene)
         return 0;
-    runtime.core->npcSpeech(a[1].GetStr(), a[0].GetInt());
-    lock(S, SAYING_SOMETHING);
+    scene->core->npcSpeech(a[1].GetStr(), a[0].GetInt());
+    lock(S, scene, SAYING_SOMETHING);
     return returnEmpty(S);
 }
 
-int npcLockWalk(State* S, int n, void*)
+int npcLockWalk(State* S, int n, void* user)
 {
     Value a[3];
-    if (!takeArguments(S, n, 3, a))
+    CinemaScene* scene = takeArguments(S, user, n, 3, a);
+    if (!scene)
         return 0;
-    runtime.scene->moveActor(a[0].GetInt(), a[1].GetInt(), a[2].GetInt());
-    lock(S, MOVING_ACTOR);
+    scene->moveActor(a[0].GetInt(), a[1].GetInt(), a[2].GetInt());
+    lock(S, scene, MOVING_ACTOR);
     return returnEmpty(S);
 }
 
-int npcKill(State* S, int n, void*)
+int npcKill(State* S, int n, void* user)
 {
     Value a[1];
-    if (!takeArguments(S, n, 1, a))
+    CinemaScene* scene = takeArguments(S, user, n, 1, a);
+    if (!scene)
         return 0;
-    runtime.scene->killActor(a[0].GetInt());
+    scene->killActor(a[0].GetInt());
     return returnEmpty(S);
 }
 
-int npcTurn(State* S, int n, void*)
+int npcTurn(State* S, int n, void* user)
 {
     Value a[3];
-    if (!takeArguments(S, n, 3, a))
+    CinemaScene* scene = takeArguments(S, user, n, 3, a);
+    if (!scene)
         return 0;
-    runtime.scene->turnActor(a[0].GetInt(), a[1].GetInt(), a[2].GetInt());
+    scene->turnActor(a[0].GetInt(), a[1].GetInt(), a[2].GetInt());
     return returnEmpty(S);
 }
 
-int npcAdd(State* S, int n, void*)
+int npcAdd(State* S, int n, void* user)
 {
     Value a[4];
-    if (!takeArguments(S, n, 4, a))
+    CinemaScene* scene = takeArguments(S, user, n, 4, a);
+    if (!scene)
         return 0;
-    int uid = runtime.scene->addActor(a[0].GetInt(), a[1].GetInt(), a[2].GetInt(), a[3].GetInt());
+    int uid = scene->addActor(a[0].GetInt(), a[1].GetInt(), a[2].GetInt(), a[3].GetInt());
     S->Push(Value((double)uid));
     return 1;
 }
 
-int npcDelete(State* S, int n, void*)
+int npcDelete(State* S, int n, void* user)
 {
     Value a[1];
-    if (!takeArguments(S, n, 1, a))
+    CinemaScene* scene = takeArguments(S, user, n, 1, a);
+    if (!scene)
         return 0;
-    runtime.scene->deleteActor(a[0].GetInt());
+    scene->deleteActor(a[0].GetInt());
     return returnEmpty(S);
 }
 
-int doneCinema(State* S, int n, void*)
+int doneCinema(State* S, int n, void* user)
 {
-    if (!takeArguments(S, n, 0, nullptr))
+    CinemaScene* scene = takeArguments(S, user, n, 0, nullptr);
+    if (!scene)
         return 0;
-    runtime.scene->finish();
+    scene->finish();
     return returnEmpty(S);
 }
 
-int camScroll(State* S, int n, void*)
-{
-    Value a[2];
-    if (!takeArguments(S, n, 2, a))
-        return 0;
-    runtime.scene->targetX = (float)a[0].GetInt();
-    runtime.scene->targetY = (float)a[1].GetInt();
-    lock(S, SCROLLING_CAMERA);
-    return returnEmpty(S);
-}
-
-int camSnap(State* S, int n, void*)
+int camScroll(State* S, int n, void* user)
 {
     Value a[2];
-    if (!takeArguments(S, n, 2, a))
+    CinemaScene* scene = takeArguments(S, user, n, 2, a);
+    if (!scene)
         return 0;
-    runtime.scene->cinemaX = (float)a[0].GetInt();
-    runtime.scene->cinemaY = (float)a[1].GetInt();
+    scene->targetX = (float)a[0].GetInt();
+    scene->targetY = (float)a[1].GetInt();
+    lock(S, scene, SCROLLING_CAMERA);
+    return returnEmpty(S);
+}
+
+int camSnap(State* S, int n, void* user)
+{
+    Value a[2];
+    CinemaScene* scene = takeArguments(S, user, n, 2, a);
+    if (!scene)
+        return 0;
+    scene->cinemaX = (float)a[0].GetInt();
+    scene->cinemaY = (float)a[1].GetInt();
     return returnEmpty(S);
 }
 }
@@ -128,26 +137,24 @@ int lockCallback(State*, void* user, int mode)
 void addCinemaFunctions(ScriptManager* core)
 {
     using MorScript::PARAMS_EXACT;
-    core->addFunction("sayLock", npcLockSay, 2, PARAMS_EXACT);
-    core->addFunction("lockWalk", npcLockWalk, 3, PARAMS_EXACT);
-    core->addFunction("npcKill", npcKill, 1, PARAMS_EXACT);
-    core->addFunction("npcTurn", npcTurn, 3, PARAMS_EXACT);
-    core->addFunction("npcAdd", npcAdd, 4, PARAMS_EXACT);
-    core->addFunction("npcDelete", npcDelete, 1, PARAMS_EXACT);
-    core->addFunction("done", doneCinema, 0, PARAMS_EXACT);
-    core->addFunction("scrollCamera", camScroll, 2, PARAMS_EXACT);
-    core->addFunction("snapCamera", camSnap, 2, PARAMS_EXACT);
+    void* user = core;
+    core->addFunction("sayLock", npcLockSay, 2, PARAMS_EXACT, user);
+    core->addFunction("lockWalk", npcLockWalk, 3, PARAMS_EXACT, user);
+    core->addFunction("npcKill", npcKill, 1, PARAMS_EXACT, user);
+    core->addFunction("npcTurn", npcTurn, 3, PARAMS_EXACT, user);
+    core->addFunction("npcAdd", npcAdd, 4, PARAMS_EXACT, user);
+    core->addFunction("npcDelete", npcDelete, 1, PARAMS_EXACT, user);
+    core->addFunction("done", doneCinema, 0, PARAMS_EXACT, user);
+    core->addFunction("scrollCamera", camScroll, 2, PARAMS_EXACT, user);
+    core->addFunction("snapCamera", camSnap, 2, PARAMS_EXACT, user);
 }
 
-void CinemaScene::scriptCinemaInterface(float delta)
+void CinemaScene::scriptCinemaInterface(float)
 {
     printf("%s: Initializing script-cinema interface\n", "scriptCinemaInterface");
-    runtime.currentActor = targetActor;
-    runtime.delta = delta;
-    runtime.lockState = &lockState;
-    runtime.scene = this;
-    runtime.core = core;
-    if (core)
+    if (core) {
+        core->cinema = this;
         addCinemaFunctions(core);
+    }
     printf("%s: Initialized script-cinema interface\n", "scriptCinemaInterface");
 }

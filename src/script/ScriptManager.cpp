@@ -8,16 +8,11 @@
 
 #include "script/ScriptIO.h"
 
-FILE* logFile = nullptr;
-
 namespace {
 const char* const SOURCE = "ScriptManager";
+}
 
-std::string logName;         // the open log's path, for messages
-bool logFailureTold = false; // a failed write is reported once per log
-
-// Appends the whole text, zero bytes included, or nothing (a full disk).
-void appendToLog(const std::string& text)
+void ScriptManager::appendToLog(const std::string& text)
 {
     std::string reason;
     if (!logFile || appendWhole(logFile, text, reason) || logFailureTold)
@@ -26,14 +21,14 @@ void appendToLog(const std::string& text)
             logName.c_str(), reason.c_str());
     logFailureTold = true;
 }
-}
 
-int logprint(MorScript::State* S, int argumentCount, void*)
+int logprint(MorScript::State* S, int argumentCount, void* user)
 {
     if (argumentCount < 1)
         return 0;
     MorScript::Value v = S->Pop();
-    appendToLog(v.GetStr());
+    if (user)
+        static_cast<ScriptManager*>(user)->appendToLog(v.GetStr());
     S->Push(MorScript::Value(""));
     return 1;
 }
@@ -41,10 +36,9 @@ int logprint(MorScript::State* S, int argumentCount, void*)
 ScriptManager::ScriptManager(const std::string& logPath)
 {
     printf("ScriptManager(): Adding builtin 'print' function\n");
-    if (!logFile && !logPath.empty()) {
+    if (!logPath.empty()) {
         logFile = fopen(logPath.c_str(), "a");
         logName = logPath;
-        logFailureTold = false;
         if (!logFile)
             fprintf(stderr, "%s: Cannot open %s for appending: %s\n", SOURCE, logPath.c_str(),
                     strerror(errno));
@@ -57,33 +51,41 @@ ScriptManager::ScriptManager(const std::string& logPath)
 
 ScriptManager::~ScriptManager()
 {
-    delete state;
-    if (logFile) {
+    if (logFile)
         fclose(logFile);
-        logFile = nullptr;
-    }
 }
 
 MorScript::State* ScriptManager::getState()
 {
-    return state;
+    return state.get();
 }
 
 void ScriptManager::reset()
 {
     if (state) {
         printf("%s: Stale state found, resetting\n", SOURCE);
-        delete state;
+        state.reset();
     }
-    state = new MorScript::State();
+    state = std::make_unique<MorScript::State>();
     printf("%s: New state successfully created...\n", SOURCE);
 }
 
 void ScriptManager::addFunction(const char* name, MorScript::HostFunction function, int params,
-                                MorScript::PARAM_LIMIT limit)
+                                MorScript::PARAM_LIMIT limit, void* user)
 {
     if (state)
-        state->AddFunc(name, function, params, limit, nullptr);
+        state->AddFunc(name, function, params, limit, user);
+}
+
+void ScriptManager::npcSpeech(const std::string& text, int portrait)
+{
+    if (speechHook)
+        speechHook(text, portrait);
+}
+
+bool ScriptManager::isTalking()
+{
+    return talkingHook && talkingHook();
 }
 
 int ScriptManager::compile(const char* path)

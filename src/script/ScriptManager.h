@@ -2,15 +2,17 @@
 // The game's side of the script engine: one script state at a time, the game
 // functions registered into it, a script file compiled into it and run.
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "morscript/State.h"
 #include "script/ScriptIO.h"
 
-// The append-only script log "morscript-log.txt", open while a manager lives.
-extern FILE* logFile;
+class CinemaScene;
 
-// Appends its one argument's text to the script log.
+// Appends its one argument's text to the script log of the ScriptManager
+// registered as its user pointer.
 int logprint(MorScript::State* S, int argumentCount, void* user);
 
 class ScriptManager {
@@ -26,8 +28,9 @@ public:
     // Replaces the state by a fresh one: compiling into a used state would
     // append to its old program.
     void reset();
+    // `user` reaches the function with every call: what it acts on.
     void addFunction(const char* name, MorScript::HostFunction function, int params,
-                     MorScript::PARAM_LIMIT limit);
+                     MorScript::PARAM_LIMIT limit, void* user = nullptr);
     // Compiles without running: 1 when the script compiled, else 0.
     int loadScript(const char* path);
     // Compiles and runs to the end within this call. False when the script
@@ -38,11 +41,21 @@ public:
     // True while a script is being stepped: the state must then stay.
     bool isRunning() const { return running > 0; }
 
-    // The conversation box, for cut-scene speech.
+    // The conversation box, for cut-scene speech: what the game hooked in
+    // (nothing without a game).
     void npcSpeech(const std::string& text, int portrait);
     bool isTalking();
+    std::function<void(const std::string& text, int portrait)> speechHook;
+    std::function<bool()> talkingHook;
 
-    MorScript::State* state = nullptr;
+    // Appends the whole text to the script log, zero bytes included; a
+    // failed write (a full disk) is reported once.
+    void appendToLog(const std::string& text);
+
+    std::unique_ptr<MorScript::State> state;
+    // The cut-scene the cut-scene functions act on; the scene clears it when
+    // it goes, so a script outliving its scene finds none.
+    CinemaScene* cinema = nullptr;
 
     static constexpr const char* LOG_NAME = "morscript-log.txt";
 
@@ -53,6 +66,10 @@ public:
 private:
     int compile(const char* path);
     int running = 0;
+    // The append-only script log "morscript-log.txt", open while the manager lives.
+    FILE* logFile = nullptr;
+    std::string logName;         // the open log's path, for messages
+    bool logFailureTold = false; // a failed write is reported once per log
     // Compile and run-time errors of every state go to the console.
     MyOutputter outputter;
 };

@@ -41,13 +41,11 @@ Actor::Actor()
       portrait(0),
       startSprite(0),
       inTemporaryFrame(false),
-      myGun(nullptr) {}
+      myGun() {}
 
 Actor::~Actor() {
     if (myGun) {
         printf("%s: Actor still has gun on deletion, taking care of it\n", "Actor");
-        delete myGun;
-        myGun = nullptr;
     }
 }
 
@@ -188,8 +186,9 @@ int Actor::getLevel() const { return level; }
 void Actor::setLevel(int nl) { level = nl; }
 int Actor::getPortrait() const { return portrait; }
 
-Weapon* Actor::getGun() const { return myGun; }
-void Actor::setGun(Weapon* target) { myGun = target; }
+Weapon* Actor::getGun() const { return myGun.get(); }
+void Actor::setGun(std::unique_ptr<Weapon> target) { myGun = std::move(target); }
+std::unique_ptr<Weapon> Actor::takeGun() { return std::move(myGun); }
 
 int Actor::getMood(int) const { return 0; }
 int Actor::changeMood(int, int) { return 0; }

@@ -3,6 +3,7 @@
 // computer-controlled characters (AIActor, CopActor) and the corpses. An actor
 // has a 48 x 48 box at (x, y), a heading in degrees, a team, health, a small
 // sprite animation and at most one weapon, which it owns.
+#include <memory>
 
 class KelFileRead;
 class Map;
@@ -73,10 +74,11 @@ public:
     void setLevel(int nl);
     int getPortrait() const;
 
-    // The carried weapon, or null. setGun only replaces the pointer: whoever
-    // takes the old gun away owns it from then on.
+    // The carried weapon, or null; the actor owns it. setGun hands a gun to
+    // the actor (a gun it held goes); takeGun hands the held one over.
     Weapon* getGun() const;
-    void setGun(Weapon* target);
+    void setGun(std::unique_ptr<Weapon> target);
+    std::unique_ptr<Weapon> takeGun();
 
     // Moods toward a team; a plain actor has none and answers 0.
     virtual int getMood(int team) const;
@@ -118,5 +120,5 @@ protected:
     int portrait;
     int startSprite;
     bool inTemporaryFrame;
-    Weapon* myGun;
+    std::unique_ptr<Weapon> myGun;
 };

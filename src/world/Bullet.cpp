@@ -55,13 +55,11 @@ BulletEnd Bullet::flightEnd(bool inSolidTile) const
     return BULLET_FLYING;
 }
 
-namespace {
-template <typename ShotList>
-int moveShotList(ShotList& shots, float delta, float multiplier, const ShotPassHooks& hooks)
+int moveShots(OwnedList<Bullet>& shots, float delta, float multiplier, const ShotPassHooks& hooks)
 {
     int moved = 0;
-    for (auto it = shots.begin(); it != shots.end();) {
-        Bullet* b = *it;
+    for (size_t i = 0; i < shots.size();) {
+        Bullet* b = shots[i];
         moved++;
         // A long flight is taken in short parts, each meeting actors and walls.
         float flight = b->speed * delta * multiplier;
@@ -73,37 +71,22 @@ int moveShotList(ShotList& shots, float delta, float multiplier, const ShotPassH
             else
                 b->step(flight / (float)parts);
             if (hooks.resolveHit && hooks.resolveHit(*b)) {
-                shots.erase(it);
-                delete b;
+                shots.drop(b);
                 return moved;
             }
             // The range is judged at the end of the frame's flight, as for a
             // single step; a wall on the way ends it where it stands.
-            bool solid = hooks.isBulletSolid && hooks.isBulletSolid(b->x, b->y);
+            bool solid = hooks.isBulletSolid && hooks.isBulletSolid(b->centreX(), b->centreY());
             if (solid || part == parts - 1)
                 end = b->flightEnd(solid);
         }
         if (end == BULLET_FLYING) {
-            ++it;
+            ++i;
             continue;
         }
         if (end == BULLET_SPENT && hooks.spawnBulletHole)
             hooks.spawnBulletHole(*b);
-        it = shots.erase(it);
-        delete b;
+        shots.drop(b);
     }
     return moved;
-}
-}
-
-int moveShots(std::vector<Bullet*>& shots, float delta, float multiplier,
-              const ShotPassHooks& hooks)
-{
-    return moveShotList(shots, delta, multiplier, hooks);
-}
-
-int moveShots(std::list<Bullet*>& shots, float delta, float multiplier,
-              const ShotPassHooks& hooks)
-{
-    return moveShotList(shots, delta, multiplier, hooks);
 }

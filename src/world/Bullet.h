@@ -4,8 +4,14 @@
 #include <list>
 #include <vector>
 
+#include "world/WorldList.h"
+
 // Size of the square probe with which a bullet meets actors.
 const float BULLET_PROBE_SIZE = 8.0f;
+// A bullet is drawn as a picture of this size with its top-left corner at its
+// position; the bullet itself is the middle of that picture, and walls and
+// actors meet it there.
+const float BULLET_PICTURE_SIZE = 48.0f;
 
 // How a bullet's flight stands after a move that hit nobody.
 enum BulletEnd {
@@ -37,23 +43,29 @@ public:
     // The bullet's move for one frame: speed x delta x multiplier, stepped.
     void advance(float delta, float multiplier);
 
+    // The middle of the bullet's picture: where it is seen, and where it
+    // meets walls and actors.
+    float centreX() const { return x + BULLET_PICTURE_SIZE / 2; }
+    float centreY() const { return y + BULLET_PICTURE_SIZE / 2; }
+
     // Whether this bullet hits an actor of `actorTeam` whose 48 x 48 box has its
-    // top-left corner at (ax, ay).
+    // top-left corner at (ax, ay): the probe is centred on the bullet's middle.
     // Called for every bullet and actor each frame, so it is inline.
     bool canHit(int actorTeam, float ax, float ay) const
     {
         const float actorSize = 48.0f;
-        return actorTeam != team && ay + actorSize >= y && ay <= y + BULLET_PROBE_SIZE &&
-               ax + actorSize >= x && ax <= x + BULLET_PROBE_SIZE;
+        float px = centreX() - BULLET_PROBE_SIZE / 2, py = centreY() - BULLET_PROBE_SIZE / 2;
+        return actorTeam != team && ay + actorSize >= py && ay <= py + BULLET_PROBE_SIZE &&
+               ax + actorSize >= px && ax <= px + BULLET_PROBE_SIZE;
     }
     // After a move that hit nobody: has the bullet flown its range, or does it
     // stand in a tile that stops bullets (`inSolidTile`)?
     BulletEnd flightEnd(bool inSolidTile) const;
 
-    // Where the blood of a hit sprays: 10 pixels further along the path,
-    // moved by 24 on each axis.
-    float bloodX() const { return getNewX(10.0f) + 24.0f; }
-    float bloodY() const { return getNewY(10.0f) + 24.0f; }
+    // Where the blood of a hit sprays: 10 pixels further along the path from
+    // the bullet's middle.
+    float bloodX() const { return getNewX(10.0f) + BULLET_PICTURE_SIZE / 2; }
+    float bloodY() const { return getNewY(10.0f) + BULLET_PICTURE_SIZE / 2; }
     // Angle at which the hole of a spent bullet is drawn.
     double holeAngle() const { return heading - 90.0; }
 };
@@ -63,7 +75,7 @@ struct ShotPassHooks {
     // Finds the first actor, in list order, that the bullet hits and resolves
     // the hit (hurt, alerts, blood, sample, kill). True when an actor was hit.
     std::function<bool(Bullet&)> resolveHit;
-    // The map stops bullets at this point.
+    // The map stops bullets at this point (the bullet's middle).
     std::function<bool(float, float)> isBulletSolid;
     // Leaves a bullet hole for a bullet that flew its range.
     std::function<void(const Bullet&)> spawnBulletHole;
@@ -74,7 +86,4 @@ struct ShotPassHooks {
 // frame. A bullet that flew its range or entered a solid tile is deleted and the
 // pass goes on with the next one. The hooks must not add or remove bullets.
 // Returns the number of bullets moved.
-int moveShots(std::vector<Bullet*>& shots, float delta, float multiplier,
-              const ShotPassHooks& hooks);
-int moveShots(std::list<Bullet*>& shots, float delta, float multiplier,
-              const ShotPassHooks& hooks);
+int moveShots(OwnedList<Bullet>& shots, float delta, float multiplier, const ShotPassHooks& hooks);

@@ -33,7 +33,7 @@ CopActor::CopActor() : angryTimer(0.0f), cachedMap(nullptr), survivalMode(false)
     attentionRange = 1000.0f;
     setAnimation(0, 3, 2, SpriteIndex::POLICE_WALK);
     teamMood[0] = -10;
-    myGun = new Pistol();
+    myGun = std::make_unique<Pistol>();
     myGun->setInClip(myGun->getClipSize());
     myGun->setReserve(POLICE_RESERVE);
 }
@@ -74,7 +74,7 @@ bool CopActor::canSeeHostile(float tx, float ty, Map* theMap) {
     return canSee(tx, ty, theMap);
 }
 
-int CopActor::fireAt(float tx, float ty, std::vector<Bullet*>& shots, float delta) {
+int CopActor::fireAt(float tx, float ty, OwnedList<Bullet>& shots, float delta) {
     float aim = angleTo(tx, ty);
     float off = angleDistance(static_cast<float>(heading), aim);
     if (std::abs(static_cast<int>(off)) > AIM_TOLERANCE) rotateWithGoal(delta * AIM_TURN_RATE, aim);
@@ -82,12 +82,11 @@ int CopActor::fireAt(float tx, float ty, std::vector<Bullet*>& shots, float delt
     int created = 0;
     if (myGun && myGun->canFire()) {
         for (int i = 0; i < myGun->getNumProjectiles(); ++i) {
-            Bullet* bullet = myGun->fireGun(heading, true);
-            if (!bullet) continue;
+            std::unique_ptr<Bullet> bullet = myGun->fireGun(heading, true);
             bullet->x = getForwardX(MUZZLE_DISTANCE);
             bullet->y = getForwardY(MUZZLE_DISTANCE);
             bullet->team = team;
-            shots.push_back(bullet);
+            shots.put(std::move(bullet));
             ++created;
         }
         temporaryFrame(SpriteIndex::POLICE_FIRING);

@@ -4,6 +4,8 @@
 // (never in survival mode).
 #include <vector>
 
+#include "world/WorldList.h"
+
 #include "world/AIActor.h"
 
 class Bullet;
@@ -30,7 +32,7 @@ public:
     // degrees, and fires one volley along the current heading when the gun is
     // ready; the bullets are appended to shots. Returns the number created.
     // The sample, the clip and the casing are left to the caller.
-    virtual int fireAt(float x, float y, std::vector<Bullet*>& shots, float delta);
+    virtual int fireAt(float x, float y, OwnedList<Bullet>& shots, float delta);
     virtual void cacheMap(Map* theMap);
     virtual void setSurvivalMode(bool b);
 

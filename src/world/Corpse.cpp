@@ -1,4 +1,5 @@
 #include "world/Corpse.h"
+#include "world/Weapon.h"
 #include "world/SpriteIndex.h"
 
 namespace {
@@ -20,7 +21,7 @@ Corpse::Corpse() : bActivelyBleeding(true) {
     portrait = 0;
     startSprite = SpriteIndex::CIVILIAN_CORPSE;
     inTemporaryFrame = false;
-    myGun = nullptr;
+    myGun.reset();
 }
 
 Corpse::~Corpse() = default;
@@ -32,7 +33,7 @@ void Corpse::updateTimer(float delta) { spriteTimer += delta; }
 void Corpse::temporaryFrame(int) {}
 void Corpse::step(float) {}
 Weapon* Corpse::getGun() const { return nullptr; }
-void Corpse::setGun(Weapon*) {}
+void Corpse::setGun(std::unique_ptr<Weapon>) {}
 
 void Corpse::setFrame(int frame) { startSprite = frame; }
 

@@ -21,7 +21,7 @@ public:
     void temporaryFrame(int spriteId);
     void step(float distance);
     Weapon* getGun() const;
-    void setGun(Weapon* target);
+    void setGun(std::unique_ptr<Weapon> target);
 
     // The image drawn (17 a civilian's body, 33 a police officer's).
     void setFrame(int frame);

@@ -2,6 +2,7 @@
 // A short-lived decoration lying on the map: a blood splash, a bullet hole, a
 // spent casing or the marker rising from a larder. It drifts at a constant
 // velocity and ages; the effect layer draws it and deletes it when old.
+#include <vector>
 
 class Effect {
 public:
@@ -37,3 +38,13 @@ protected:
     float timer;       // age in seconds
     double rotation;   // degrees
 };
+
+// The kinds the game leaves on the map, placed with the game's random
+// numbers at the moment they happen.
+// Splashes scattered around (x, y), each one of the three blood images.
+std::vector<Effect> bloodSplashes(int amount, float x, float y);
+Effect bulletHole(double angle, float x, float y);
+// A casing scattered around (x, y).
+Effect bulletCasing(double angle, float x, float y);
+// The marker that rises from a larder whose top-left corner is (x, y).
+Effect larderMarker(float x, float y);

@@ -46,8 +46,8 @@ StaticEntityManager::~StaticEntityManager()
     clear();
 }
 
-void StaticEntityManager::load(const char* filename, std::vector<Weapon*>& items,
-                               std::vector<Larder*>& larders)
+void StaticEntityManager::load(const char* filename, OwnedList<Weapon>& items,
+                               OwnedList<Larder>& larders)
 {
     std::ifstream file;
     if (!openDataFile(file, filename)) {
@@ -67,7 +67,7 @@ void StaticEntityManager::load(const char* filename, std::vector<Weapon*>& items
         if (keyword == "#")
             continue;
         bool plain = plainEntityType(keyword) != nullptr;
-        std::unique_ptr<Weapon> item(createWeaponByKeyword(keyword));
+        std::unique_ptr<Weapon> item = createWeaponByKeyword(keyword);
         bool known = plain || item || keyword == "larder" || keyword == "areamessage" ||
                      keyword == "areascript";
         if (!known) {
@@ -98,16 +98,16 @@ void StaticEntityManager::load(const char* filename, std::vector<Weapon*>& items
             else
                 fprintf(stderr, "StaticEntityManager: You must specify a script name\n");
         } else if (keyword == "larder") {
-            Larder* larder = new Larder();
+            auto larder = std::make_unique<Larder>();
             larder->setX(static_cast<float>(a));
             larder->setY(static_cast<float>(b));
             larder->setRotation(c);
-            larders.push_back(larder);
+            larders.put(std::move(larder));
         } else {
             // A weapon or pill keeps its class values; only its place is set.
             item->x = static_cast<float>(a);
             item->y = static_cast<float>(b);
-            items.push_back(item.release());
+            items.put(std::move(item));
         }
     }
 }
@@ -115,11 +115,10 @@ void StaticEntityManager::load(const char* filename, std::vector<Weapon*>& items
 StaticEntity* StaticEntityManager::newEntity(StaticEntityType type, int x, int y, int radius)
 {
     printf("New entity type %i at (%i,%i) %i radius\n", static_cast<int>(type), x, y, radius);
-    StaticEntity* entity = new StaticEntity(type);
+    StaticEntity* entity = ents.put(std::make_unique<StaticEntity>(type));
     entity->setX(static_cast<float>(x));
     entity->setY(static_cast<float>(y));
     entity->setRadius(static_cast<float>(radius));
-    ents.push_back(entity);
     return entity;
 }
 
@@ -158,7 +157,5 @@ void StaticEntityManager::respawnPlayer(Actor* player, bool bDied)
 
 void StaticEntityManager::clear()
 {
-    for (StaticEntity* entity : ents)
-        delete entity;
     ents.clear();
 }

@@ -4,6 +4,8 @@
 // pills and larders.
 #include <vector>
 
+#include "world/WorldList.h"
+
 #include "world/StaticEntity.h"
 
 class Actor;
@@ -20,7 +22,7 @@ public:
     // Reads an entity file: static entities into ents, weapons and pills
     // into items, larders into larders. Problems are reported per line and
     // loading goes on; a missing file loads nothing.
-    void load(const char* filename, std::vector<Weapon*>& items, std::vector<Larder*>& larders);
+    void load(const char* filename, OwnedList<Weapon>& items, OwnedList<Larder>& larders);
     // Creates an entity, appends it to ents and returns it (ents keeps it).
     StaticEntity* newEntity(StaticEntityType type, int x, int y, int radius);
     // The first entity of the type, in file order, whose radius holds the
@@ -33,6 +35,6 @@ public:
     // Deletes every entity.
     void clear();
 
-    // In file order; owned.
-    std::vector<StaticEntity*> ents;
+    // In file order.
+    OwnedList<StaticEntity> ents;
 };

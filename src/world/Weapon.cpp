@@ -17,11 +17,6 @@
 #include "world/SpriteIndex.h"
 #include "world/GameRandom.h"
 
-namespace {
-// Side of the square box of an item lying on the map.
-const float ITEM_SIZE = 32.0f;
-}
-
 Weapon::Weapon()
     : x(0.0f), y(0.0f), graphic(0), sound(0), rotation(gameRand() % 360),
       range(0), maxDamage(1), numProjectiles(1), spread(0), bIsPowerup(false),
@@ -58,9 +53,9 @@ double Weapon::rollHeading(double angle) const
     return angle + static_cast<double>(gameRand() % width - spread);
 }
 
-Bullet* Weapon::fireGun(double angle, bool multis)
+std::unique_ptr<Bullet> Weapon::fireGun(double angle, bool multis)
 {
-    Bullet* b = new Bullet();
+    auto b = std::make_unique<Bullet>();
     b->range = range;
     b->speed = speed;
     b->graphic = bulletGraphic;
@@ -161,15 +156,15 @@ void Weapon::saveToDefinitionFile(const char* path) const
     out.putIntInFile(bulletGraphic, "bulletGraphic");
 }
 
-Weapon* createWeaponByKeyword(const std::string& keyword)
+std::unique_ptr<Weapon> createWeaponByKeyword(const std::string& keyword)
 {
-    if (keyword == "pistol") return new Pistol();
-    if (keyword == "revolver") return new Revolver();
-    if (keyword == "shotgun") return new Shotgun();
-    if (keyword == "smg") return new SubMachineGun();
-    if (keyword == "nailgun") return new Nailgun();
-    if (keyword == "ar") return new MicroAR();
-    if (keyword == "pill") return new DrugPill();
-    if (keyword == "health") return new HealthPill();
+    if (keyword == "pistol") return std::make_unique<Pistol>();
+    if (keyword == "revolver") return std::make_unique<Revolver>();
+    if (keyword == "shotgun") return std::make_unique<Shotgun>();
+    if (keyword == "smg") return std::make_unique<SubMachineGun>();
+    if (keyword == "nailgun") return std::make_unique<Nailgun>();
+    if (keyword == "ar") return std::make_unique<MicroAR>();
+    if (keyword == "pill") return std::make_unique<DrugPill>();
+    if (keyword == "health") return std::make_unique<HealthPill>();
     return nullptr;
 }

@@ -1,5 +1,5 @@
 #pragma once
-
+#include <memory>
 #include <string>
 
 class Bullet;
@@ -13,6 +13,8 @@ public:
     Weapon();
     virtual ~Weapon();
 
+    // Side of the square box of an item lying on the map.
+    static constexpr float ITEM_SIZE = 32.0f;
     // Top-left corner of the item's 32 x 32 box while it lies on the map.
     float x, y;
     // Image of the item in the actor sprite set.
@@ -28,7 +30,7 @@ public:
     bool isDry() const;
     // Creates one bullet with rolled damage and heading; the caller owns it and
     // sets its position and team. Unless `multis`, one bullet leaves the clip.
-    Bullet* fireGun(double angle, bool multis);
+    std::unique_ptr<Bullet> fireGun(double angle, bool multis);
     // Moves bullets from the reserve into the clip; restarts the refresh timer.
     void reload();
     // Advances the refresh timer by `delta` seconds.
@@ -94,4 +96,4 @@ const int WEAPON_TYPE_HEALTH_PILL = 18;
 // Creates the weapon that an entity-file keyword names ("pistol", "revolver",
 // "shotgun", "smg", "nailgun", "ar", "pill", "health") with its class values,
 // or returns null for any other word. The caller owns the result.
-Weapon* createWeaponByKeyword(const std::string& keyword);
+std::unique_ptr<Weapon> createWeaponByKeyword(const std::string& keyword);

@@ -111,13 +111,9 @@ int entityFile(const uint8_t* data, size_t size)
     if (!path)
         return 0;
     StaticEntityManager ents;
-    std::vector<Weapon*> items;
-    std::vector<Larder*> larders;
+    OwnedList<Weapon> items;
+    OwnedList<Larder> larders;
     ents.load(path, items, larders);
-    for (Weapon* w : items)
-        delete w;
-    for (Larder* l : larders)
-        delete l;
     return 0;
 }
 

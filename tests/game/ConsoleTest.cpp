@@ -35,7 +35,7 @@ TEST(Console, TypedCommandsRecallAndClosing)
                   ">>>Unknown command 'heal'.", ">>>version", ">>>Larder 2 version 1.0 ALPHA",
                   ">>>fullammo", ">>>you don't have a gun", ">>>spawncop", ">>>added cop at your x,y"}));
     EXPECT_EQ(game->player->getHealth(), 150);
-    EXPECT_EQ(static_cast<CopActor*>(game->actors.at(1))->getCachedMap(), game->theMap.get());
+    EXPECT_EQ(static_cast<CopActor*>(game->actors[1])->getCachedMap(), game->theMap.get());
     EXPECT_TRUE(game->consoleLine == "spawncop" && game->delta == 0.0f);
     game->consoleLine.clear(); // the prompt keeps its text across closing
 

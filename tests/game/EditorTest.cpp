@@ -23,6 +23,7 @@ TEST(EditorFlow, LaysFillsScrollsSavesCyclesMapsAndReturnsToTheMenu)
             h.io().press(SDLK_x);
             h.io().press(SDLK_x);
             h.io().mouseButton(SDL_BUTTON_LEFT, true, onTile(2, 400), onTile(1, 300));
+            h.io().mouseButton(SDL_BUTTON_WHEELDOWN, true, onTile(7, 400), onTile(1, 300)); // lays nothing
             h.io().mouseButton(SDL_BUTTON_RIGHT, true, onTile(5, 400), onTile(2, 300));
             h.io().mouseButton(SDL_BUTTON_RIGHT, true, onTile(3, 400), onTile(4, 300)); // next frame
         }

@@ -20,7 +20,7 @@ TEST(FairFight, EachOfficerAloneWalksToTheGunfire)
             officers.push_back(cop);
     ASSERT_EQ(officers.size(), 6u);
 
-    game->player->setGun(new Pistol());
+    game->player->setGun(std::make_unique<Pistol>());
     game->player->getGun()->setReserve(1000);
     h.io().frameMs = 20;
     for (CopActor* cop : officers) {

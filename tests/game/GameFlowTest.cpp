@@ -186,13 +186,12 @@ TEST_F(GameFlow, AStalledFrameCarriesNothingThroughAWall)
     AIActor* walker = h.place<AIActor>(1010, 1200);
     walker->walkTo(1300, 1200);
     walker->setState(STATE_WALKING);
-    Bullet* b = new Bullet();
+    Bullet* b = game->shots.put(std::make_unique<Bullet>());
     b->x = 1040;
     b->y = 1400;
     b->team = 0;
     b->range = 700;
     b->speed = 1000; // 100 px in a bounded frame, more than the wall is thick
-    game->shots.push_back(b);
 
     h.io().press(SDLK_SPACE); // past the help screen
     h.io().hold(SDLK_RIGHT, true);

@@ -56,8 +56,9 @@ TEST_F(Hud, AmmunitionCountTurnsRedWhenTheClipIsEmpty)
     const int countX = 83; // right of the weapon icon
     EXPECT_EQ(h.pixel(countX, 588), BLACK) << "no gun, no counts";
 
-    Pistol* gun = new Pistol();
-    game->player->setGun(gun);
+    auto heldGun = std::make_unique<Pistol>();
+    Pistol* gun = heldGun.get();
+    game->player->setGun(std::move(heldGun));
     drawHudAlone();
     EXPECT_EQ(h.pixel(countX, 588), WHITE);
     EXPECT_EQ(h.pixel(40, 560), spriteColour(gun->graphic));

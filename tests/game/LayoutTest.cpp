@@ -152,10 +152,11 @@ TEST_F(Layout, PlayHudInfoPanelAndSurvival)
     p->y = 3800;
     p->setHealthMax(200);
     p->setHealth(200);
-    Pistol* gun = new Pistol();
+    auto heldGun = std::make_unique<Pistol>();
+    Pistol* gun = heldGun.get();
     gun->setInClip(17);
     gun->setReserve(1000);
-    p->setGun(gun);
+    p->setGun(std::move(heldGun));
     game->fps = 1000;
     game->combo.number = 12;
     game->combo.timer = 10;
@@ -166,7 +167,7 @@ TEST_F(Layout, PlayHudInfoPanelAndSurvival)
     game->talkingPortrait = 2;
     game->talkingConversation = "You have been revived at a local hospital.";
     game->bIsLuggingCorpse = true;
-    game->luggedCorpse = new Corpse();
+    game->luggedCorpse = std::make_unique<Corpse>();
     game->cursX = 400;
     game->cursY = 300;
     boxes.clear();
@@ -206,8 +207,8 @@ TEST_F(Layout, PlayHudInfoPanelAndSurvival)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].sprite, SpriteIndex::SURVIVAL_HELP_SCREEN);
     check("survival help");
-    delete game->player->getGun(); // the survival gun, replaced by one with a shorter readout
-    game->player->setGun(new Pistol());
+    // The survival gun, replaced by one with a shorter readout.
+    game->player->setGun(std::make_unique<Pistol>());
     game->survival.minutes = 59;
     game->survival.seconds = 59;
     game->survival.timer = 0.99f;

@@ -3,7 +3,9 @@
 
 A file may include headers from its own floor and the floors below it, and a
 library may link only libraries of lower floors. Only the game object's own
-floor and the program include the game object's header.
+floor and the program include the game object's header. The simulation
+(src/game/sim) includes no sound and no drawing headers: it posts events that
+the senses consume.
 Usage: check_layers.py SOURCE_DIR
 """
 import os
@@ -16,6 +18,9 @@ LIBRARY = {"morscript": "morscript", **{f: "larder_" + f for f in FLOORS[1:]}}
 GAME_HEADER_FLOORS = {"game", "app"}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.M)
+ANY_INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^">]+)[">]', re.M)
+# Headers the simulation must not include: sound, drawing, OpenGL.
+SENSES = re.compile(r"^(audio/|render/|game/draw/|GL/|SDL_mixer|SDL_opengl)")
 LINK = re.compile(r"target_link_libraries\(\s*(\S+)([^)]*)\)", re.S)
 
 
@@ -48,6 +53,23 @@ def include_problems(src):
     return problems
 
 
+def simulation_problems(src):
+    problems = []
+    sim = os.path.join(src, "game", "sim")
+    for root, _, names in os.walk(sim):
+        for name in sorted(names):
+            if not name.endswith((".cpp", ".h")):
+                continue
+            full = os.path.join(root, name)
+            with open(full, encoding="utf-8", errors="replace") as f:
+                text = f.read()
+            for inc in ANY_INCLUDE.findall(text):
+                if SENSES.match(inc):
+                    problems.append(f"{os.path.relpath(full, src)}: the simulation includes {inc}; "
+                                    "post an event for the senses instead")
+    return problems
+
+
 def link_problems(src):
     problems = []
     rank = {lib: FLOORS.index(f) for f, lib in LIBRARY.items()}
@@ -69,13 +91,13 @@ def link_problems(src):
 
 def main():
     src = os.path.join(sys.argv[1], "src") if len(sys.argv) > 1 else "src"
-    problems = include_problems(src) + link_problems(src)
+    problems = include_problems(src) + simulation_problems(src) + link_problems(src)
     for p in problems:
         print(p)
     if problems:
         print(f"{len(problems)} layering problem(s)")
         return 1
-    print("Floors hold: no upward include or link")
+    print("Floors hold: no upward include or link, no sound or drawing in the simulation")
     return 0
 
 

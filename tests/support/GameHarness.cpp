@@ -191,21 +191,21 @@ void GameHarness::play(int frames)
 
 Larder* GameHarness::addLarder(float x, float y)
 {
-    Larder* l = new Larder();
+    Larder* l = theGame->larders.put(std::make_unique<Larder>());
     l->setX(x);
     l->setY(y);
-    theGame->larders.push_back(l);
     return l;
 }
 
 void GameHarness::dragCorpse()
 {
-    theGame->luggedCorpse = new Corpse();
+    theGame->luggedCorpse = std::make_unique<Corpse>();
     theGame->bIsLuggingCorpse = true;
 }
 
 int GameHarness::effectsOfGraphic(int first, int last)
 {
+    theGame->consumeEvents(); // what the rules did so far is on the map
     int n = 0;
     for (Effect* e : theGame->effects)
         n += e->getGraphic() >= first && e->getGraphic() <= last;

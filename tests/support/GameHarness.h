@@ -69,16 +69,16 @@ public:
     // Puts a new actor of type T at (x, y) among the game's actors.
     template <typename T> T* place(float x, float y)
     {
-        T* a = new T();
+        T* a = theGame->actors.put(std::make_unique<T>());
         a->x = x;
         a->y = y;
-        theGame->actors.push_back(a);
         return a;
     }
     Larder* addLarder(float x, float y);
     // The player starts dragging a fresh corpse.
     void dragCorpse();
-    // Effects in the list whose graphic lies in [first, last].
+    // Effects in the list whose graphic lies in [first, last], once the
+    // events posted so far have left their marks.
     int effectsOfGraphic(int first, int last);
 
     Actor* bystander = nullptr;

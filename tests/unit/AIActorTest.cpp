@@ -29,17 +29,10 @@ public:
         y = 1000;
         getGun()->update(1.0f);
     }
-    ~Officer() override
-    {
-        delete getGun();
-        setGun(nullptr);
-    }
 };
 
-void clearShots(std::vector<Bullet*>& shots)
+void clearShots(OwnedList<Bullet>& shots)
 {
-    for (Bullet* b : shots)
-        delete b;
     shots.clear();
 }
 
@@ -125,8 +118,8 @@ TEST(AIActorTargets, CanShootAtNeedsAReadyGunRangeAndSight)
     civ.x = 1000;
     civ.y = 1000;
     EXPECT_FALSE(civ.canShootAt(1100, 1000, &map)) << "unarmed";
-    Pistol gun;
-    civ.setGun(&gun);
+    civ.setGun(std::make_unique<Pistol>());
+    Weapon& gun = *civ.getGun();
     EXPECT_FALSE(civ.canShootAt(1100, 1000, &map)) << "not refreshed yet";
     gun.update(0.35f);
     EXPECT_TRUE(civ.canShootAt(1700, 1000, &map)) << "exactly the range";
@@ -179,14 +172,13 @@ TEST(CopActorStates, UpdateReloadsAnEmptyClip)
 
     cop.getGun()->setInClip(0);
     cop.getGun()->setReserve(0);
-    std::vector<Bullet*> shots;
+    OwnedList<Bullet> shots;
     cop.update(0.5f);
     EXPECT_EQ(cop.fireAt(1200, 1000, shots, 0.5f), 0) << "nothing left to reload";
 
-    Weapon* gun = cop.getGun();
-    cop.setGun(nullptr);
+    std::unique_ptr<Weapon> gun = cop.takeGun();
     cop.update(0.01f);  // unarmed: nothing to reload
-    cop.setGun(gun);
+    cop.setGun(std::move(gun));
 }
 
 TEST(CopActorSight, ViewConeAndWalls)
@@ -216,7 +208,7 @@ TEST(CopActorSight, ViewConeAndWalls)
 TEST(CopActorFiring, VolleyAlongTheCurrentHeading)
 {
     Officer cop;
-    std::vector<Bullet*> shots;
+    OwnedList<Bullet> shots;
     EXPECT_EQ(cop.fireAt(1200, 1000, shots, 0.1f), 1);
     ASSERT_EQ(shots.size(), 1u);
     Bullet* b = shots.front();

@@ -186,13 +186,12 @@ TEST(ActorSight, LineOfSightOverTiles)
 
 TEST(ActorLifetime, DeletesAGunStillHeldAndPlainActorsHaveNoMoods)
 {
-    EXPECT_EQ(capturedStdout([] { Actor().setGun(new Pistol()); }),
+    EXPECT_EQ(capturedStdout([] { Actor().setGun(std::make_unique<Pistol>()); }),
               "Actor: Actor still has gun on deletion, taking care of it\n");
     EXPECT_EQ(capturedStdout([] {
                   Actor a;
-                  Pistol gun;
-                  a.setGun(&gun);
-                  a.setGun(nullptr);  // handed on first: nothing to report
+                  a.setGun(std::make_unique<Pistol>());
+                  a.takeGun();  // handed on first: nothing to report
               }),
               "");
     Actor a;

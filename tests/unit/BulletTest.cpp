@@ -9,9 +9,9 @@
 
 namespace {
 
-Bullet* makeBullet(float x, int range)
+std::unique_ptr<Bullet> makeBullet(float x, int range)
 {
-    Bullet* b = new Bullet();
+    auto b = std::make_unique<Bullet>();
     b->x = x;
     b->y = 0.0f;
     b->range = range;
@@ -52,17 +52,17 @@ TEST(BulletFlight, StepsAlongItsHeadingAndCountsTheDistance)
     EXPECT_NEAR(t.lastX, 6.0f, 1e-4);
 }
 
-TEST(BulletFlight, HitsOnlyOtherTeamsOverlappingIt)
+TEST(BulletFlight, HitsOnlyOtherTeamsOverlappingTheMiddleOfItsPicture)
 {
     Bullet b;
-    b.x = 100.0f;
+    b.x = 100.0f; // its picture starts here; the bullet is seen at (124, 124)
     b.y = 100.0f;
-    EXPECT_FALSE(b.canHit(0, 90.0f, 90.0f)) << "its own team";
-    EXPECT_TRUE(b.canHit(2, 90.0f, 90.0f));
-    EXPECT_TRUE(b.canHit(1, 52.0f, 52.0f));  // edges touch
-    EXPECT_TRUE(b.canHit(1, 108.0f, 108.0f));
-    EXPECT_FALSE(b.canHit(1, 51.5f, 100.0f));
-    EXPECT_FALSE(b.canHit(1, 100.0f, 108.5f));
+    EXPECT_FALSE(b.canHit(0, 100.0f, 100.0f)) << "its own team";
+    EXPECT_TRUE(b.canHit(2, 100.0f, 100.0f));
+    EXPECT_TRUE(b.canHit(1, 72.0f, 72.0f)); // the 8-pixel probe's edges touch
+    EXPECT_TRUE(b.canHit(1, 128.0f, 128.0f));
+    EXPECT_FALSE(b.canHit(1, 71.5f, 100.0f));
+    EXPECT_FALSE(b.canHit(1, 100.0f, 128.5f));
 }
 
 TEST(BulletFlight, FlightEndsAtRangeOrWall)
@@ -80,20 +80,20 @@ TEST(BulletFlight, FlightEndsAtRangeOrWall)
 
     // A pistol bullet at 60 frames per second drops after about 1.56 seconds.
     Pistol pistol;
-    Bullet* shot = pistol.fireGun(0.0, true);
+    std::unique_ptr<Bullet> shot = pistol.fireGun(0.0, true);
     int frames = 0;
     while (shot->flightEnd(false) == BULLET_FLYING && frames < 1000) {
         shot->advance(1.0f / 60.0f, 1.0f);
         frames++;
     }
     EXPECT_EQ(frames, 94);
-    delete shot;
 }
 
 TEST(BulletPass, TheFirstHitEndsThePassAndLaterShotsWait)
 {
-    std::vector<Bullet*> shots = {makeBullet(0.0f, 1000), makeBullet(0.0f, 1000)};
-    Bullet* second = shots[1];
+    OwnedList<Bullet> shots;
+    shots.put(makeBullet(0.0f, 1000));
+    Bullet* second = shots.put(makeBullet(0.0f, 1000));
     std::vector<const Bullet*> hits;
     ShotPassHooks hooks;
     hooks.resolveHit = [&](Bullet& b) {
@@ -104,7 +104,7 @@ TEST(BulletPass, TheFirstHitEndsThePassAndLaterShotsWait)
     hooks.spawnBulletHole = [](const Bullet&) { ADD_FAILURE() << "no hole expected"; };
 
     EXPECT_EQ(moveShots(shots, 0.1f, 1.0f, hooks), 1);
-    ASSERT_EQ(shots, std::vector<Bullet*>{second});
+    ASSERT_EQ(std::vector<Bullet*>(shots.begin(), shots.end()), std::vector<Bullet*>{second});
     EXPECT_NE(hits[0], second);
     EXPECT_FLOAT_EQ(second->distance, 0.0f) << "waits for the next frame";
     EXPECT_EQ(moveShots(shots, 0.1f, 1.0f, hooks), 1);
@@ -114,8 +114,10 @@ TEST(BulletPass, TheFirstHitEndsThePassAndLaterShotsWait)
 
 TEST(BulletPass, DroppedBulletsLetThePassGoOn)
 {
-    Bullet* flying = makeBullet(0.0f, 1000);
-    std::list<Bullet*> shots = {makeBullet(500.0f, 1000), makeBullet(0.0f, 0), flying};  // in a wall, spent
+    OwnedList<Bullet> shots;
+    shots.put(makeBullet(500.0f, 1000)); // in a wall
+    shots.put(makeBullet(0.0f, 0));      // spent
+    Bullet* flying = shots.put(makeBullet(0.0f, 1000));
     int holes = 0;
     float holeX = 0.0f;
     ShotPassHooks hooks;
@@ -129,7 +131,6 @@ TEST(BulletPass, DroppedBulletsLetThePassGoOn)
     EXPECT_EQ(moveShots(shots, 0.1f, 2.0f, hooks), 3);
     EXPECT_EQ(holes, 1) << "only the spent one leaves a hole";
     EXPECT_NEAR(holeX, 20.0f, 1e-3);
-    ASSERT_EQ(shots, std::list<Bullet*>{flying});
+    ASSERT_EQ(std::vector<Bullet*>(shots.begin(), shots.end()), std::vector<Bullet*>{flying});
     EXPECT_NEAR(flying->x, 20.0f, 1e-3);
-    delete flying;
 }

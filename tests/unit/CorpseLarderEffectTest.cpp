@@ -16,8 +16,7 @@ TEST(Corpse, LiesStillHoldsNoGunAndBleedsEverySixtyFiveHundredths)
     c.updateTimer(5.0f);
     EXPECT_FLOAT_EQ(c.x, 100);
     EXPECT_EQ(c.getSpriteID(), 17) << "no animation";
-    Weapon gun;
-    c.setGun(&gun);
+    c.setGun(std::make_unique<Weapon>());
     EXPECT_EQ(c.getGun(), nullptr);
 
     Corpse d;

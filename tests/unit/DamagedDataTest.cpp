@@ -36,8 +36,8 @@ TEST(DamagedData, AFolderInPlaceOfAFileIsTheUnreadableCase)
     EXPECT_EQ(map.getTileAt(3, 3), 12) << "the grid is kept";
 
     StaticEntityManager ents;
-    std::vector<Weapon*> items;
-    std::vector<Larder*> larders;
+    OwnedList<Weapon> items;
+    OwnedList<Larder> larders;
     EXPECT_EQ(capturedStderr([&] { ents.load(folder.c_str(), items, larders); }),
               "StaticEntityManager can't load from " + folder + "\n");
 

@@ -2,6 +2,8 @@
 // dropped gun, bleeding, the sight of a dragged corpse, storing corpses.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "GameHarness.h"
 #include "world/Effect.h"
 #include "world/AIActor.h"
@@ -45,7 +47,8 @@ TEST_F(DeathAndLarder, PlayersKillScoresAndDropsTheGunAPoliceKillDoesNot)
     EXPECT_EQ(game->survival.score, 1);
     ASSERT_EQ(game->items.size(), 1u);
     EXPECT_EQ(game->items[0], pistol);
-    EXPECT_EQ(std::make_pair(pistol->x, pistol->y), std::make_pair(500.0f, 600.0f));
+    EXPECT_EQ(std::make_pair(pistol->x, pistol->y), std::make_pair(500.0f, 548.0f))
+        << "beside the body, on the side he faced";
     ASSERT_EQ(game->corpses.size(), 1u);
     EXPECT_FLOAT_EQ(game->corpses[0]->x, 500);
     EXPECT_DOUBLE_EQ(game->corpses[0]->getRotation(), 70);
@@ -58,6 +61,41 @@ TEST_F(DeathAndLarder, PlayersKillScoresAndDropsTheGunAPoliceKillDoesNot)
     ASSERT_EQ(game->corpses.size(), 2u);
     EXPECT_EQ(game->corpses[1]->getSpriteID(), 17);
     EXPECT_EQ(witness->getState(), STATE_SCARED) << "the killing alarms those around";
+}
+
+TEST_F(DeathAndLarder, SpaceOnAFallenOfficerTakesTheBodyAndHisGunLiesWithinReach)
+{
+    for (bool armed : {true, false}) {
+        SCOPED_TRACE(armed ? "armed" : "unarmed");
+        game->player->setGun(armed ? std::unique_ptr<Weapon>(std::make_unique<Pistol>()) : nullptr);
+        Weapon* own = game->player->getGun();
+        CopActor* cop = h.place<CopActor>(1200, 1000);
+        cop->setRotation(0); // facing +x, where a wall stands: the gun falls on another side
+        game->theMap->setTileAt(26, 20, 1);
+        Weapon* dropped = cop->getGun();
+        game->killActor(cop, game->player->team);
+        EXPECT_FALSE(game->playerCollision(dropped->x, dropped->y)) << "on open floor";
+        EXPECT_LE(std::hypot(dropped->x - 1200, dropped->y - 1000), 74.0) << "a step away";
+
+        game->player->x = 1200;
+        game->player->y = 1000;
+        h.io().press(SDLK_SPACE);
+        h.play(1);
+        ASSERT_TRUE(game->bIsLuggingCorpse) << "the body, not the gun";
+        EXPECT_EQ(game->player->getGun(), own);
+
+        game->player->x = dropped->x; // a step onto the gun, the body in tow
+        game->player->y = dropped->y;
+        h.io().press(SDLK_SPACE);
+        h.play(1);
+        EXPECT_EQ(game->player->getGun(), dropped);
+        EXPECT_TRUE(game->bIsLuggingCorpse);
+
+        game->player->setGun(nullptr);
+        game->items.clear();
+        game->luggedCorpse.reset();
+        game->bIsLuggingCorpse = false;
+    }
 }
 
 TEST_F(DeathAndLarder, TenthKillOfAChainAndEveryLaterOneHeals)
@@ -90,8 +128,8 @@ TEST_F(DeathAndLarder, LarderTakesTheCorpseWithinSquaredDistance17000)
     EXPECT_EQ(game->luggedCorpse, nullptr);
     EXPECT_EQ(larder->numFrozen(), 1);
     EXPECT_EQ(game->inLarder, 1);
-    ASSERT_EQ(game->effects.size(), 1u);
-    EXPECT_EQ(game->effects[0]->getGraphic(), 40) << "the stored marker rises";
+    EXPECT_EQ(h.effectsOfGraphic(40, 40), 1) << "the stored marker rises";
+    EXPECT_EQ(game->effects.size(), 1u);
 }
 
 TEST_F(DeathAndLarder, OnlyNpcsWithALineOfSightReactToTheDragging)
@@ -120,13 +158,12 @@ TEST_F(DeathAndLarder, OnlyNpcsWithALineOfSightReactToTheDragging)
 
 TEST_F(DeathAndLarder, CorpsesBleedOnScreenAndStopOffScreen)
 {
-    Corpse* near = new Corpse();
+    Corpse* near = game->corpses.put(std::make_unique<Corpse>());
     near->x = 1100;
     near->y = 1000;
-    Corpse* far = new Corpse();
+    Corpse* far = game->corpses.put(std::make_unique<Corpse>());
     far->x = 1000 + 500; // screen x 400 - 24 + 500 = 876, beyond the window
     far->y = 1000;
-    game->corpses = {near, far};
 
     // The first pass finds which corpses are on screen; a corpse bleeds from
     // the next pass on, as long as it stays there.
@@ -149,13 +186,14 @@ TEST(DeathAndHospital, PlayerKilledWhileDraggingLeavesCorpseAndGunAndWakesAtAHos
 {
     GameHarness h{GameHarness::NO_WINDOW};
     CGame* game = h.startStory("hospitalspawn 600 100 0\nhospitalspawn 900 100 0\njailspawn 50 50 0\n");
-    Pistol* gun = new Pistol();
-    game->player->setGun(gun);
+    auto heldGun = std::make_unique<Pistol>();
+    Pistol* gun = heldGun.get();
+    game->player->setGun(std::move(heldGun));
     game->player->x = 700;
     game->player->y = 800;
     game->player->setRotation(45);
     h.dragCorpse();
-    Corpse* body = game->luggedCorpse;
+    Corpse* body = game->luggedCorpse.get();
     game->player->setHealth(0);
 
     h.play(1);

@@ -14,9 +14,9 @@ TEST(Gamepad, SticksWalkAndAimOnACircleTheTriggerFiresButtonsPressKeys)
     h.gamepad = true;
     CGame* game = h.startStory();
     game->player->x = game->player->y = 1000;
-    Weapon* gun = new Pistol();
+    game->player->setGun(std::make_unique<Pistol>());
+    Weapon* gun = game->player->getGun();
     gun->setInClip(5);
-    game->player->setGun(gun);
 
     ScriptedPlatform& io = h.io();
     io.joyButton(GamepadPlatform::PAD_A, true); // takes the help screen down

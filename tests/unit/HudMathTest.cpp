@@ -67,15 +67,15 @@ TEST(HudMath, ClocksTextsAndTheConversationFade)
 
 TEST(HudMath, NearestLarderKeepsTheEarlierOnTiesAndTheArrowPointsAtIt)
 {
-    EXPECT_EQ(nearestLarder({}, 0, 0), nullptr);
+    EXPECT_EQ(nearestLarder(std::vector<Larder*>{}, 0, 0), nullptr);
     Larder far, left, right;
     far.setX(2000);
     left.setX(-164);  // centre 100 pixels left of the origin
     right.setX(36);   // centre 100 pixels right
     left.setY(-64);
     right.setY(-64);
-    EXPECT_EQ(nearestLarder({&far, &right, &left}, 0, 0), &right);
-    EXPECT_EQ(nearestLarder({&far, &left, &right}, 0, 0), &left);
+    EXPECT_EQ(nearestLarder(std::vector<Larder*>{&far, &right, &left}, 0, 0), &right);
+    EXPECT_EQ(nearestLarder(std::vector<Larder*>{&far, &left, &right}, 0, 0), &left);
 
     // Headings: 0 toward +x, 90 up the screen.
     EXPECT_NEAR(larderArrowRotation(100, 100, 100, 0), 90.0f, 1e-3);

@@ -42,10 +42,11 @@ protected:
 
 TEST_F(NpcBehaviour, PlayersGunfireDrawsCiviliansWithinEarshot)
 {
-    Pistol* gun = new Pistol();
+    auto heldGun = std::make_unique<Pistol>();
+    Pistol* gun = heldGun.get();
     gun->setInClip(gun->getClipSize());
     gun->update(1.0f);
-    game->player->setGun(gun);
+    game->player->setGun(std::move(heldGun));
     AIActor* near = h.place<AIActor>(2000, 3000); // exactly 1000 away
     AIActor* far = h.place<AIActor>(2000, 999);
 

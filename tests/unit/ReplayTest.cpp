@@ -11,7 +11,9 @@
 #include "game/replay/Recording.h"
 #include "game/replay/RecordingPlatform.h"
 #include "game/replay/ReplayPlatform.h"
+#include "audio/SoundEffectManager.h"
 #include "world/Actor.h"
+#include "world/Effect.h"
 #include "world/GameRandom.h"
 
 namespace {
@@ -147,6 +149,42 @@ std::string sealed(std::string bytes)
 {
     bytes += le(0, 4);
     return bytes + le(recordingChecksum(bytes.data(), bytes.size()), 4);
+}
+
+// The senses follow the rules: for a scripted game, the samples asked for
+// (sample/channel, in order) and the effects left on the map (their kinds in
+// order, and a fingerprint of where they lie) stay what they were when the
+// rules played sounds and spawned effects themselves.
+TEST(Replay, ASessionSoundsAndMarksTheMapInTheSameOrder)
+{
+    GameHarness h{GameHarness::NO_WINDOW};
+    scriptSession(h);
+    CGame* game = h.game();
+    auto scripted = h.io().onFrame;
+    h.io().onFrame = [&](int n) {
+        scripted(n);
+        if (n == 44 || n == 45)
+            h.io().press(SDLK_r); // a reload
+    };
+    gameRandom().seed(42);
+    std::string samples;
+    game->sfx->listener = [&](unsigned sample, int channel) {
+        samples += std::to_string(sample) + "/" + std::to_string(channel) + " ";
+    };
+    capturedStdout([&] { game->playSession(false); });
+    std::string kinds;
+    uint32_t where = 2166136261u;
+    for (Effect* e : game->effects) {
+        kinds += std::to_string(e->getGraphic()) + " ";
+        for (double v : {(double)e->getX(), (double)e->getY(), e->getRotation(),
+                         (double)e->getSpeedY(), (double)e->getWidth()})
+            where = (where ^ (uint32_t)(int64_t)(v * 1000)) * 16777619u;
+    }
+    // Two shots, a hit, a death, two reloads; two casings, then the hit's and
+    // the body's blood.
+    EXPECT_EQ(samples, "7/0 7/0 5/1 8/2 6/0 6/0 ");
+    EXPECT_EQ(kinds, "25 25 11 11 12 11 10 10 12 ");
+    EXPECT_EQ(where, 719812153u);
 }
 
 TEST(Replay, RecordingsOutsideTheLimitsAreRefusedFromTheHeaderOn)

@@ -33,12 +33,11 @@ TEST_F(ScriptGame, TalkScriptsActAndLogAndBrokenOnesRunNothing)
                 "changeTile(5, 7, getTile(5, 7) + 1);\n"
                 "playSample(4, 0); playSample(4, 2);\n"
                 "print(\"talked\\n\");\n");
-    AIActor* npc = new AIActor();
+    AIActor* npc = game->actors.put(std::make_unique<AIActor>());
     npc->x = game->player->x + 40;
     npc->y = game->player->y;
     npc->talkScriptFilename = "data/scripts/talk.mor";
     npc->setHasScript(true);
-    game->actors.push_back(npc);
     int tile = game->theMap->getTileAt(5, 7);
 
     std::string out = capturedStdout([&] {

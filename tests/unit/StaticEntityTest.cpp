@@ -19,13 +19,6 @@ namespace {
 // Loads entity files into a manager and owns the items and larders made.
 class EntityFile : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        for (Weapon* w : items)
-            delete w;
-        for (Larder* l : larders)
-            delete l;
-    }
     // Loads the text as an entity file; returns what went to stderr.
     std::string load(const std::string& text) { return loadPath(dir.write("entities.txt", text)); }
     std::string loadPath(const std::string& path)
@@ -35,8 +28,8 @@ protected:
     TempDir dir;
     std::string out;
     StaticEntityManager mgr;
-    std::vector<Weapon*> items;
-    std::vector<Larder*> larders;
+    OwnedList<Weapon> items;
+    OwnedList<Larder> larders;
 };
 
 TEST_F(EntityFile, EveryKeywordMakesItsThing)
@@ -148,11 +141,10 @@ TEST(StaticEntity, RespawnPicksAmongHospitalsDisarmsAndFallsBackToTheCorner)
         for (int x = 100; x <= 300; x += 100)
             mgr.newEntity(STENT_HOSPITALSPAWN, x, 0, 0);
     });
-    Pistol gun;  // the caller owns the dropped gun
     std::set<float> seen;
     gameRandom().seed(7);
     for (int i = 0; i < 60; i++) {
-        player.setGun(&gun);
+        player.setGun(std::make_unique<Pistol>());
         player.setHealth(0);
         mgr.respawnPlayer(&player, true);
         seen.insert(player.x);

@@ -31,8 +31,7 @@ TEST(Survival, OfficersArriveOnTheClock)
     // later frame instead of being lost.
     h.writeMap(1, 1);
     game->theMap->loadMap("data/map1.dat");
-    delete game->actors.back();
-    game->actors.pop_back();
+    game->actors.drop(game->actors.back());
     size_t before = game->actors.size();
     game->survival.spawntimer = 3.6f;
     game->survivalUpdate(0.0f);
@@ -41,4 +40,20 @@ TEST(Survival, OfficersArriveOnTheClock)
     game->theMap->loadMap("data/map0.dat");
     game->survivalUpdate(0.0f);
     EXPECT_EQ(game->actors.size(), before + 1) << "tried again on the next frame";
+}
+
+TEST(Survival, TheClockAndTheOfficersWaitBehindTheHelpScreen)
+{
+    GameHarness h{GameHarness::NO_WINDOW};
+    h.writeMinimalData();
+    CGame* game = h.start();
+    game->newSurvival();
+    h.io().frameMs = 100;
+    h.runFrames(40); // four seconds with the help screen up
+    ASSERT_TRUE(game->help);
+    EXPECT_EQ(game->survival.seconds, 0);
+    EXPECT_EQ(game->actors.size(), 1u) << "no officer arrives behind the help";
+    h.play(15); // the help goes down; a second and a half of play
+    EXPECT_EQ(game->survival.seconds, 1);
+    EXPECT_EQ(game->actors.size(), 1u);
 }

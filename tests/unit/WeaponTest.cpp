@@ -69,7 +69,7 @@ TEST(WeaponTiming, RefreshTimeGatesFiringAndReloading)
     pistol.update(0.02f);
     EXPECT_TRUE(pistol.canFire());
 
-    delete pistol.fireGun(0.0, false);
+    pistol.fireGun(0.0, false);
     EXPECT_EQ(pistol.getInClip(), 16);
     for (int frame = 0; frame < 20; frame++)
         pistol.update(1.0f / 60.0f);  // 0.333 s
@@ -88,9 +88,9 @@ TEST(WeaponClip, OnlySingleShotsSpendRoundsAndADryClipNeverFires)
     Pistol pistol;
     pistol.setInClip(1);
     pistol.update(1.0f);
-    delete pistol.fireGun(0.0, true);  // one of several projectiles: clip untouched
+    pistol.fireGun(0.0, true);  // one of several projectiles: clip untouched
     EXPECT_EQ(pistol.getInClip(), 1);
-    delete pistol.fireGun(0.0, false);
+    pistol.fireGun(0.0, false);
     EXPECT_TRUE(pistol.isDry());
     pistol.update(100.0f);
     EXPECT_FALSE(pistol.canFire());

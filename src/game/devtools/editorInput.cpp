@@ -63,7 +63,7 @@ void CGame::editorInput()
         } else if (event.type == SDL_MOUSEMOTION) {
             ed.mouseX = event.motion.x;
             ed.mouseY = event.motion.y;
-        } else if (event.type == SDL_MOUSEBUTTONDOWN) {
+        } else if (event.type == SDL_MOUSEBUTTONDOWN && !isWheelButton(event.button.button)) {
             int tx, ty;
             ed.screenToTile(event.button.x, event.button.y, scrWidth, scrHeight, tx, ty);
             if (event.button.button == SDL_BUTTON_RIGHT) {

@@ -29,10 +29,9 @@ int CGame::processConsole(const std::string& line)
         return 0; // an empty line or only spaces: nothing to do
 
     if (command == "spawndrone") {
-        AIActor* drone = new AIActor();
+        AIActor* drone = actors.put(std::make_unique<AIActor>());
         drone->x = player->x;
         drone->y = player->y;
-        actors.push_back(drone);
         consolePrint("added actor at your x,y");
     } else if (command == "comboup") {
         combo.timer = HudMath::COMBO_SECONDS;
@@ -44,11 +43,10 @@ int CGame::processConsole(const std::string& line)
                 npc->changeMood(player->team, -50);
         consolePrint("Everyone really hates you now.");
     } else if (command == "spawncop") {
-        CopActor* cop = new CopActor();
+        CopActor* cop = actors.put(std::make_unique<CopActor>());
         cop->cacheMap(theMap.get());
         cop->x = player->x;
         cop->y = player->y;
-        actors.push_back(cop);
         consolePrint("added cop at your x,y");
     } else if (command == "wingame") {
         if (!survival.active) {

@@ -28,7 +28,7 @@ void drawCorpses(CGame& game, int centreX, int centreY)
     if (game.bIsLuggingCorpse) {
         game.gameAssert(game.luggedCorpse != nullptr && game.player != nullptr,
                         "drawSpriteLayer", 30);
-        Corpse* c = game.luggedCorpse;
+        Corpse* c = game.luggedCorpse.get();
         Actor* p = game.player;
         int sx = halfW - (int)(centreX - p->getNewX(DRAG_DISTANCE));
         int sy = halfH - (int)(centreY - p->getNewY(DRAG_DISTANCE));

@@ -16,7 +16,7 @@ const float EFFECT_LIFETIME = 18.75f;
 // outlived their time; an expiring effect is still shown in its last frame.
 void CGame::drawEffectLayer(int centreX, int centreY)
 {
-    WorldList::dropIf(effects, [&](Effect* e) {
+    effects.dropIf([&](Effect* e) {
         e->update(delta);
         int sx = scrWidth / 2 - (int)(centreX - e->getX());
         int sy = scrHeight / 2 - (int)(centreY - e->getY());

@@ -35,7 +35,7 @@ void CGame::drawSpriteLayer(int centreX, int centreY)
 }
 
 // The cast of a cut-scene, by the same rule as the actors of play.
-void CGame::drawSpriteLayer(int centreX, int centreY, std::vector<AIActor*>& cast)
+void CGame::drawSpriteLayer(int centreX, int centreY, const OwnedList<AIActor>& cast)
 {
     for (AIActor* a : cast)
         drawActor(*this, a, centreX, centreY);

@@ -87,7 +87,7 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
 // the audio device, then the platform.
 CGame::~CGame()
 {
-    releaseWorld();
+    world.clear();
 }
 
 EngineVars CGame::loadEngineVars(const char* filename)

@@ -35,6 +35,7 @@ void CGame::gameLoop()
     ModalLoop play;
     play.running = [this] { return !bGameOver; };
     play.frame = [this] {
+        consumeEvents();
         if (bInCinema)
             cinemaFrame();
         else
@@ -52,6 +53,7 @@ void CGame::gameLoop()
         return true;
     };
     play.run(*io, event);
+    consumeEvents(); // what the last frame did
 }
 
 void CGame::cinemaFrame()
@@ -108,7 +110,9 @@ void CGame::playFrame()
             printf("Player has completed the game\n");
             initCinema("data/cinema/win.mor");
         }
-    } else {
+    } else if (!help) {
+        // The clock and the officers' arrivals wait behind the help screen,
+        // as the rest of play does.
         survivalUpdate(delta);
     }
 
@@ -143,12 +147,12 @@ void CGame::playFrame()
 // The player's weapon and a dragged corpse stay where the player fell.
 void CGame::playerDied()
 {
-    mbDown = mbClicked = false;
-    if (Weapon* gun = player->getGun()) {
-        player->setGun(nullptr);
+    mbDown = false;
+    clickFramesLeft = 0;
+    if (std::unique_ptr<Weapon> gun = player->takeGun()) {
         gun->x = player->x;
         gun->y = player->y;
-        WorldList::put(items, gun);
+        items.put(std::move(gun));
     }
     if (bIsLuggingCorpse)
         dropLuggedCorpse();

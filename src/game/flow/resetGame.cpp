@@ -17,20 +17,6 @@
 #include "world/Weapon.h"
 #include "world/WorldList.h"
 
-// Deletes every object of the world lists, the player and a dragged corpse.
-void CGame::releaseWorld()
-{
-    WorldList::clear(actors);
-    WorldList::clear(shots);
-    WorldList::clear(items);
-    WorldList::clear(corpses);
-    WorldList::clear(effects);
-    WorldList::clear(larders);
-    delete luggedCorpse;
-    luggedCorpse = nullptr;
-    player = nullptr;
-}
-
 void CGame::resetGame(int mapNum)
 {
     bGameOver = false;
@@ -44,15 +30,17 @@ void CGame::resetGame(int mapNum)
     bIsOverWeapon = false;
     bIsOverPowerup = false;
     bIsOverCorpse = false;
-    mbDown = mbClicked = false;
+    mbDown = false;
+    clickFramesLeft = 0;
     inLarder = 0;
     bInCinema = false;
     shouldLoadCinema = false;
     cinemaName = "";
 
     scene.reset();
+    events.clear();
 
-    releaseWorld();
+    world.clear();
     ents.clear();
     runawayScripts.clear();
 
@@ -85,7 +73,7 @@ void CGame::newGame()
 {
     resetGame(0);
 
-    player = new Actor();
+    player = actors.put(std::make_unique<Actor>());
     player->x = 40;
     player->y = 40;
     player->setAnimation(0, 3, 0, 0);
@@ -93,7 +81,6 @@ void CGame::newGame()
     player->setHealth(100);
     player->setHealthMax(150);
     player->setRotation(0);
-    actors.push_back(player);
 
     printf("Massloading actors.\n");
     ActorMassLoader("data/actors");
@@ -106,18 +93,17 @@ void CGame::newSurvival()
 {
     resetGame(0);
 
-    player = new Actor();
+    player = actors.put(std::make_unique<Actor>());
     player->setHealth(200);
     player->setHealthMax(200);
     player->x = 2000;
     player->y = 2000;
     player->setRotation(0);
-    MicroAR* gun = new MicroAR();
+    auto gun = std::make_unique<MicroAR>();
     gun->setReserve(4500);
-    player->setGun(gun);
+    player->setGun(std::move(gun));
     player->setAnimation(0, 3, 0, 0);
     player->setLevel(1);
-    actors.push_back(player);
 
     survival.active = true;
 }
@@ -136,15 +122,15 @@ int CGame::ActorMassLoader(const char* dir)
         file.getBoolFromFile(isCop, "isCop");
         file.close();
 
-        Actor* actor;
+        std::unique_ptr<Actor> made;
         if (!isAI)
-            actor = new Actor();
+            made = std::make_unique<Actor>();
         else if (!isCop)
-            actor = new AIActor();
+            made = std::make_unique<AIActor>();
         else
-            actor = new CopActor();
+            made = std::make_unique<CopActor>();
+        Actor* actor = actors.put(std::move(made));
         actor->load(fileName.c_str());
-        actors.push_back(actor);
         if (isAI && isCop)
             static_cast<CopActor*>(actor)->cacheMap(theMap.get());
     }

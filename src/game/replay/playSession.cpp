@@ -27,8 +27,9 @@ void CGame::playSession(bool survivalMode)
     Recording rec;
     rec.survival = survivalMode;
     rec.seed = gameRandom().getState();
-    auto recorder = new RecordingPlatform(std::move(io), rec);
-    io.reset(recorder);
+    auto recording = std::make_unique<RecordingPlatform>(std::move(io), rec);
+    RecordingPlatform* recorder = recording.get();
+    io = std::move(recording);
     startMode(*this, survivalMode);
     gameLoop();
     io = recorder->release();
@@ -49,8 +50,9 @@ int CGame::replaySession(const Recording& rec)
 {
     gameRandom().seed(rec.seed);
     bKeepHighScores = false; // a replayed run is not a new one
-    auto player = new ReplayPlatform(std::move(io), rec);
-    io.reset(player);
+    auto replay = std::make_unique<ReplayPlatform>(std::move(io), rec);
+    ReplayPlatform* player = replay.get();
+    io = std::move(replay);
     startMode(*this, rec.survival);
     gameLoop();
     size_t played = player->framesPlayed();

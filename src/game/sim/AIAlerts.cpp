@@ -25,7 +25,7 @@ bool withinEarshot(AIActor* npc, float x, float y)
 // Violence at (x, y): every NPC within earshot reacts to the spot (civilians
 // flee, officers fire or turn cautious) and likes the attacking side less,
 // unless it belongs to it. A victim that is an NPC is alerted too.
-void alertWitnesses(std::vector<Actor*>& actors, const Actor* player, float x, float y,
+void alertWitnesses(const OwnedList<Actor>& actors, const Actor* player, float x, float y,
     int attackerTeam, int moodChange)
 {
     for (size_t i = 0; i < actors.size(); i++) {

@@ -14,6 +14,5 @@ void CGame::dropLuggedCorpse()
     luggedCorpse->x = player->x;
     luggedCorpse->y = player->y;
     luggedCorpse->setRotation(player->getRotation());
-    WorldList::put(corpses, luggedCorpse);
-    luggedCorpse = nullptr;
+    corpses.put(std::move(luggedCorpse));
 }

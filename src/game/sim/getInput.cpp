@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "audio/SoundEffectManager.h"
 #include "data/ConfLoader.h"
 #include "game/sim/PlayerMotion.h"
 #include "world/Actor.h"
@@ -12,23 +11,23 @@
 #include "world/Weapon.h"
 #include "world/WorldList.h"
 #include "world/SpriteIndex.h"
-#include "audio/SampleIndex.h"
+#include "world/Effect.h"
 #include "world/GameRandom.h"
 
 namespace {
-// Channels of the player's samples: 0 unless said otherwise.
-const unsigned int HEALTH_PACK_CHANNEL = 2;
 // Bullets and casings appear this far ahead of the player.
 const float MUZZLE_DISTANCE = 25.0f;
 // Degrees per game second at which a dragging player turns.
 const double DRAG_TURN_RATE = 170.0;
 // Reach of the use key toward someone to talk to.
 const float TALK_RANGE = 150.0f;
+// A quick click fires in the frame it lands or the next, or not at all.
+const int CLICK_FRAMES = 2;
 
 void reloadPlayerGun(CGame& g)
 {
     if (Weapon* gun = g.player->getGun()) {
-        g.sfx->playSample(SampleIndex::RELOAD, true);
+        g.events.post(GameEventKind::GUN_RELOADED);
         gun->reload();
     }
 }
@@ -43,27 +42,26 @@ void pickUpItem(CGame& g, float x, float y)
         if (held == nullptr) {
             w = g.getWeaponAt(x, y);
             g.gameAssert(w != nullptr, "getInput", 75);
-            WorldList::take(g.items, w);
-            g.player->setGun(w);
+            g.player->setGun(g.items.take(w));
         } else {
             held->x = x;
             held->y = y;
             held->rotation = gameRand() % 360;
             w = g.getWeaponAt(x, y);
             g.gameAssert(w != nullptr, "getInput", 86);
-            WorldList::take(g.items, w);
-            WorldList::put(g.items, held);
-            g.player->setGun(w);
+            std::unique_ptr<Weapon> taken = g.items.take(w);
+            g.items.put(g.player->takeGun());
+            g.player->setGun(std::move(taken));
         }
     } else if (w->getType() == WEAPON_TYPE_DRUG_PILL) {
         printf("Pill acquired!\n");
         g.initSlowmo();
-        WorldList::drop(g.items, w);
+        g.items.drop(w);
     } else if (w->getType() == WEAPON_TYPE_HEALTH_PILL) {
         printf("Healthpack acquired!\n");
         g.player->setHealth(g.player->getHealthMax());
-        WorldList::drop(g.items, w);
-        g.sfx->playSample(SampleIndex::CHIME, true, HEALTH_PACK_CHANNEL);
+        g.items.drop(w);
+        g.events.post(GameEventKind::HEALTH_TAKEN);
     }
     // Any other power-up stays where it lies.
 }
@@ -90,15 +88,13 @@ void useAction(CGame& g)
             g.luggedCorpse->y = y;
             g.luggedCorpse->setActive(true);
             g.luggedCorpse->setRotation(gameRand() % 360);
-            g.corpses.push_back(g.luggedCorpse);
-            g.luggedCorpse = nullptr;
+            g.corpses.put(std::move(g.luggedCorpse));
         }
     } else if (g.bIsOverCorpse && !g.bIsLuggingCorpse && !g.survival.active) {
         Corpse* c = g.getCorpseAt(x, y);
         g.gameAssert(c != nullptr, "getInput", 115);
         c->setActive(false);
-        WorldList::take(g.corpses, c);
-        g.luggedCorpse = c;
+        g.luggedCorpse = g.corpses.take(c);
         g.bIsLuggingCorpse = true;
     }
 
@@ -144,13 +140,18 @@ void handleEvent(CGame& g, const SDL_Event& event)
         }
         break;
     case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_RIGHT)
+        if (isWheelButton(event.button.button))
+            break;
+        if (event.button.button == SDL_BUTTON_RIGHT) {
             reloadPlayerGun(g);
-        else
-            g.mbDown = g.mbClicked = true;
+        } else {
+            g.mbDown = true;
+            g.clickFramesLeft = CLICK_FRAMES;
+        }
         break;
     case SDL_MOUSEBUTTONUP:
-        g.mbDown = false;
+        if (!isWheelButton(event.button.button))
+            g.mbDown = false;
         break;
     default:
         break;
@@ -167,20 +168,20 @@ bool firePlayerGun(CGame& g)
     if (!gun->canFire()) {
         if (!gun->isDry())
             return false;
-        g.sfx->playSample(SampleIndex::DRY_CLICK, true);
+        g.events.post(GameEventKind::GUN_DRY);
         return true;
     }
     for (int i = 0; i < gun->getNumProjectiles(); i++) {
-        Bullet* b = gun->fireGun(p->getRotation(), true);
-        g.sfx->playSample(gun->sound, true);
+        Bullet* b = g.shots.put(gun->fireGun(p->getRotation(), true));
         b->x = p->getNewX(MUZZLE_DISTANCE);
         b->y = p->getNewY(MUZZLE_DISTANCE);
         b->team = p->team;
-        g.shots.push_back(b);
     }
     g.AI_gunFired(p->x, p->y);
-    g.spawnBulletCasing(p->getRotation() + (gameRand() % 50 - 50), p->getNewX(MUZZLE_DISTANCE),
-                        p->getNewY(MUZZLE_DISTANCE));
+    GameEvent fired{GameEventKind::PLAYER_FIRED, gun->sound, gun->getNumProjectiles(), {}};
+    fired.marks.push_back(bulletCasing(p->getRotation() + (gameRand() % 50 - 50),
+                                       p->getNewX(MUZZLE_DISTANCE), p->getNewY(MUZZLE_DISTANCE)));
+    g.events.post(std::move(fired));
     gun->setInClip(gun->getInClip() - 1);
     return true;
 }
@@ -229,13 +230,17 @@ void CGame::getInput()
         handleEvent(*this, event);
     }
 
-    // A press fires once even when its release came in the same frame; a
-    // held button goes on firing at the gun's own rate.
-    if ((mbDown || mbClicked) && !bIsLuggingCorpse && player->getGun() != nullptr) {
+    // A press fires once even when its release came in the same frame, as
+    // long as the gun can fire then or in the next frame; a shot long after
+    // the button went up would surprise. A held button goes on firing at the
+    // gun's own rate.
+    if ((mbDown || clickFramesLeft > 0) && !bIsLuggingCorpse && player->getGun() != nullptr) {
         if (firePlayerGun(*this))
-            mbClicked = false;
+            clickFramesLeft = 0;
+        else if (clickFramesLeft > 0)
+            clickFramesLeft--;
     } else {
-        mbClicked = false;
+        clickFramesLeft = 0;
     }
 
     float targetAngle = 0.0f;

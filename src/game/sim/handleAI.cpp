@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "audio/SoundEffectManager.h"
 #include "world/AIActor.h"
 #include "world/CopActor.h"
 #include "world/MotionSteps.h"
@@ -68,7 +67,8 @@ void CGame::handleAI()
             // NPC waits, its timers stopped, until its way is free.
             if (npc->getState() == STATE_SCARED) {
                 if (npc->getHealth() < npc->getHealthMax())
-                    spawnBlood(gameRand() % 6, npc->x, npc->y);
+                    events.post(GameEventKind::NPC_BLED,
+                                bloodSplashes(gameRand() % 6, npc->x, npc->y));
                 int ox = wayOutOffset();
                 int oy = wayOutOffset();
                 npc->alertHostile(npc->x + ox, npc->y + oy);
@@ -101,10 +101,11 @@ void CGame::handleAI()
             CopActor* cop = npc->isCop() ? dynamic_cast<CopActor*>(npc) : nullptr;
             if (gun && npc->distance(tx, ty) <= gun->getRange() && cop
                 && cop->canSeeHostile(tx, ty, theMap.get()) && cop->fireAt(tx, ty, shots, delta) > 0) {
-                sfx->playSample(gun->sound, true);
                 gun->setInClip(gun->getInClip() - 1);
-                spawnBulletCasing(npc->getRotation() + (gameRand() % 50 - 50),
-                    npc->getForwardX(MUZZLE_DISTANCE), npc->getForwardY(MUZZLE_DISTANCE));
+                GameEvent fired{GameEventKind::NPC_FIRED, gun->sound, 1, {}};
+                fired.marks.push_back(bulletCasing(npc->getRotation() + (gameRand() % 50 - 50),
+                    npc->getForwardX(MUZZLE_DISTANCE), npc->getForwardY(MUZZLE_DISTANCE)));
+                events.post(std::move(fired));
             }
             if (npc->distance(tx, ty) < ARRIVAL_DISTANCE && player) {
                 if (npc->distance(player->x, player->y) > PURSUIT_DISTANCE)

@@ -2,21 +2,13 @@
 
 #include <cstdlib>
 
-#include "audio/SoundEffectManager.h"
 #include "data/ConfLoader.h"
 #include "world/Actor.h"
 #include "world/Bullet.h"
+#include "world/Effect.h"
 #include "world/Map.h"
 #include "world/Weapon.h"
-#include "audio/SampleIndex.h"
 #include "world/GameRandom.h"
-
-namespace {
-// Seconds of the red world tint after the player is hit.
-const float HURT_TINT_TIME = 0.35f;
-// Channel of the sample of a bullet hitting a character.
-const unsigned int HIT_CHANNEL = 1;
-}
 
 // One frame of the bullets: carried guns count down their refresh time, then
 // every bullet flies its frame's distance and meets an actor of another team,
@@ -35,11 +27,11 @@ void CGame::handleShots()
             if (!b.canHit(a->team, a->x, a->y))
                 continue;
             if (a == player)
-                hurtTimer = HURT_TINT_TIME;
+                events.post(GameEventKind::PLAYER_HURT);
             a->hurt(b.damage);
             AI_actorShot(a->x, a->y, b.team, a->team);
-            spawnBlood(gameRand() % 10, b.bloodX(), b.bloodY());
-            sfx->playSample(SampleIndex::BULLET_HIT, true, HIT_CHANNEL);
+            events.post(GameEventKind::ACTOR_HIT,
+                        bloodSplashes(gameRand() % 10, b.bloodX(), b.bloodY()));
             // killActor takes a out of actors; the walk ends here anyway.
             if (a->getHealth() < 1)
                 killActor(a, b.team);
@@ -48,6 +40,8 @@ void CGame::handleShots()
         return false;
     };
     hooks.isBulletSolid = [this](float x, float y) { return theMap->isBulletSolid(x, y); };
-    hooks.spawnBulletHole = [this](const Bullet& b) { spawnBulletHole(b.holeAngle(), b.x, b.y); };
+    hooks.spawnBulletHole = [this](const Bullet& b) {
+        events.post(GameEventKind::BULLET_SPENT, {bulletHole(b.holeAngle(), b.x, b.y)});
+    };
     moveShots(shots, delta, multiplier, hooks);
 }

@@ -1,22 +1,58 @@
 #include "game/CGame.h"
 
+#include <cmath>
+
 #include "world/WorldList.h"
 
-#include "audio/SoundEffectManager.h"
 #include "world/Actor.h"
 #include "world/Corpse.h"
 #include "world/Weapon.h"
 #include "world/SpriteIndex.h"
-#include "audio/SampleIndex.h"
-#include "render/HudMath.h"
+#include "world/Combo.h"
 
 namespace {
 
 // From this many kills in a chain on, every kill heals the player.
 const int COMBO_HEAL_FROM = 10;
 const int COMBO_HEAL = 10;
-const unsigned COMBO_CHANNEL = 3;
-const unsigned DEATH_CHANNEL = 2;
+// A dropped gun lies this far beside the body on each axis: a player standing
+// on the body then has only the body underfoot, and one standing on the gun
+// only the gun (a 48-pixel body and a 32-pixel item overlap even when their
+// edges only touch).
+const float GUN_DROP_OFFSET = 52.0f;
+
+// The eight directions a gun may fall in, a 45-degree turn apart from +x
+// (heading 0) toward -y (heading 90).
+const int DROP_DIRECTIONS[8][2] = {{1, 0},  {1, -1}, {0, -1}, {-1, -1},
+                                   {-1, 0}, {-1, 1}, {0, 1},  {1, 1}};
+
+// Where the gun of a character killed at (x, y), facing `heading`, comes to
+// lie: a short way beside the body, trying first the way it faced, then
+// further round on either side, on the first spot that a player can stand on
+// and reach in a straight step from the body and that no corpse covers. With
+// no such spot it lies on the body.
+void gunDropSpot(CGame& g, float x, float y, double heading, float& gx, float& gy)
+{
+    gx = x;
+    gy = y;
+    int ahead = ((int)std::lround(heading / 45.0) % 8 + 8) % 8;
+    for (int turn = 0; turn < 8; turn++) {
+        int side = (turn % 2 == 1) ? (turn + 1) / 2 : -(turn / 2); // 0, 1, -1, 2, -2...
+        const int* d = DROP_DIRECTIONS[(ahead + side + 8) % 8];
+        float cx = x + d[0] * GUN_DROP_OFFSET, cy = y + d[1] * GUN_DROP_OFFSET;
+        if (g.playerCollision(cx, cy) ||
+            g.playerCollision(x + d[0] * GUN_DROP_OFFSET / 2, y + d[1] * GUN_DROP_OFFSET / 2))
+            continue;
+        bool covered = false;
+        for (Corpse* c : g.corpses)
+            covered = covered || c->collides(cx, cy, Weapon::ITEM_SIZE, Weapon::ITEM_SIZE);
+        if (!covered) {
+            gx = cx;
+            gy = cy;
+            return;
+        }
+    }
+}
 
 }  // namespace
 
@@ -29,12 +65,12 @@ void CGame::killActor(Actor* victim, int killerTeam)
         return;
 
     if (player && killerTeam == player->team) {
-        combo.timer = HudMath::COMBO_SECONDS;
+        combo.timer = Combo::SECONDS;
         combo.number += 1;
         if (survival.active)
             survival.score += 1;
         if (combo.number >= COMBO_HEAL_FROM) {
-            sfx->playSample(SampleIndex::CHIME, true, COMBO_CHANNEL);
+            events.post(GameEventKind::COMBO_HEALED);
             player->hurt(-COMBO_HEAL);
         }
     }
@@ -44,25 +80,23 @@ void CGame::killActor(Actor* victim, int killerTeam)
     float y = victim->y;
     double heading = victim->getRotation();
     int victimTeam = victim->team;
-    WorldList::take(actors, victim);
+    std::unique_ptr<Actor> dead = actors.take(victim);
     bool wasCop = victim->isCop();
 
-    if (Weapon* gun = victim->getGun()) {
-        gun->x = x;
-        gun->y = y;
-        WorldList::put(items, gun);
-        victim->setGun(nullptr);
+    // The gun falls beside the body, so that each can be taken on its own.
+    if (std::unique_ptr<Weapon> gun = victim->takeGun()) {
+        gunDropSpot(*this, x, y, heading, gun->x, gun->y);
+        items.put(std::move(gun));
     }
-    delete victim;
+    dead.reset();
 
     AI_actorKilled(x, y, killerTeam, victimTeam);
-    sfx->playSample(SampleIndex::DEATH, true, DEATH_CHANNEL);
+    events.post(GameEventKind::ACTOR_KILLED);
 
-    Corpse* body = new Corpse();
+    Corpse* body = corpses.put(std::make_unique<Corpse>());
     body->x = x;
     body->y = y;
     body->setRotation(heading);
     if (wasCop)
         body->setFrame(SpriteIndex::POLICE_CORPSE);
-    WorldList::put(corpses, body);
 }

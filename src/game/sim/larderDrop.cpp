@@ -1,22 +1,14 @@
 #include "game/CGame.h"
 
-#include "audio/SoundEffectManager.h"
 #include "world/Effect.h"
 #include "world/Corpse.h"
 #include "world/Larder.h"
-#include "world/SpriteIndex.h"
-#include "audio/SampleIndex.h"
 
 namespace {
 
 // Squared pixel distance from a larder's centre within which a dragged
 // corpse goes in (about 130 pixels).
 const int REACH_SQUARED = 17000;
-const unsigned STORE_CHANNEL = 2;
-// The marker that rises from the larder.
-const float MARKER_OFFSET_X = 32.0f;
-const float MARKER_RISE_SPEED = -70.0f;
-const int MARKER_SIZE = 64;
 
 }  // namespace
 
@@ -39,15 +31,9 @@ void CGame::larderDrop(float x, float y)
 
     bIsLuggingCorpse = false;
     gameAssert(luggedCorpse != nullptr, "LarderMgr", 17);
-    target->freeze(luggedCorpse);
-    sfx->playSample(SampleIndex::LARDER, true, STORE_CHANNEL);
-    delete luggedCorpse;
-    luggedCorpse = nullptr;
+    target->freeze(luggedCorpse.get());
+    luggedCorpse.reset();
 
-    Effect* marker = new Effect(SpriteIndex::LARDER_DROP_MARKER, target->getX() + MARKER_OFFSET_X, target->getY(), 0,
-                                MARKER_RISE_SPEED);
-    marker->setWidth(MARKER_SIZE);
-    marker->setHeight(MARKER_SIZE);
-    effects.push_back(marker);
+    events.post(GameEventKind::BODY_STORED, {larderMarker(target->getX(), target->getY())});
     inLarder += 1;
 }

@@ -22,7 +22,7 @@ const int MAX_CANDIDATES = 1000;
 // than dropping the officer onto the player.
 bool CGame::survivalSpawn(float px, float py)
 {
-    CopActor* cop = new CopActor();
+    auto cop = std::make_unique<CopActor>();
     cop->x = px;
     cop->y = py;
 
@@ -51,7 +51,6 @@ bool CGame::survivalSpawn(float px, float py)
         spawnX = earlyX;
         spawnY = earlyY;
     } else if (!found) {
-        delete cop;
         return false;
     }
 
@@ -67,6 +66,6 @@ bool CGame::survivalSpawn(float px, float py)
     cop->setHealth(10 * survival.seconds);
     cop->setHealthMax(10 * survival.seconds);
 
-    actors.push_back(cop);
+    actors.put(std::move(cop));
     return true;
 }

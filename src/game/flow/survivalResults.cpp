@@ -8,23 +8,6 @@
 #include "render/TextWrap.h"
 #include "game/sim/survivalRanking.h"
 
-std::string survivalRanking(int score)
-{
-    if (score < 5)
-        return "LOSER";
-    if (score < 10)
-        return "FANATIC";
-    if (score < 15)
-        return "TRAINED KILLER";
-    if (score < 20)
-        return "EXPERT";
-    if (score < 25)
-        return "NATURAL BORN KILLER";
-    if (score < 30)
-        return "NINJA";
-    return "GOD";
-}
-
 // The screen after a survival run: time, kills and ranking, until a key or a
 // window close. The closing key is consumed here, not passed to the menu.
 void CGame::survivalResults()
