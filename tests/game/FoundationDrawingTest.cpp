@@ -127,12 +127,11 @@ TEST(BatchedDrawing, BusySceneMatchesOneQuadPerCallByteForByte)
     for (int i = 0; i < 30; i++)
         h.place<AIActor>(around(800), around(600))->setRotation(rand() % 360);
     for (int i = 0; i < 40; i++) {
-        Corpse* c = new Corpse();
+        Corpse* c = game->corpses.put(std::make_unique<Corpse>());
         c->setFrame(i % 4 == 3 ? 33 : 17);
         c->x = around(800);
         c->y = around(600);
         c->setRotation(rand() % 360);
-        game->corpses.push_back(c);
     }
     for (int i = 0; i < 2000; i++)
         game->spawnBlood(1, around(800), around(600));
