@@ -348,19 +348,21 @@ private:
             use(nullptr);
             return;
         }
-        // Something lies on the body: a spot beside it that still touches it.
-        const float offsets[9][2] = {{0, 0},   {40, 0},   {-40, 0},  {0, 40},  {0, -40},
-                                     {30, 30}, {-30, 30}, {30, -30}, {-30, -30}};
-        for (int i = 0; i < 9; i++) {
-            float x = best->x + offsets[i][0], y = best->y + offsets[i][1];
-            if (!g->playerCollision(x, y) && (!g->getWeaponAt(x, y) || i == 8)) {
-                if (g->bIsOverWeapon && bestD < 60 && stuckFrames > 5)
-                    use(g->getWeaponAt(px(), py())); // take the item off the body, then try again
-                goTo(x, y);
-                return;
+        // Walk to the nearest spot that has the body underfoot and nothing
+        // else; with none, take the item off the body first.
+        float spotX = best->x, spotY = best->y, spotD = 1e9f;
+        for (float dy = -40; dy <= 40; dy += 8)
+            for (float dx = -40; dx <= 40; dx += 8) {
+                float x = best->x + dx, y = best->y + dy;
+                if (std::hypot(dx, dy) < spotD && !g->playerCollision(x, y) && !g->getWeaponAt(x, y)) {
+                    spotX = x;
+                    spotY = y;
+                    spotD = std::hypot(dx, dy);
+                }
             }
-        }
-        goTo(best->x, best->y);
+        if (spotD > 1e8f && g->bIsOverWeapon && bestD < 60 && stuckFrames > 5)
+            use(g->getWeaponAt(px(), py()));
+        goTo(spotX, spotY);
     }
 
     // Walks the dragged body to the nearest larder; it is stored on arrival.
