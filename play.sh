@@ -4,5 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target larder2
+# the game and the script runner: everything `cmake --install build` installs
+cmake --build build -j"$(nproc)" --target larder2 morscript_cli
 exec ./build/larder2

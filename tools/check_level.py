@@ -3,8 +3,11 @@
 
 Every character, item, larder and spawn point must stand on open floor, be
 reachable on foot from the player's start, and keep off the larders (no body
-may step onto a larder). Area messages and lines of dialogue must fit the
-conversation box (smallfont, four lines of 250 pixels). Prints one line per
+may step onto a larder). Every doorway must lead somewhere (open floor on
+both sides) and let a player walking straight at it through without
+stopping while his centre is up to 12 px off the doorway's centre line. Area messages and lines of dialogue must fit the
+conversation box (smallfont, three lines of 248 pixels: longer texts are
+paged, but an area message restarts at its first page on every step). Prints one line per
 problem and exits with status 1 when there is any.
 
 Usage: tools/check_level.py [data folder]   (default: data/ beside tools/)
@@ -16,6 +19,7 @@ import sys
 from collections import deque
 
 import cpp_tables
+from gen_map import LEGEND
 
 TILE = 48
 SIZE = 80
@@ -24,9 +28,12 @@ START = (40, 40)
 BODY = 48          # an actor's box
 ITEM = 32          # a lying item's box
 LARDER = 128       # a larder's box
-BOX_WIDTH = 250    # text room in the conversation box
-BOX_LINES = 4
+TALK = cpp_tables.constants("render/HudMath.h")   # the conversation box's text room
+BOX_WIDTH = TALK["TALK_TEXT_WIDTH"]
 STEP = 4           # grid of the reachability search, pixels
+DOORWAY = LEGEND["D"]
+DOOR_SLACK = 12    # how far off a doorway's centre line a player may walk
+CENTRES = (20, 24) # the body box's centre and the sprite's, from the corner
 
 problems = []
 
@@ -62,11 +69,16 @@ def boxes_overlap(ax, ay, asz, bx, by, bsz):
     return ax <= bx + bsz and bx <= ax + asz and ay <= by + bsz and by <= ay + asz
 
 
+def body_free(grid, larders, x, y):
+    """The game's test for a body standing with its corner at (x, y)."""
+    if body_blocked(grid, x, y):
+        return False
+    return not any(boxes_overlap(x, y, BODY, lx, ly, LARDER) for lx, ly in larders)
+
+
 def reachable_cells(grid, larders):
     def free(x, y):
-        if body_blocked(grid, x, y):
-            return False
-        return not any(boxes_overlap(x, y, BODY, lx, ly, LARDER) for lx, ly in larders)
+        return body_free(grid, larders, x, y)
     seen = set()
     start = (START[0] // STEP, START[1] // STEP)
     queue = deque([start])
@@ -80,19 +92,80 @@ def reachable_cells(grid, larders):
     return seen
 
 
+def door_runs(grid):
+    """Each doorway: the tiles of a connected run of doorway tiles."""
+    seen, runs = set(), []
+    for y in range(SIZE):
+        for x in range(SIZE):
+            if grid[y][x] != DOORWAY or (x, y) in seen:
+                continue
+            run, todo = [], [(x, y)]
+            seen.add((x, y))
+            while todo:
+                cx, cy = todo.pop()
+                run.append((cx, cy))
+                for n in ((cx + 1, cy), (cx - 1, cy), (cx, cy + 1), (cx, cy - 1)):
+                    if 0 <= n[0] < SIZE and 0 <= n[1] < SIZE and grid[n[1]][n[0]] == DOORWAY and n not in seen:
+                        seen.add(n)
+                        todo.append(n)
+            runs.append(run)
+    return runs
+
+
+def check_door(grid, run, free):
+    """A doorway in a wall: open floor on both sides, and a straight walk
+    through it from the tile before to the tile after at every offset up to
+    DOOR_SLACK from its centre line never stops."""
+    xs, ys = [x for x, y in run], [y for x, y in run]
+    x0, x1, y0, y1 = min(xs), max(xs), min(ys), max(ys)
+    where = f"doorway at tile ({x0},{y0})" + (f"-({x1},{y1})" if run[1:] else "")
+    def wall(tx, ty):
+        return solid_at(grid, tx * TILE, ty * TILE)
+    if wall(x0 - 1, y0) and wall(x1 + 1, y0):      # a wall across: walk down
+        sides = [(x, y) for x in range(x0, x1 + 1) for y in (y0 - 1, y1 + 1)]
+        along, lo, hi = (x0 + x1 + 1) * TILE // 2, (y0 - 1) * TILE, (y1 + 1) * TILE + 7
+        at = lambda a, b: (a, b)
+    elif wall(x0, y0 - 1) and wall(x0, y1 + 1):    # a wall down: walk across
+        sides = [(x, y) for y in range(y0, y1 + 1) for x in (x0 - 1, x1 + 1)]
+        along, lo, hi = (y0 + y1 + 1) * TILE // 2, (x0 - 1) * TILE, (x1 + 1) * TILE + 7
+        at = lambda a, b: (b, a)
+    else:
+        problems.append(f"{where} is not set in a wall")
+        return
+    for tx, ty in sides:
+        if wall(tx, ty):
+            problems.append(f"{where} opens onto a solid tile at ({tx},{ty})")
+            return
+    for centre in CENTRES:
+        for off in range(-DOOR_SLACK, DOOR_SLACK + 1):
+            a = along + off - centre
+            stop = next((b for b in range(lo, hi + 1) if not free(*at(a, b))), None)
+            if stop is not None:
+                problems.append(f"{where}: a player {off:+d} px off its centre line stops at {at(a, stop)}")
+                return
+
+
 def glyph_advances(fnt_path):
-    adv = {}
+    """Each glyph's advance, and how many lines fit the box's text height
+    (the game's count: the last line's lowest glyph must end inside)."""
+    adv, lowest, line_height = {}, 0, 1
     for line in open(fnt_path):
-        m = re.match(r"char id=(\d+) .*xadvance=(-?\d+)", line)
+        m = re.match(r"char id=(\d+) .*height=(\d+) .*yoffset=(-?\d+) xadvance=(-?\d+)", line)
         if m:
-            adv[chr(int(m.group(1)))] = int(m.group(2))
-    return adv
+            adv[chr(int(m.group(1)))] = int(m.group(4))
+            if int(m.group(2)) > 0:
+                lowest = max(lowest, int(m.group(3)) + int(m.group(2)))
+        m = re.match(r"common lineHeight=(\d+)", line)
+        if m:
+            line_height = int(m.group(1))
+    return adv, max(1, (TALK["TALK_TEXT_HEIGHT"] - lowest) // line_height + 1)
 
 
-def check_text(what, text, adv):
+def check_text(what, text, font):
+    adv, box_lines = font
     lines = text.split("\\")
-    if len(lines) > BOX_LINES:
-        problems.append(f"{what}: {len(lines)} lines, the box holds {BOX_LINES}")
+    if len(lines) > box_lines:
+        problems.append(f"{what}: {len(lines)} lines, the box holds {box_lines}")
     for line in lines:
         width = sum(adv.get(c, 0) for c in line.rstrip(" "))
         if width > BOX_WIDTH:
@@ -180,9 +253,12 @@ def main():
         else:
             cast["civilians"] += 1
             check_text(f"dialogue of {name}", d.get("dialogue", ""), adv)
+    doors = door_runs(grid)
+    for run in doors:
+        check_door(grid, run, lambda x, y: body_free(grid, larders, x, y))
     for p in problems:
         print(p)
-    print(f"{cast['civilians']} civilians, {cast['officers']} officers; entities: "
+    print(f"{len(doors)} doorways; {cast['civilians']} civilians, {cast['officers']} officers; entities: "
           + ", ".join(f"{k} {n}" for k, n in sorted(counts.items())))
     print("level OK" if not problems else f"{len(problems)} problem(s)")
     return 1 if problems else 0

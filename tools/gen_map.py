@@ -13,8 +13,6 @@ drawn as ASCII plans with the legend below.
 """
 import os
 
-from artkit import DATA
-
 N = 80
 
 LEGEND = {
@@ -67,25 +65,25 @@ LEGEND = {
 HOUSE_1 = '''##ww###ww###
 #BB===P=b==#
 v=====P====v
-#==t==P=b==#
+#==t==D=b==#
 #==t==D==B=#
 #=====P====#
-#=====PPDPP#
+#=====PPDDP#
 #=kk==Puuuu#
 #=====Puuuu#
-####D#######
+####DD######
 '''
 
 HOUSE_2 = '''YYYwwYYYwwYYY
 YBBcccYcccccY
-YcccccYcctccY
+YcccccDcctccY
 vcccccDcctccv
 YcccccYcccccY
-YcccccYYYDYYY
+YcccccYYDDYYY
 YcccccccccccY
 Ycccccccccccv
 YkkcccccccIcY
-YYYYYYDYYYYYY
+YYYYYYDDYYYYY
 '''
 
 DINER = '''CCwwwCCCCwwwCC
@@ -96,7 +94,7 @@ C++++++++++++C
 v++t++t++t+++v
 C++++++++++++C
 D++t++t++t+++C
-C++++++++++++C
+D++++++++++++C
 C++++++++++++C
 C++++++++++++C
 CCCCCDDCCCCCCC
@@ -111,12 +109,12 @@ F*"":"T"":"""F
 F*"":""""WWWWW
 F""":""""W:::W
 F"T":::::D:::W
-F""""""""W:x:W
+F""""""""D:x:W
 F"*******WWWWW
 F"""""""""""TF
-F""T"""""""""F
+F""T""""""""""
 F"""""""""""""
-ffffffff"fffff
+fffffff""fffff
 '''
 
 HOSPITAL = '''HHHwwwHHHHHHHHHHHwwwwHHHHH
@@ -124,17 +122,17 @@ HbllllllblPllllPlbllllllbH
 vlllllllllPllllPlllllllllv
 HbllllllblPllllPlbllllllbH
 HlllllllllDllllDlllllllllH
-HbllllllblPllllPlbllllllbH
+HbllllllblDllllDlbllllllbH
 vlllllllllPllllPlllllllllv
 HbllllllblPllllPlbllllllbH
 HlllllllllPllllPlllllllllH
 HPPPPPPPPPPllllPPPPPPPPPPH
 HbllllllblPlllllllllllllIH
-HlllllllllPllllllllllllllH
+HlllllllllDllllllllllllllH
 vbllllllblDllllllllllllllv
 HlllllllllPlllllllkkkkkllH
 HbllllllblPlllllllllllllIH
-HPPPPDPPPPPllllllllllllllH
+HPPPPDDPPPPllllllllllllllH
 HuuuuuuuuuPllllllllllllllH
 vuuuuuuuuuPlXXXllllllllllv
 HuuuuuuuuuPlXXXlllllllltlH
@@ -187,16 +185,16 @@ CCCCCC,,,,CCCCCC
 
 POLICE = '''SSSwwSSSSS
 SBBcccccBS
-vccccccccD
-ScctccctcS
+vccccccccS
+ScctccctcD
 SccccccccD
 SccccccccS
-SPPPDPPPPS
+SPPPPPDDPS
 S===P====S
-vtt=D=ttBv
-S===P====S
-S=t=P===IS
-SSSSSSDSSS
+vtt=D===Bv
+S===D====S
+S=t=Pt==IS
+SSSSSSDDSS
 '''
 
 
@@ -322,6 +320,7 @@ def build():
 
 
 def main():
+    from artkit import DATA   # Pillow is needed only to draw, not to read the legend
     g = build()
     path = os.path.join(DATA, "map0.dat")
     with open(path, "w", newline="\n") as f:

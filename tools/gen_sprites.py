@@ -513,33 +513,51 @@ HELP_LINES = [
     ("Back to menu", "Escape"),
 ]
 
+# Survival has no corpses to drag, nobody to talk to and no info panel.
+SURVIVAL_HELP_LINES = [
+    ("Walk", "W A S D  or  arrow keys"),
+    ("Aim", "move the mouse"),
+    ("Fire", "left mouse button (hold)"),
+    ("Reload", "R  or  right mouse button"),
+    ("Use", "Space: pick up guns and pills"),
+    ("Help", "H"),
+    ("Console", "`  (back-quote)"),
+    ("Screenshot", "F2"),
+    ("Back to menu", "Escape"),
+]
 
-def help_screen():
+
+def help_screen(title="HOW TO PLAY", lines=HELP_LINES, goal="Drag every body into a larder."):
     size = 1024
     img = Image.new("RGBA", (size, size), (12, 16, 30, 255))
     c = Canvas(size, size)
     c.rrect((24, 24, 1000, 1000), 24, fill=(22, 30, 56, 255),
             outline=(150, 170, 220, 255), width=4)
-    c.text((512, 92), "LARDER ][  -  HOW TO PLAY", font(SANS_BOLD, 58 * SS),
+    c.text((512, 92), "LARDER ][  -  " + title, font(SANS_BOLD, 58 * SS),
            (255, 220, 80, 255), anchor="mm")
     c.line([(80, 142), (944, 142)], fill=(150, 170, 220, 255), width=3)
     fk = font(SANS_BOLD, 38 * SS)
     fv = font(SANS, 38 * SS)
     y = 178
-    for key, what in HELP_LINES:
+    for key, what in lines:
         # every line must stay inside the frame
         assert 380 + fv.getlength(what) / SS < 990, what
         if key:
             c.text((64, y), key, fk, (255, 255, 255, 255))
         c.text((380, y), what, fv, (200, 220, 255, 255))
         y += 58
-    c.text((512, 906), "Drag every body into a larder.",
+    c.text((512, 906), goal,
            font(SANS, 36 * SS), (255, 160, 150, 255), anchor="mm")
     c.text((512, 958), "Press any key", font(SANS_BOLD, 46 * SS),
            (255, 220, 80, 255), anchor="mm")
     im = c.image()
     img.alpha_composite(im)
     return img
+
+
+def survival_help_screen():
+    return help_screen("SURVIVAL", SURVIVAL_HELP_LINES,
+                       "Officers keep coming. Stay alive!")
 
 
 # ------------------------------------------------------------- portraits
@@ -621,6 +639,7 @@ SPRITES = {
     I["LARDER_ICON"]: larder_icon,
     I["HELP_SCREEN"]: help_screen,
     I["LARDER_ARROW"]: arrow,
+    I["SURVIVAL_HELP_SCREEN"]: survival_help_screen,
 }
 # civilians: five looks, three walking frames each, from 45 on
 for _i, _look in enumerate(CIVILIANS):

@@ -107,6 +107,21 @@ std::string usageText(const std::string& installedData)
             "that folder when it is writable, otherwise to $XDG_DATA_HOME/larder2\n"
             "(by default ~/.local/share/larder2); maps saved there are loaded first.\n"
             "config.cfg is read from there, from $XDG_CONFIG_HOME/larder2 (by default\n"
-            "~/.config/larder2) or from the game's folder, the first found.\n";
+            "~/.config/larder2) or from the game's folder, the first found.\n"
+            "\n"
+            "Menu: Up and Down choose, Return takes the choice, E opens the map editor.\n"
+            "Play: W A S D or the arrow keys walk, the mouse aims, the left button fires,\n"
+            "R or the right button reloads, Space picks up, swaps, drags, drops or talks,\n"
+            "I (held) shows the information panel, H the help, ` the developer console,\n"
+            "F2 takes a screenshot, Escape returns to the menu. F11 switches full screen.\n"
+            "Console: Return runs the line, Up recalls the last one, Escape or ` closes.\n"
+            "Map editor: left button lays a tile, two right clicks fill a rectangle,\n"
+            "Z/X pick the tile, W A S D or arrows scroll (Space: faster), F1 next map,\n"
+            "F2 save, H (held) these keys, Escape back to the menu.\n"
+            "Gamepad (the first found): left stick walks, right stick aims, triggers and\n"
+            "shoulder buttons fire, A uses, X reloads, Y the panel, Back the help, Start\n"
+            "the menu.\n"
+            "The ten best survival runs are kept in highscores.txt in the game's folder\n"
+            "or the user folder.\n";
     return text;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "render/TextWrap.h"
 #include "world/Larder.h"
 
 namespace HudMath {
@@ -17,6 +18,8 @@ const float COMBO_SECONDS = 15.0f;
 const float SLOWMO_SECONDS = 30.0f;
 // A conversation box is solid until this many seconds are left, then fades.
 const float TALK_FADE_SECONDS = 6.5f;
+// How long each page of a conversation box stays up.
+const float TALK_PAGE_SECONDS = 6.5f;
 // Limits and speed (per game second) of the blue pulse of the combo tint.
 const float BLUE_LOW = 0.3f;
 const float BLUE_HIGH = 1.0f;
@@ -123,6 +126,16 @@ inline bool advanceTalk(float& talkTimer, float delta)
     return true;
 }
 
+// Which of `pages` pages a conversation box with `talkTimer` seconds left
+// shows: the last page during the last TALK_PAGE_SECONDS, the one before it
+// during the seconds before those, and so on; a longer timer keeps page 0.
+inline int talkPage(size_t pages, float talkTimer)
+{
+    int fromEnd = talkTimer > 0 ? (int)(talkTimer / TALK_PAGE_SECONDS) : 0;
+    int last = pages > 0 ? (int)pages - 1 : 0;
+    return last - (fromEnd < last ? fromEnd : last);
+}
+
 // The larder nearest to (x, y) by squared distance from its centre; the
 // earlier of equally near ones; null for no larders.
 inline Larder* nearestLarder(const std::vector<Larder*>& larders, int x, int y)
@@ -157,6 +170,7 @@ struct HudLayout {
     static const int WEAPON_ICON = 64;    // the held weapon, lower left
     static const int WEAPON_X = 10;
     static const int TALK_TEXT_WIDTH = 248; // inside the 256-pixel box
+    static const int TALK_TEXT_HEIGHT = 56; // from the text's pen to the box's bottom
     int lineHeight, height;
     HudLayout(int L, int H) : lineHeight(L), height(H) {}
     int iconRow() const { return lineHeight > ICON ? lineHeight : ICON; }
@@ -172,6 +186,13 @@ struct HudLayout {
     int promptY() const { return height - 2 * lineHeight; }
     int infoRowY(int row) const { return height - WEAPON_ICON - row * iconRow(); }
 };
+
+// A conversation's text as the pages its box shows, each within the box.
+inline std::vector<std::string> conversationPages(const FontDefinition& font, const std::string& text)
+{
+    return textPages(font, text, HudLayout::TALK_TEXT_WIDTH,
+                     linesThatFit(font, HudLayout::TALK_TEXT_HEIGHT));
+}
 
 // The hurt tint: while the timer runs the world is red, and it counts down.
 inline bool advanceHurt(float& hurtTimer, float delta)

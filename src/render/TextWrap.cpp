@@ -58,6 +58,20 @@ TextBox textBox(const FontDefinition& font, const std::string& text, int x, int 
     return box;
 }
 
+namespace {
+// Moves the longest head of `word` that fits `width` (at least one letter)
+// out of it.
+std::string takeFittingHead(const FontDefinition& font, std::string& word, int width)
+{
+    size_t n = 1;
+    while (n < word.size() && lineWidth(font, word.substr(0, n + 1)) <= width)
+        n++;
+    std::string head = word.substr(0, n);
+    word.erase(0, n);
+    return head;
+}
+} // namespace
+
 std::string wrapText(const FontDefinition& font, const std::string& text, int width)
 {
     std::string wrapped;
@@ -74,8 +88,39 @@ std::string wrapText(const FontDefinition& font, const std::string& text, int wi
             } else {
                 line = candidate;
             }
+            while (lineWidth(font, line) > width && line.size() > 1)
+                wrapped += takeFittingHead(font, line, width) + LINE_BREAK;
         }
         wrapped += line;
     }
     return wrapped;
+}
+
+int linesThatFit(const FontDefinition& font, int height)
+{
+    int lowest = 0;
+    for (const KelBitChar& g : font.characters) {
+        if (g.width > 0 && g.height > 0)
+            lowest = std::max(lowest, g.yoffset + g.height);
+    }
+    if (font.lineHeight <= 0 || height < lowest)
+        return 1;
+    return (height - lowest) / font.lineHeight + 1;
+}
+
+std::vector<std::string> textPages(const FontDefinition& font, const std::string& text, int width,
+                                   int lines)
+{
+    std::vector<std::string> pages(1);
+    int onPage = 0;
+    for (const std::string& line : splitAt(wrapText(font, text, width), LINE_BREAK)) {
+        if (onPage == std::max(lines, 1)) {
+            pages.emplace_back();
+            onPage = 0;
+        }
+        if (onPage++ > 0)
+            pages.back() += LINE_BREAK;
+        pages.back() += line;
+    }
+    return pages;
 }

@@ -24,8 +24,8 @@ const int LARDER_STORING = 37;
 const int HEALTH_SLOT = 7, HEALTH_UNIT = 8, CURSOR = 13, TALK_BOX = 18, SLOWMO_CLOCK = 26,
           KILL_ICON = 36, PEOPLE_LEFT_ICON = 41, LARDER_ICON = 42, LARDER_ARROW = 44;
 
-// Whole screens and the menu's decoration.
+// Whole screens and the menu's decoration; survival has a help screen of its own.
 const int MENU_EMBLEM = 6, MENU_LARDER = 19, MENU_BADGE = 20, CREDITS_BACKGROUND = 23,
-          HELP_SCREEN = 43;
+          HELP_SCREEN = 43, SURVIVAL_HELP_SCREEN = 60;
 
 } // namespace SpriteIndex

@@ -14,12 +14,14 @@
 #include "world/Corpse.h"
 #include "world/Larder.h"
 #include "world/Pistol.h"
+#include "world/SpriteIndex.h"
 
 namespace {
 
 // Sprites that frame what is drawn over them: the conversation box, the
 // slow-motion dial, the full-window help and credits pictures.
-const int FRAMES[] = {18, 26, 43, 23};
+const int FRAMES[] = {SpriteIndex::TALK_BOX, SpriteIndex::SLOWMO_CLOCK, SpriteIndex::HELP_SCREEN,
+                      SpriteIndex::SURVIVAL_HELP_SCREEN, SpriteIndex::CREDITS_BACKGROUND};
 // The aiming cursor follows the mouse and may lie over anything.
 const int CURSOR = 13;
 // A health unit lies on its empty slot.
@@ -171,12 +173,39 @@ TEST_F(Layout, PlayHudInfoPanelAndSurvival)
     game->drawHUD();
     check("play HUD");
 
+    // A 300-character line and a 60-character word: shown page by page as
+    // the box's time runs, every page inside the box, nothing lost.
+    std::string words;
+    while (words.size() < 300)
+        words += "The quick brown fox jumps over the lazy dog. ";
+    words = words.substr(0, 300) + " " + std::string(60, 'W');
+    game->showConversation(words, 2);
+    game->delta = 1.0f;
+    std::string shown, last;
+    while (game->bIsTalking) {
+        game->drawHUD();
+        for (const DrawnBox& b : boxes)
+            if (b.sprite < 0 && b.left >= game->scrWidth - 258 && b.top >= game->scrHeight - 130 &&
+                b.text != last)
+                shown += (last = b.text);
+        check("long conversation");
+    }
+    words.erase(std::remove(words.begin(), words.end(), ' '), words.end());
+    auto spaceOrBreak = [](char c) { return c == ' ' || c == '\\'; };
+    shown.erase(std::remove_if(shown.begin(), shown.end(), spaceOrBreak), shown.end());
+    EXPECT_EQ(shown, words);
+
     game->bIsTalking = false;
     game->drawHUD();
     game->drawInfoPanel();
     check("info panel");
 
     game->newSurvival();
+    boxes.clear();
+    game->helpScreen(); // survival's own help: no corpses to drag there
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].sprite, SpriteIndex::SURVIVAL_HELP_SCREEN);
+    check("survival help");
     delete game->player->getGun(); // the survival gun, replaced by one with a shorter readout
     game->player->setGun(new Pistol());
     game->survival.minutes = 59;

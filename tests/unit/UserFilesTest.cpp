@@ -4,6 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <sstream>
+
 #include "Captured.h"
 #include "TempDir.h"
 #include "app/CommandLine.h"
@@ -161,4 +166,35 @@ TEST(CommandLineOptions, ParsesOptionsAndRejectsUnknownOnes)
     EXPECT_EQ(parse({"map"}).error, "unexpected argument 'map'");
     EXPECT_EQ(parse({"--data"}).error, "option '--data' needs DIR");
     EXPECT_EQ(parse({"--windowed=yes"}).action, CommandLine::FAIL);
+}
+
+// The usage text, the manual page and the README each name every option of
+// the command line and the keys, the gamepad and the high-score table.
+TEST(CommandLineOptions, HelpManualAndReadmeNameEveryOptionAndKey)
+{
+    auto lowered = [](std::string text) {
+        for (size_t at; (at = text.find("\\-")) != std::string::npos;)
+            text.erase(at, 1); // the manual's escaped hyphens
+        std::transform(text.begin(), text.end(), text.begin(), ::tolower);
+        return text;
+    };
+    auto read = [&](const char* name) {
+        std::ifstream in(std::string(LARDER_SOURCE_DIR) + "/" + name);
+        std::stringstream all;
+        all << in.rdbuf();
+        return lowered(all.str());
+    };
+    std::string help = lowered(usageText("/usr/share/games/larder2"));
+    std::vector<std::string> named = {"f1", "f2", "f11", "escape", "space", "return",
+                                      "gamepad", "highscores.txt"};
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line);)
+        if (line.compare(0, 4, "  --") == 0)
+            named.push_back(line.substr(2, line.find(' ', 2) - 2));
+    EXPECT_GE(named.size(), 15u);
+    for (const auto& [name, text] : {std::pair<const char*, std::string>{"--help", help},
+                                     {"larder2.6", read("dist/larder2.6")},
+                                     {"README.md", read("README.md")}})
+        for (const std::string& word : named)
+            EXPECT_NE(text.find(word), std::string::npos) << name << " does not name " << word;
 }

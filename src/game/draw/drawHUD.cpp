@@ -5,7 +5,6 @@
 #include "render/HudMath.h"
 #include "render/KelBitmapFont.h"
 #include "render/SpriteManager.h"
-#include "render/TextWrap.h"
 #include "world/Actor.h"
 #include "world/Larder.h"
 #include "world/Weapon.h"
@@ -98,10 +97,10 @@ void drawConversation(CGame& g)
     g.setColour(1, 1, 1, alpha);
     g.actorSprites->drawSprite(SpriteIndex::TALK_BOX, g.scrWidth - 258, g.scrHeight - 130, 256, 128);
     g.portraitSprites->drawSprite(g.talkingPortrait, g.scrWidth - 158, g.scrHeight - 126, 64, 64);
-    // Long lines are wrapped at word boundaries to the width of the box.
-    g.smallfont->print(wrapText(*g.smallfont, g.talkingConversation,
-                                HudMath::HudLayout::TALK_TEXT_WIDTH),
-                       g.scrWidth - 254, g.scrHeight - 58, alpha);
+    // Long lines are wrapped to the box, and a text taller than it in pages.
+    std::vector<std::string> pages = HudMath::conversationPages(*g.smallfont, g.talkingConversation);
+    g.smallfont->print(pages[HudMath::talkPage(pages.size(), g.talkTimer)], g.scrWidth - 254,
+                       g.scrHeight - 58, alpha);
     g.setColour(1, 1, 1, 1);
     if (!HudMath::advanceTalk(g.talkTimer, g.delta)) {
         g.bIsTalking = false;

@@ -144,5 +144,6 @@ void CGame::helpScreen()
             return;
         }
     }
-    actorSprites->drawSprite(SpriteIndex::HELP_SCREEN, 0, 0, scrWidth, scrHeight);
+    int picture = survival.active ? SpriteIndex::SURVIVAL_HELP_SCREEN : SpriteIndex::HELP_SCREEN;
+    actorSprites->drawSprite(picture, 0, 0, scrWidth, scrHeight);
 }

@@ -1,17 +1,18 @@
 #include "game/CGame.h"
 
-namespace {
-// How long a conversation box stays up; the HUD runs it down and ends it.
-const float CONVERSATION_SECONDS = 6.5f;
-}
+#include "render/HudMath.h"
+#include "render/KelBitmapFont.h"
 
 // Opens (or refreshes) the conversation box with a speaker's portrait and
 // text at full time: talking to characters, area messages, script speech and
-// the hospital revival all start it here.
+// the hospital revival all start it here. A text longer than the box holds
+// is shown in pages, each for the time a short text gets; the HUD runs the
+// timer down, turns the pages and ends the box.
 void CGame::showConversation(const std::string& text, int portrait)
 {
+    size_t pages = smallfont ? HudMath::conversationPages(*smallfont, text).size() : 1;
     talkingConversation = text;
     talkingPortrait = portrait;
-    talkTimer = CONVERSATION_SECONDS;
+    talkTimer = HudMath::TALK_PAGE_SECONDS * (float)pages;
     bIsTalking = true;
 }
