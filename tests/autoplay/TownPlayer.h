@@ -343,7 +343,7 @@ private:
                 bestD = d;
             }
         }
-        if (g->bIsOverCorpse && !g->bIsOverWeapon && bestD < 60) {
+        if (g->bIsOverCorpse && (!g->bIsOverWeapon || g->useTakesCorpse()) && bestD < 60) {
             releaseKeys();
             use(nullptr);
             return;

@@ -113,6 +113,33 @@ TEST_F(DeathAndLarder, SpaceOnAFallenOfficerTakesTheBodyAndHisGunLiesWithinReach
     h.io().press(SDLK_SPACE);
     h.play(1);
     EXPECT_TRUE(game->bIsLuggingCorpse);
+
+    // A gun that lies on a body all the same: the armed player's SPACE takes
+    // the body, and the prompt says so; unarmed, the gun comes first.
+    Weapon* onBody = new Pistol();
+    onBody->x = game->player->x;
+    onBody->y = game->player->y;
+    game->items.push_back(onBody);
+    for (bool armed : {true, false}) {
+        Corpse* body = game->luggedCorpse; // put down where the player stands
+        body->setActive(true);
+        body->x = game->player->x;
+        body->y = game->player->y;
+        game->corpses.push_back(body);
+        game->luggedCorpse = nullptr;
+        game->bIsLuggingCorpse = false;
+        if (!armed) {
+            delete game->player->getGun();
+            game->player->setGun(nullptr);
+        }
+        game->detectOverCorpse(game->player->x, game->player->y);
+        game->detectOverWeapon(game->player->x, game->player->y);
+        EXPECT_EQ(game->useTakesCorpse(), armed);
+        h.io().press(SDLK_SPACE);
+        h.play(1);
+        EXPECT_EQ(game->bIsLuggingCorpse, armed);
+        EXPECT_EQ(game->player->getGun() == onBody, !armed);
+    }
 }
 
 TEST_F(DeathAndLarder, TenthKillOfAChainAndEveryLaterOneHeals)
