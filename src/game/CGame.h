@@ -208,6 +208,7 @@ public:
     void killActor(Actor* victim, int killerTeam);
     void detectOverCorpse(float x, float y);
     Corpse* getCorpseAt(float x, float y);
+    bool useTakesCorpse();
     void checkCorpseViewers(float x, float y, bool lugging);
     void larderDrop(float x, float y);
 

@@ -47,7 +47,7 @@ TEST_F(DeathAndLarder, PlayersKillScoresAndDropsTheGunAPoliceKillDoesNot)
     EXPECT_EQ(game->survival.score, 1);
     ASSERT_EQ(game->items.size(), 1u);
     EXPECT_EQ(game->items[0], pistol);
-    EXPECT_EQ(std::make_pair(pistol->x, pistol->y), std::make_pair(500.0f, 548.0f))
+    EXPECT_EQ(std::make_pair(pistol->x, pistol->y), std::make_pair(508.0f, 552.0f))
         << "beside the body, on the side he faced";
     ASSERT_EQ(game->corpses.size(), 1u);
     EXPECT_FLOAT_EQ(game->corpses[0]->x, 500);
@@ -75,7 +75,7 @@ TEST_F(DeathAndLarder, SpaceOnAFallenOfficerTakesTheBodyAndHisGunLiesWithinReach
         Weapon* dropped = cop->getGun();
         game->killActor(cop, game->player->team);
         EXPECT_FALSE(game->playerCollision(dropped->x, dropped->y)) << "on open floor";
-        EXPECT_LE(std::hypot(dropped->x - 1200, dropped->y - 1000), 74.0) << "a step away";
+        EXPECT_LE(std::hypot(dropped->x + 16 - 1224, dropped->y + 16 - 1024), 80.0) << "a step away";
 
         game->player->x = 1200;
         game->player->y = 1000;
@@ -95,6 +95,41 @@ TEST_F(DeathAndLarder, SpaceOnAFallenOfficerTakesTheBodyAndHisGunLiesWithinReach
         game->items.clear();
         game->luggedCorpse.reset();
         game->bIsLuggingCorpse = false;
+    }
+
+    // A body against a wall, where a player fits only 24 px above it, facing
+    // up: the gun falls clear of that spot too.
+    game->theMap->setTileAt(25, 21, 1);
+    CopActor* cop = h.place<CopActor>(1200, 990);
+    cop->setRotation(90);
+    game->killActor(cop, game->player->team);
+    game->player->setGun(std::make_unique<Pistol>());
+    game->player->x = 1200;
+    game->player->y = 966;
+    h.io().press(SDLK_SPACE);
+    h.play(1);
+    EXPECT_TRUE(game->bIsLuggingCorpse);
+
+    // A gun that lies on a body all the same: the armed player's SPACE takes
+    // the body, and the prompt says so; unarmed, the gun comes first.
+    Weapon* onBody = game->items.put(std::make_unique<Pistol>());
+    onBody->x = game->player->x;
+    onBody->y = game->player->y;
+    for (bool armed : {true, false}) {
+        Corpse* body = game->corpses.put(std::move(game->luggedCorpse)); // put down underfoot
+        body->setActive(true);
+        body->x = game->player->x;
+        body->y = game->player->y;
+        game->bIsLuggingCorpse = false;
+        if (!armed)
+            game->player->takeGun();
+        game->detectOverCorpse(game->player->x, game->player->y);
+        game->detectOverWeapon(game->player->x, game->player->y);
+        EXPECT_EQ(game->useTakesCorpse(), armed);
+        h.io().press(SDLK_SPACE);
+        h.play(1);
+        EXPECT_EQ(game->bIsLuggingCorpse, armed);
+        EXPECT_EQ(game->player->getGun() == onBody, !armed);
     }
 }
 

@@ -134,7 +134,8 @@ void CGame::drawHUD()
     smallfont->rightAlignPrint(HudMath::format("FPS %i  ", fps), scrWidth, 0);
     drawCombo(*this);
 
-    const char* prompt = HudMath::pickUpPrompt(bIsOverWeapon, bIsOverPowerup, bIsOverCorpse,
+    // The prompt says what the use key will do.
+    const char* prompt = HudMath::pickUpPrompt(bIsOverWeapon && !useTakesCorpse(), bIsOverPowerup, bIsOverCorpse,
                                                bIsLuggingCorpse, player->getGun() != nullptr);
     if (prompt) {
         HudMath::HudLayout rows(font->getLineHeight(), scrHeight);

@@ -1,6 +1,8 @@
 #include "game/CGame.h"
 
+#include "world/Actor.h"
 #include "world/Corpse.h"
+#include "world/Weapon.h"
 
 namespace {
 
@@ -30,4 +32,16 @@ void CGame::detectOverCorpse(float x, float y)
             return;
         }
     }
+}
+
+// Whether the use key takes the corpse underfoot before the gun lying there:
+// when the player already holds a gun, the body is what he came for (he can
+// still take the gun once the body is moved). Everywhere else the item
+// underfoot comes first.
+bool CGame::useTakesCorpse()
+{
+    if (survival.active || !bIsOverCorpse || bIsLuggingCorpse || !player || !player->getGun())
+        return false;
+    Weapon* w = getWeaponAt(player->x, player->y);
+    return w != nullptr && !w->isPowerup();
 }

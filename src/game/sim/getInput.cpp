@@ -66,8 +66,9 @@ void pickUpItem(CGame& g, float x, float y)
     // Any other power-up stays where it lies.
 }
 
-// Space: the item underfoot first; else talk or put the dragged corpse down;
-// else pick up the corpse underfoot.
+// Space: the item underfoot first (but a body before a gun on it when the
+// player is armed); else talk or put the dragged corpse down; else pick up
+// the corpse underfoot.
 void useAction(CGame& g)
 {
     float x = g.player->x, y = g.player->y;
@@ -75,7 +76,7 @@ void useAction(CGame& g)
         g.detectOverCorpse(x, y);
     g.detectOverWeapon(x, y);
 
-    if (g.bIsOverWeapon) {
+    if (g.bIsOverWeapon && !g.useTakesCorpse()) {
         pickUpItem(g, x, y);
         g.detectOverWeapon(x, y); // the prompt follows what is left underfoot
     } else if (!g.bIsOverCorpse && !g.survival.active) {
