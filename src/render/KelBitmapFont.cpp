@@ -80,13 +80,11 @@ int KelBitmapFont::loadBitmap(const char* filename)
         return -1;
     }
 
-    // Pure black is the page's background: the colour key keeps those pixels
-    // out of the blit, so they stay transparent in the zero-filled target.
-    SDL_SetColorKey(image, SDL_SRCCOLORKEY, SDL_MapRGB(image->format, 0, 0, 0));
+    // Pure black is the page's background: those pixels become transparent.
     SDL_SetAlpha(image, 0, 255);
 
     GLuint texture = 0; // never a texture name: printing with it does nothing
-    int uploaded = makeTextures ? uploadMipmappedTexture(image, texture, filename) : 0;
+    int uploaded = makeTextures ? uploadMipmappedTexture(image, texture, filename, true) : 0;
     SDL_FreeSurface(image);
     if (uploaded < 0) {
         fprintf(stderr, "FAIL) New surface couldn't be created for %s. Likely cause: out of RAM\n",
@@ -173,12 +171,12 @@ void KelBitmapFont::drawChar(int srcX, int srcY, int srcR, int srcB, int destX, 
     }
     glBindTexture(GL_TEXTURE_2D, *texturePages[0]);
 
-    glBegin(GL_QUADS);
     glColor4f(cr / 255.0f, cg / 255.0f, cb / 255.0f, af);
-    glTexCoord2d(left, top);     glVertex2i(destX, destY);
-    glTexCoord2d(right, top);    glVertex2i(destX + destW, destY);
-    glTexCoord2d(right, bottom); glVertex2i(destX + destW, destY + destH);
-    glTexCoord2d(left, bottom);  glVertex2i(destX, destY + destH);
+    glBegin(GL_QUADS);
+    glTexCoord2f(left, top);     glVertex2i(destX, destY);
+    glTexCoord2f(right, top);    glVertex2i(destX + destW, destY);
+    glTexCoord2f(right, bottom); glVertex2i(destX + destW, destY + destH);
+    glTexCoord2f(left, bottom);  glVertex2i(destX, destY + destH);
     glEnd();
 
     glColor3f(1.0f, 1.0f, 1.0f);
