@@ -43,7 +43,25 @@ var Module = typeof Module !== 'undefined' ? Module : {};
     canvas.focus();
   }
   document.getElementById('fullscreen').addEventListener('click', toggleFullscreen);
+  // F11 is the page's, as it is the window's on the desktop: the game never
+  // sees it (listened for before emscripten's SDL listens).
+  ['keydown', 'keyup'].forEach(function (type) {
+    window.addEventListener(type, function (event) {
+      if (event.key !== 'F11') return;
+      event.preventDefault();
+      event.stopImmediatePropagation();
+      if (type === 'keydown' && !event.repeat) toggleFullscreen();
+    }, true);
+  });
   canvas.addEventListener('mousedown', function () { canvas.focus(); });
+  // Browsers hold a page's sound until the player first presses a key or
+  // clicks; then the game's audio context (emscripten's SDL) may play.
+  function wakeAudio() {
+    if (typeof SDL !== 'undefined' && SDL.audioContext && SDL.audioContext.state === 'suspended')
+      SDL.audioContext.resume();
+  }
+  window.addEventListener('keydown', wakeAudio, true);
+  window.addEventListener('mousedown', wakeAudio, true);
 
   // User files live in IndexedDB behind the file system: read back before
   // the game starts, written out shortly after a file there was written,
@@ -65,9 +83,24 @@ var Module = typeof Module !== 'undefined' ? Module : {};
     });
   }
   function changed(path) {
-    if (typeof path === 'string' && path.indexOf(USER_FOLDER) === 0 && !syncPending) {
+    if (typeof path !== 'string' || path.indexOf(USER_FOLDER) !== 0) return;
+    if (!syncPending) {
       syncPending = true;
       setTimeout(syncOut, 0); // after the game's write, rename and all, has run
+    }
+    if (/\.bmp$/.test(path)) setTimeout(function () { offer(path); }, 0);
+  }
+  // A screenshot (F2, or the console's sshot) is also handed to the player
+  // as a download: the browser's storage is out of their reach.
+  function offer(path) {
+    try {
+      var link = document.createElement('a');
+      link.href = URL.createObjectURL(new Blob([FS.readFile(path)], {type: 'image/bmp'}));
+      link.download = path.substring(path.lastIndexOf('/') + 1);
+      link.click();
+      setTimeout(function () { URL.revokeObjectURL(link.href); }, 10000);
+    } catch (e) {
+      console.warn('WARN) Couldn\'t offer ' + path + ' for download: ' + e);
     }
   }
   Module.preRun = Module.preRun || [];
