@@ -67,10 +67,27 @@ var Module = typeof Module !== 'undefined' ? Module : {};
   // the game starts, written out shortly after a file there was written,
   // renamed or removed. Storage that is refused or full costs the files
   // their persistence, never the game.
-  var syncPending = false, syncFailed = false;
+  var syncPending = false, syncing = false, syncAgain = false, syncFailed = false;
   function syncOut() {
     syncPending = false;
-    FS.syncfs(false, function (error) {
+    if (syncing) { // one write-out at a time; another follows this one
+      syncAgain = true;
+      return;
+    }
+    syncing = true;
+    // A storage that aborts its transaction (full, for one) may never
+    // answer: after a while that counts as a refusal.
+    var answered = false;
+    var watchdog = setTimeout(function () { finish(new Error('no answer')); }, 15000);
+    function finish(error) {
+      if (answered) return;
+      answered = true;
+      clearTimeout(watchdog);
+      syncing = false;
+      if (syncAgain) {
+        syncAgain = false;
+        setTimeout(syncOut, 0);
+      }
       if (error) {
         if (!syncFailed) console.warn('WARN) Browser storage refused the user files (' + (error.message || error) +
                                       '); they last until the page is closed');
@@ -80,7 +97,8 @@ var Module = typeof Module !== 'undefined' ? Module : {};
         syncFailed = false;
         say('');
       }
-    });
+    }
+    FS.syncfs(false, finish);
   }
   function changed(path) {
     if (typeof path !== 'string' || path.indexOf(USER_FOLDER) !== 0) return;
@@ -114,8 +132,14 @@ var Module = typeof Module !== 'undefined' ? Module : {};
                      '); user files last until the page is closed');
         say('Browser storage is not available: scores and maps are kept until the page is closed.');
       }
+      watchWrites();
       removeRunDependency('user-files');
     });
+    window.larderFS = FS; // for the page's tests
+  });
+
+  // From the start of the game on (the files read back are not news).
+  function watchWrites() {
     var close = FS.close, rename = FS.rename, unlink = FS.unlink;
     FS.close = function (stream) {
       var written = stream && (stream.flags & 3) !== 0;
@@ -125,8 +149,7 @@ var Module = typeof Module !== 'undefined' ? Module : {};
     };
     FS.rename = function (from, to) { var r = rename.apply(this, arguments); changed(to); return r; };
     FS.unlink = function (path) { var r = unlink.apply(this, arguments); changed(path); return r; };
-    window.larderFS = FS; // for the page's tests
-  });
+  }
 
   Module.setStatus = function (text) {
     var status = document.getElementById('status');

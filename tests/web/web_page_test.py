@@ -100,6 +100,22 @@ def main():
         page.wait_for("Entering menu loop", 120)
         assert read_scores(page) == scores, "high scores after the reload: %r" % read_scores(page)
 
+        step("full browser storage is reported and play goes on")
+        page.evaluate("IDBObjectStore.prototype.put = function () {"
+                      " throw new DOMException('the disk is full', 'QuotaExceededError'); }")
+        page.pump(1)
+        mark = page.mark()
+        page.key("Down")
+        page.key("Return")  # another survival run, whose score cannot be stored
+        page.wait_for("map loaded", 30, since=mark)
+        page.pump(1)
+        page.key("Return")
+        page.wait_for("Browser storage refused the user files", 300, since=mark)
+        page.pump(1)
+        page.key("Return")  # closes the results
+        page.pump(1)
+        page.key("Up")  # Survival to New Game
+
         step("Quit ends the game with a goodbye")
         page.pump(1)
         page.key("Up")  # from New Game round to Quit
