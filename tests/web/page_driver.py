@@ -24,7 +24,7 @@ except ImportError:  # Debian's python3-websocket under another Python
 CHROMIUM_FLAGS = [
     "--headless=new", "--use-gl=angle", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
     "--no-sandbox", "--disable-gpu-sandbox", "--no-first-run", "--disable-background-networking",
-    "--disable-component-update", "--disable-sync", "--window-size=1024,768",
+    "--disable-component-update", "--disable-sync", "--window-size=1700,1300",
     "--autoplay-policy=no-user-gesture-required",
 ]
 
@@ -157,6 +157,10 @@ class Page:
             self.call("Input.dispatchKeyEvent", type="rawKeyDown", **common)
         if up:
             self.call("Input.dispatchKeyEvent", type="keyUp", **common)
+
+    def click(self, x, y):
+        for kind in ("mousePressed", "mouseReleased"):
+            self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
 
     def frames(self):
         return self.evaluate("window.larderFrames") or 0

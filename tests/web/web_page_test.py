@@ -58,6 +58,17 @@ def main():
         for line in ("Larder 2 Engine: Pre-Init", "OpenGL initialization successful.", "Passing to menu loop"):
             page.wait_for(line, 1)
 
+        step("the picture fills the page at a whole multiple, and clicks map back to it")
+        box = page.evaluate("(function () { var r = document.getElementById('canvas')"
+                            ".getBoundingClientRect(); return [r.left, r.top, r.width, r.height,"
+                            " innerWidth, innerHeight]; })()")
+        left, top, width, height, page_w, page_h = box
+        scale = min(page_w // 800, page_h // 600)
+        assert (width, height) == (800 * scale, 600 * scale), "canvas %gx%g in a %gx%g page" % tuple(box[2:])
+        mark = page.mark()
+        page.click(left + 600.5 * scale, top + 150.5 * scale)  # the middle of picture pixel (600, 150)
+        page.wait_for("x,y: 600,150", 10, since=mark)  # the menu names the picture position
+
         step("a story game starts and the player walks")
         page.pump(1)
         page.key("Return")
