@@ -10,6 +10,10 @@
 // then, from a second run of 300 frames in which every layer is finished
 // before the next starts, the drawing time of each layer.
 //
+// Also prints the glDrawArrays calls of one frame's drawing. With
+// --one-quad-per-call every quad is drawn by a call of its own, as before
+// drawing was batched.
+//
 // Between frames, outside the timing, NPCs that stopped or got stuck get new
 // orders and the effects are brought back to 2,000: the oldest are dropped,
 // or blood splashes are added on screen (the corpses add some every frame).
@@ -20,14 +24,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "../common/Silence.h"
 #include "GameHarness.h"
+#include "render/SpriteBatch.h"
 #include "world/Effect.h"
 #include "world/AIActor.h"
 #include "world/CopActor.h"
 #include "world/Corpse.h"
+#include "world/GameRandom.h"
 #include "world/Map.h"
 
 namespace {
@@ -41,6 +48,7 @@ const float FRAME_TIME = 1.0f / 60.0f;
 const int CIVILIAN_BODY = 17, OFFICER_BODY = 33;
 
 using Clock = std::chrono::steady_clock;
+unsigned long callsPerFrame = 0;
 
 double microseconds(Clock::time_point a, Clock::time_point b)
 {
@@ -101,7 +109,7 @@ void populate(CGame* game, const View& v)
         AIActor* npc;
         if (i % 4 == 3) {
             CopActor* cop = new CopActor();
-            cop->cacheMap(game->theMap);
+            cop->cacheMap(game->theMap.get());
             npc = cop;
         } else {
             npc = new AIActor();
@@ -178,6 +186,7 @@ void drawFrame(CGame* game, std::vector<double>* layers)
     lap(2);
     game->drawLarders(game->player->x + 24.0f, game->player->y + 24.0f);
     game->drawHUD();
+    SpriteBatch::flush();
     glFinish();
     lap(3);
 }
@@ -195,8 +204,10 @@ void runFrames(GameHarness& h, const View& view, std::vector<double>* drawing,
         game->delta = FRAME_TIME;
 
         Clock::time_point t0 = Clock::now();
+        unsigned long calls = SpriteBatch::drawCalls();
         drawFrame(game, frame < WARM_UP ? nullptr : layers);
         Clock::time_point t1 = Clock::now();
+        callsPerFrame = SpriteBatch::drawCalls() - calls;
         game->updateSlowmo();
         game->getInput();
         game->handleAI();
@@ -217,6 +228,13 @@ void runFrames(GameHarness& h, const View& view, std::vector<double>* drawing,
 // With a file name as argument, the last frame is also saved there as a BMP.
 int main(int argc, char** argv)
 {
+    const char* picture = nullptr;
+    for (int i = 1; i < argc; i++) {
+        if (std::string(argv[i]) == "--one-quad-per-call")
+            SpriteBatch::setOneQuadPerCall(true);
+        else
+            picture = argv[i];
+    }
     namespace fs = std::filesystem;
     GameHarness h;
     fs::copy(fs::path(LARDER_SOURCE_DIR) / "data", "data", fs::copy_options::recursive);
@@ -228,6 +246,7 @@ int main(int argc, char** argv)
         game->newGame();
         game->help = false;
         srand(12345);
+        gameRandom().seed(12345);
         placePlayer(game);
         view = {game->player->x + 24 - game->scrWidth / 2.0f,
                 game->player->y + 24 - game->scrHeight / 2.0f, (float)game->scrWidth,
@@ -249,16 +268,18 @@ int main(int argc, char** argv)
     const char* names[] = {"tiles", "effects", "sprites", "hud"};
     for (int i = 0; i < 4; i++)
         report(names[i], layers[i]);
+    printf("draw calls per frame: %lu\n", callsPerFrame);
     fflush(stdout);
 
-    if (argc > 1) {
+    if (picture) {
         int w = game->scrWidth, hgt = game->scrHeight;
         SDL_Surface* shot = SDL_CreateRGBSurface(SDL_SWSURFACE, w, hgt, 24, 0xff, 0xff00, 0xff0000, 0);
+        SpriteBatch::flush();
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         for (int y = 0; y < hgt; y++)
             glReadPixels(0, hgt - 1 - y, w, 1, GL_RGB, GL_UNSIGNED_BYTE,
                          (Uint8*)shot->pixels + y * shot->pitch);
-        SDL_SaveBMP(shot, argv[1]);
+        SDL_SaveBMP(shot, picture);
         SDL_FreeSurface(shot);
     }
     Silence quiet;

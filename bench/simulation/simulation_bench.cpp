@@ -130,7 +130,7 @@ void populate(CGame* game, int npcs, bool policeFire)
         AIActor* npc;
         if (i % 4 == 3) {
             CopActor* cop = new CopActor();
-            cop->cacheMap(game->theMap);
+            cop->cacheMap(game->theMap.get());
             cop->setSurvivalMode(true);
             cop->getGun()->setReserve(1000000000);
             npc = cop;

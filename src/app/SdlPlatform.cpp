@@ -1,5 +1,7 @@
 #include "app/SdlPlatform.h"
 
+#include "render/SpriteBatch.h"
+
 #include <GL/gl.h>
 #include <SDL_mixer.h>
 #include <cstdio>
@@ -35,10 +37,17 @@ void SdlPlatform::setWindowScale(int factor)
         scale = factor;
 }
 
+void SdlPlatform::swapBuffers()
+{
+    SpriteBatch::flush();
+    SDL_GL_SwapBuffers();
+}
+
 // A window of the given size (or full screen at it) with the picture fitted
 // inside. On X11 the OpenGL context, and with it every texture, survives.
 bool SdlPlatform::setMode(int windowW, int windowH)
 {
+    SpriteBatch::flush(); // what is pending belongs to the old viewport
     Uint32 flags = SDL_HWSURFACE | SDL_OPENGL | SDL_ASYNCBLIT | SDL_ANYFORMAT;
     flags |= bFullscreen ? SDL_FULLSCREEN : SDL_RESIZABLE;
     SDL_Surface* screen = SDL_SetVideoMode(windowW, windowH, 0, flags);

@@ -24,7 +24,7 @@ public:
 #endif
     Uint32 ticks() override { return SDL_GetTicks(); }
     void delay(Uint32 ms) override { SDL_Delay(ms); }
-    void swapBuffers() override { SDL_GL_SwapBuffers(); }
+    void swapBuffers() override;
     // config.cfg's scale, unless the command line chose one already.
     void setWindowScale(int factor) override;
 

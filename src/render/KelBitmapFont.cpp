@@ -11,6 +11,7 @@
 
 #include "data/DataFile.h"
 #include "render/PictureFile.h"
+#include "render/SpriteBatch.h"
 #include "render/TextureUpload.h"
 
 namespace {
@@ -60,9 +61,12 @@ KelBitmapFont::~KelBitmapFont()
 {
     printf("INFO) Emptying bitmap font\n");
     Uint32 start = SDL_GetTicks();
+    SpriteBatch::flush(); // glyphs still waiting may use the page
     for (auto& page : texturePages) {
-        if (page && *page != 0)
+        if (page && *page != 0) {
             glDeleteTextures(1, page.get());
+            SpriteBatch::setOpaque(*page, false);
+        }
     }
     texturePages.clear();
     printf("PASS) Bitmap font emptied in %i ms\n", (int)(SDL_GetTicks() - start));
@@ -143,7 +147,7 @@ void KelBitmapFont::drawQuads(const std::vector<GlyphQuad>& quads, float alpha)
         return;
     for (const GlyphQuad& q : quads)
         drawChar(q.srcX, q.srcY, q.srcR, q.srcB, q.destX, q.destY, q.destW, q.destH, r, g, b, alpha);
-    glColor3f(1.0f, 1.0f, 1.0f); // white after every print, even one that drew nothing
+    SpriteBatch::setColour(1, 1, 1); // white after every print, even one that drew nothing
 }
 
 void KelBitmapFont::setFontColour(unsigned char mR, unsigned char mG, unsigned char mB)
@@ -162,23 +166,12 @@ void KelBitmapFont::drawChar(int srcX, int srcY, int srcR, int srcB, int destX, 
     double right = srcR / kPageSide;
     double bottom = srcB / kPageSide;
 
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     if (texturePages.empty() || !texturePages[0]) {
         fprintf(stderr, "Page #0 is gone!\n");
         exit(1);
     }
-    glBindTexture(GL_TEXTURE_2D, *texturePages[0]);
-
-    glColor4f(cr / 255.0f, cg / 255.0f, cb / 255.0f, af);
-    glBegin(GL_QUADS);
-    glTexCoord2f(left, top);     glVertex2i(destX, destY);
-    glTexCoord2f(right, top);    glVertex2i(destX + destW, destY);
-    glTexCoord2f(right, bottom); glVertex2i(destX + destW, destY + destH);
-    glTexCoord2f(left, bottom);  glVertex2i(destX, destY + destH);
-    glEnd();
-
-    glColor3f(1.0f, 1.0f, 1.0f);
-    glPopMatrix();
+    SpriteBatch::setColour(cr / 255.0f, cg / 255.0f, cb / 255.0f, af);
+    SpriteBatch::addQuad(*texturePages[0], destX, destY, destX + destW, destY + destH,
+                         (float)left, (float)top, (float)right, (float)bottom);
+    SpriteBatch::setColour(1, 1, 1);
 }

@@ -11,6 +11,7 @@
 
 #include "data/DataFile.h"
 #include "render/PictureFile.h"
+#include "render/SpriteBatch.h"
 #include "render/TextureUpload.h"
 
 namespace {
@@ -113,35 +114,6 @@ void SpriteManager::resolveCentring(int& x, int& y, int screenW, int screenH)
     }
 }
 
-namespace {
-
-// A width x height quad of the texture whose centre lies half the size right
-// of and below (x, y), turned by `turn` degrees about that centre. The quad
-// is laid out upside down: only a half-turn shows the image upright.
-void drawTurnedQuad(GLuint texture, int x, int y, int width, int height, float turn)
-{
-    if (texture == 0)
-        return;
-    int halfWidth = width / 2;
-    int halfHeight = height / 2;
-
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glTranslatef((float)(x + halfWidth), (float)(y + halfHeight), 0.0f);
-    glRotatef(turn, 0.0f, 0.0f, 1.0f);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f); glVertex2i(halfWidth, halfHeight);
-    glTexCoord2f(1.0f, 0.0f); glVertex2i(-halfWidth, halfHeight);
-    glTexCoord2f(1.0f, 1.0f); glVertex2i(-halfWidth, -halfHeight);
-    glTexCoord2f(0.0f, 1.0f); glVertex2i(halfWidth, -halfHeight);
-    glEnd();
-    glPopMatrix();
-}
-
-} // namespace
-
 void SpriteManager::drawSprite(int spriteNum, int targetX, int targetY, int width, int height,
                                float rotation)
 {
@@ -156,20 +128,23 @@ void SpriteManager::drawSprite(int spriteNum, int targetX, int targetY, int widt
         return;
     }
     DrawLog::record({targetX, targetY, targetX + width, targetY + height, this, spriteNum, ""});
-    drawTurnedQuad(*texture, targetX, targetY, width, height, 180.0f - rotation);
+    SpriteBatch::addTurnedQuad(*texture, targetX, targetY, width, height, 180.0f - rotation);
 }
 
 void SpriteManager::drawRaw(GLuint* raw, int x, int y, int width, int height)
 {
     if (raw)
-        drawTurnedQuad(*raw, x, y, width, height, 0.0f);
+        SpriteBatch::addTurnedQuad(*raw, x, y, width, height, 0.0f);
 }
 
 void SpriteManager::freeSprites()
 {
+    SpriteBatch::flush(); // quads still waiting may use these textures
     for (auto& holder : sprites) {
-        if (holder && *holder != 0)
+        if (holder && *holder != 0) {
             glDeleteTextures(1, holder.get());
+            SpriteBatch::setOpaque(*holder, false);
+        }
     }
     sprites.clear();
 }

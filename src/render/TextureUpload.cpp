@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "render/SpriteBatch.h"
+
 namespace {
 
 #if SDL_BYTEORDER == SDL_BIG_ENDIAN
@@ -17,6 +19,21 @@ const Uint32 kRedMask = 0x000000ff, kGreenMask = 0x0000ff00,
 SDL_Surface* newRgbaSurface(int w, int h)
 {
     return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, kRedMask, kGreenMask, kBlueMask, kAlphaMask);
+}
+
+// Whether every pixel of an RGBA surface is fully opaque. The power-of-two
+// rescaling of the upload weighs pixels by binary fractions, so it keeps
+// such a picture fully opaque.
+bool opaque(SDL_Surface* rgba)
+{
+    for (int y = 0; y < rgba->h; ++y) {
+        const Uint32* row = (const Uint32*)((const Uint8*)rgba->pixels + (size_t)y * rgba->pitch);
+        for (int x = 0; x < rgba->w; ++x) {
+            if ((row[x] & kAlphaMask) != kAlphaMask)
+                return false;
+        }
+    }
+    return true;
 }
 
 // Nearest-pixel reduction of an RGBA surface to w x h.
@@ -107,6 +124,7 @@ int uploadMipmappedTexture(SDL_Surface* image, GLuint& texture, const char* name
     gluBuild2DMipmaps(GL_TEXTURE_2D, 4, rgba->w, rgba->h, GL_RGBA, GL_UNSIGNED_BYTE,
                       rgba->pixels);
 #endif
+    SpriteBatch::setOpaque(texture, opaque(rgba));
     SDL_FreeSurface(rgba);
     return 0;
 }

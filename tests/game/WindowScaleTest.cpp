@@ -5,6 +5,7 @@
 
 #include "Captured.h"
 #include "GameHarness.h"
+#include "render/SpriteBatch.h"
 #include "world/Map.h"
 
 namespace {
@@ -14,6 +15,7 @@ Rgb windowPixel(int x, int y)
 {
     unsigned char rgb[3] = {0, 0, 0};
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    SpriteBatch::flush();
     glReadPixels(x, SDL_GetVideoSurface()->h - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
     return {rgb[0], rgb[1], rgb[2]};
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/input/GamepadPlatform.h"
+#include "render/SpriteBatch.h"
 #include "world/Effect.h"
 #include "world/Corpse.h"
 #include "world/Larder.h"
@@ -144,6 +145,7 @@ CGame* GameHarness::start(const StartSettings& settings)
 Rgb GameHarness::pixel(int x, int y)
 {
     unsigned char rgb[3] = {0, 0, 0};
+    SpriteBatch::flush();
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, theGame->scrHeight - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
     return {rgb[0], rgb[1], rgb[2]};

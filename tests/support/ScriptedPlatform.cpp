@@ -1,5 +1,7 @@
 #include "ScriptedPlatform.h"
 
+#include "render/SpriteBatch.h"
+
 ScriptedPlatform::ScriptedPlatform(bool window) : window(window), keys(SDLK_LAST, 0) {}
 
 void ScriptedPlatform::init()
@@ -44,6 +46,7 @@ bool ScriptedPlatform::nextEvent(SDL_Event& event)
 
 void ScriptedPlatform::swapBuffers()
 {
+    SpriteBatch::flush();
     now += frameMs;
     framesDone++;
     if (onFrame)

@@ -7,6 +7,8 @@
 #include <memory>
 #include <new>
 
+#include "render/SpriteBatch.h"
+
 namespace {
 
 void putLittle(unsigned char* at, Uint32 value, int bytes)
@@ -52,6 +54,7 @@ bool CGame::takeScreenshot(const char* filename)
         return false;
     }
     if (bHasScreen) { // without one the picture stays black
+        SpriteBatch::flush();
         glPixelStorei(GL_PACK_ALIGNMENT, 4);
         glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.get());
     }

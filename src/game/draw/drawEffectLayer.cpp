@@ -1,6 +1,7 @@
 #include "game/CGame.h"
 
 #include "world/Effect.h"
+#include "render/SpriteBatch.h"
 #include "render/SpriteManager.h"
 #include "world/WorldList.h"
 
@@ -23,4 +24,5 @@ void CGame::drawEffectLayer(int centreX, int centreY)
                                  (float)e->getRotation());
         return e->getTimer() > EFFECT_LIFETIME;
     });
+    SpriteBatch::flush();
 }

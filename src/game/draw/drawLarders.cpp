@@ -1,5 +1,6 @@
 #include "game/CGame.h"
 
+#include "render/SpriteBatch.h"
 #include "render/SpriteManager.h"
 #include "world/Larder.h"
 
@@ -13,4 +14,5 @@ void CGame::drawLarders(float centreX, float centreY)
         int sy = scrHeight / 2 - (int)(centreY - l->getY());
         actorSprites->drawSprite(l->getFrame(), sx, sy, 128, 128, (float)l->getRotation());
     }
+    SpriteBatch::flush();
 }

@@ -1,6 +1,7 @@
 #include "game/CGame.h"
 
 #include "render/ScreenPosition.h"
+#include "render/SpriteBatch.h"
 #include "render/SpriteManager.h"
 #include "world/Bullet.h"
 
@@ -23,4 +24,5 @@ void CGame::drawShots(int centreX, int centreY)
         actorSprites->drawSprite(b->graphic, sx, sy, BULLET_SPRITE_SIZE, BULLET_SPRITE_SIZE,
                                  (float)b->heading);
     }
+    SpriteBatch::flush();
 }

@@ -1,6 +1,7 @@
 #include "game/CGame.h"
 
 #include "render/ScreenPosition.h"
+#include "render/SpriteBatch.h"
 #include "render/SpriteManager.h"
 #include "game/draw/drawCorpses.h"
 #include "world/AIActor.h"
@@ -30,6 +31,7 @@ void CGame::drawSpriteLayer(int centreX, int centreY)
     drawCorpses(*this, centreX, centreY);
     for (Actor* a : actors)
         drawActor(*this, a, centreX, centreY);
+    SpriteBatch::flush();
 }
 
 // The cast of a cut-scene, by the same rule as the actors of play.
@@ -37,4 +39,5 @@ void CGame::drawSpriteLayer(int centreX, int centreY, std::vector<AIActor*>& cas
 {
     for (AIActor* a : cast)
         drawActor(*this, a, centreX, centreY);
+    SpriteBatch::flush();
 }

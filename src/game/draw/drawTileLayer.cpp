@@ -1,5 +1,6 @@
 #include "game/CGame.h"
 
+#include "render/SpriteBatch.h"
 #include "render/SpriteManager.h"
 #include "world/Map.h"
 
@@ -30,4 +31,5 @@ void CGame::drawTileLayer(int centreX, int centreY)
             tileSprites->drawSprite(tile, tx * 48 - originX, ty * 48 - originY, 48, 48);
         }
     }
+    SpriteBatch::flush();
 }

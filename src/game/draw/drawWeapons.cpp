@@ -1,6 +1,7 @@
 #include "game/CGame.h"
 
 #include "render/ScreenPosition.h"
+#include "render/SpriteBatch.h"
 #include "render/SpriteManager.h"
 #include "world/Weapon.h"
 
@@ -16,4 +17,5 @@ void CGame::drawWeapons(int centreX, int centreY)
                                  screenCoord(w->y, centreY, scrHeight), ITEM_SIZE, ITEM_SIZE,
                                  (float)w->rotation);
     }
+    SpriteBatch::flush();
 }

@@ -10,6 +10,7 @@
 #include "audio/SoundEffectManager.h"
 #include "data/ConfLoader.h"
 #include "render/KelBitmapFont.h"
+#include "render/SpriteBatch.h"
 #include "render/SpriteManager.h"
 #include "script/CinemaScene.h"
 #include "script/ScriptManager.h"
@@ -103,7 +104,7 @@ void CGame::loadFont()
 void CGame::setColour(float r, float g, float b, float a)
 {
     if (bHasScreen)
-        glColor4f(r, g, b, a);
+        SpriteBatch::setColour(r, g, b, a);
 }
 
 int initGL(int width, int height)

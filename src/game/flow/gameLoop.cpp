@@ -6,6 +6,7 @@
 #include "game/flow/FrameTiming.h"
 #include "game/flow/ModalLoop.h"
 #include "render/HudMath.h"
+#include "render/SpriteBatch.h"
 #include "game/flow/ScrollingText.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundEffectManager.h"
@@ -175,6 +176,7 @@ void CGame::clearScreen()
 {
     if (!bHasScreen)
         return;
+    SpriteBatch::flush();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
