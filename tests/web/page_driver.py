@@ -24,7 +24,7 @@ except ImportError:  # Debian's python3-websocket under another Python
 CHROMIUM_FLAGS = [
     "--headless=new", "--use-gl=angle", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
     "--no-sandbox", "--disable-gpu-sandbox", "--no-first-run", "--disable-background-networking",
-    "--disable-component-update", "--disable-sync", "--window-size=1700,1300",
+    "--disable-component-update", "--disable-sync", "--window-size=1700,1500",
     "--autoplay-policy=no-user-gesture-required",
 ]
 
