@@ -29,8 +29,7 @@ struct Box {
 
 // Quads of one texture and colour, drawn by one call.
 struct Run {
-    std::vector<GLfloat> corners;   // x, y clip coordinates, four per quad
-    std::vector<GLfloat> texCoords; // u, v, four per quad
+    std::vector<GLfloat> vertices;  // x, y (clip space), u, v; four per quad
     std::vector<Box> boxes;
     Box bounds{0, 0, 0, 0};
     GLuint texture = 0;
@@ -39,11 +38,14 @@ struct Run {
     bool blend = true;
 };
 
+const double kPi = 3.14159265358979323846;
+
 // How far back a quad looks for a run of its texture.
 const size_t kLookBack = 64;
 
 std::vector<Run> runs; // runs[0 .. used) wait to be drawn, in order
 size_t used = 0;
+std::vector<GLfloat> allVertices; // the runs one after another, for drawing
 GLfloat projection[16] = {}; // read when the first run begins
 GLfloat currentColour[4] = {1, 1, 1, 1};
 bool oneQuadPerCall = false;
@@ -103,12 +105,6 @@ bool overlapsAny(const Run& r, const Box& box)
     return false;
 }
 
-// The run a quad goes into. It joins the latest run of its texture and
-// colour when nothing drawn after that run touches its pixels, so every
-// pixel ends as in quad-by-quad drawing; otherwise it starts a run at the
-// end. A quad that is `alone` neither joins nor is joined: the rasteriser
-// interpolates the texture of a turned quad, or of an upright one whose
-// half-sides are odd, a shade differently inside a larger draw than alone.
 // The projection of the quads to come, read once per batch.
 void readProjection()
 {
@@ -116,6 +112,12 @@ void readProjection()
         glGetFloatv(GL_PROJECTION_MATRIX, projection);
 }
 
+// The run a quad goes into. It joins the latest run of its texture and
+// colour when nothing drawn after that run touches its pixels, so every
+// pixel ends as in quad-by-quad drawing; otherwise it starts a run at the
+// end. A quad that is `alone` neither joins nor is joined: the rasteriser
+// interpolates the texture of a turned quad, or of an upright one whose
+// half-sides are odd, a shade differently inside a larger draw than alone.
 Run& runFor(GLuint texture, const Box& box, bool alone)
 {
     if (oneQuadPerCall)
@@ -135,8 +137,7 @@ Run& runFor(GLuint texture, const Box& box, bool alone)
     if (used == runs.size())
         runs.emplace_back();
     Run& r = runs[used++];
-    r.corners.clear();
-    r.texCoords.clear();
+    r.vertices.clear();
     r.boxes.assign(1, box);
     r.bounds = box;
     r.texture = texture;
@@ -160,9 +161,11 @@ void add(GLuint texture, const Corners& c, bool alone, GLfloat u0, GLfloat v0, G
         box = {box.left - mx, box.top - my, box.right + mx, box.bottom + my};
     }
     Run& r = runFor(texture, box, alone);
-    r.corners.insert(r.corners.end(), c.xy, c.xy + 8);
     const GLfloat uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
-    r.texCoords.insert(r.texCoords.end(), uv, uv + 8);
+    for (int i = 0; i < 8; i += 2) {
+        const GLfloat vertex[4] = {c.xy[i], c.xy[i + 1], uv[i], uv[i + 1]};
+        r.vertices.insert(r.vertices.end(), vertex, vertex + 4);
+    }
 }
 
 } // namespace
@@ -186,7 +189,7 @@ void SpriteBatch::addTurnedQuad(GLuint texture, int x, int y, int width, int hei
     // as the fixed-function rotation does; most quads share the half-turn.
     static float lastTurn = NAN, c = 0, s = 0;
     if (turn != lastTurn) {
-        float radians = (float)(turn * M_PI / 180.0);
+        float radians = (float)(turn * kPi / 180.0);
         s = sinf(radians);
         c = cosf(radians);
         lastTurn = turn;
@@ -229,10 +232,20 @@ void SpriteBatch::flush()
     glPushMatrix();
     glLoadIdentity();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+
+    // One array for every run, given to GL once: each run is then one call
+    // with no other state changed than its texture, colour and blending.
+    allVertices.clear();
+    for (size_t i = 0; i < used; i++)
+        allVertices.insert(allVertices.end(), runs[i].vertices.begin(), runs[i].vertices.end());
+    const GLsizei stride = 4 * sizeof(GLfloat);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glVertexPointer(2, GL_FLOAT, stride, allVertices.data());
+    glTexCoordPointer(2, GL_FLOAT, stride, allVertices.data() + 2);
 
     bool blending = true; // blending is on outside the batch
+    GLint first = 0;
     for (size_t i = 0; i < used; i++) {
         const Run& r = runs[i];
         if (r.blend != blending) {
@@ -242,11 +255,13 @@ void SpriteBatch::flush()
             else
                 glDisable(GL_BLEND);
         }
-        glBindTexture(GL_TEXTURE_2D, r.texture);
-        glColor4fv(r.colour);
-        glVertexPointer(2, GL_FLOAT, 0, r.corners.data());
-        glTexCoordPointer(2, GL_FLOAT, 0, r.texCoords.data());
-        glDrawArrays(GL_QUADS, 0, (GLsizei)(r.corners.size() / 2));
+        if (i == 0 || r.texture != runs[i - 1].texture)
+            glBindTexture(GL_TEXTURE_2D, r.texture);
+        if (i == 0 || !sameColour(r.colour, runs[i - 1].colour))
+            glColor4fv(r.colour);
+        GLsizei count = (GLsizei)(r.vertices.size() / 4);
+        glDrawArrays(GL_QUADS, first, count);
+        first += count;
         calls++;
     }
     used = 0;

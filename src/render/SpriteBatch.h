@@ -1,9 +1,10 @@
 #pragma once
 // Every textured quad of the game goes through here: quads are appended to
-// client-side vertex arrays and drawn with one glDrawArrays per run of
-// neighbours that share texture, colour and blending (OpenGL 1.1, no
-// shaders, no extensions). Nothing is reordered, so the picture is the one
-// quad-by-quad drawing gives.
+// client-side vertex arrays and drawn with one glDrawArrays per run of quads
+// that share texture, colour and blending (OpenGL 1.1, no shaders, no
+// extensions). A quad joins an earlier run only when nothing drawn after
+// that run touches its pixels, so the picture is the one quad-by-quad
+// drawing gives.
 //
 // The corners are transformed here exactly as the fixed-function pipeline
 // transformed them when each quad was drawn under its own translate and
@@ -21,8 +22,8 @@ namespace SpriteBatch {
 void setColour(float r, float g, float b, float a = 1.0f);
 
 // A width x height quad of `texture` whose centre lies half the size right
-// of and below (x, y), turned by `turn` degrees about that centre, with the
-// image's first row at the corner (x + width/2, y + height/2) before turning:
+// of and below (x, y), turned by `turn` degrees about that centre. The image
+// is laid out turned half round (its first row along the bottom edge):
 // only a half-turn shows it upright. Texture 0 draws nothing.
 void addTurnedQuad(GLuint texture, int x, int y, int width, int height, float turn);
 
