@@ -16,7 +16,12 @@ public:
     void showCursor(bool shown) override;
 
     bool pollEvent(SDL_Event& event) override;
+#ifdef __EMSCRIPTEN__
+    // The page's SDL headers give the 1.2 call its later name.
+    Uint8* keyState() override { return const_cast<Uint8*>(SDL_GetKeyboardState(nullptr)); }
+#else
     Uint8* keyState() override { return SDL_GetKeyState(nullptr); }
+#endif
     Uint32 ticks() override { return SDL_GetTicks(); }
     void delay(Uint32 ms) override { SDL_Delay(ms); }
     void swapBuffers() override;

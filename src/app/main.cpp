@@ -12,6 +12,13 @@
 #include "game/input/GamepadPlatform.h"
 #include "game/replay/Recording.h"
 
+#ifdef __EMSCRIPTEN__
+#include "app/WebPlatform.h"
+using MachinePlatform = WebPlatform;
+#else
+using MachinePlatform = SdlPlatform;
+#endif
+
 namespace {
 // A path given on the command line, made absolute: the game may move to its
 // game folder before it uses it.
@@ -57,7 +64,7 @@ int main(int argc, char** argv)
     settings.fullscreen = line.fullscreen;
     if (!enterGameFolder(line.dataFolder, argc > 0 ? argv[0] : nullptr, settings.files))
         return 1;
-    auto sdl = std::make_unique<SdlPlatform>();
+    auto sdl = std::make_unique<MachinePlatform>();
     sdl->scale = line.scale;
     auto pad = std::make_unique<GamepadPlatform>(std::move(sdl), 800, 600);
     GamepadPlatform* gamepad = pad.get();

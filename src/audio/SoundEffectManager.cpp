@@ -81,10 +81,7 @@ int SoundEffectManager::addSample(const char* filename)
     header.resize((size_t)in.gcount());
     if (!wavFormatIsSane(header.data(), header.size()))
         return -1;
-    SDL_RWops* file = SDL_RWFromFile(filename, "rb");
-    if (!file)
-        return -1;
-    Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 1);
+    Mix_Chunk* chunk = Mix_LoadWAV(filename);
     if (!chunk)
         return -1;
     samples.push_back(chunk);

@@ -84,13 +84,11 @@ int KelBitmapFont::loadBitmap(const char* filename)
         return -1;
     }
 
-    // Pure black is the page's background: the colour key keeps those pixels
-    // out of the blit, so they stay transparent in the zero-filled target.
-    SDL_SetColorKey(image, SDL_SRCCOLORKEY, SDL_MapRGB(image->format, 0, 0, 0));
+    // Pure black is the page's background: those pixels become transparent.
     SDL_SetAlpha(image, 0, 255);
 
     GLuint texture = 0; // never a texture name: printing with it does nothing
-    int uploaded = makeTextures ? uploadMipmappedTexture(image, texture, filename) : 0;
+    int uploaded = makeTextures ? uploadMipmappedTexture(image, texture, filename, true) : 0;
     SDL_FreeSurface(image);
     if (uploaded < 0) {
         fprintf(stderr, "FAIL) New surface couldn't be created for %s. Likely cause: out of RAM\n",

@@ -2,6 +2,7 @@
 
 #include <GL/glu.h>
 #include <cstdio>
+#include <cstring>
 
 #include "render/SpriteBatch.h"
 
@@ -60,9 +61,17 @@ SDL_Surface* rgbaSurfaceFor(SDL_Surface* image, int maxSide, bool& scaled)
     SDL_Surface* rgba = newRgbaSurface(image->w, image->h);
     if (!rgba)
         return nullptr;
+#ifdef __EMSCRIPTEN__
+    // The page's SDL blits through canvases, apart from the pixels in memory;
+    // its pictures are RGBA already (see PictureFile), so rows are copied.
+    for (int y = 0; y < image->h; ++y)
+        memcpy((Uint8*)rgba->pixels + (size_t)y * rgba->pitch,
+               (const Uint8*)image->pixels + (size_t)y * image->pitch, (size_t)image->w * 4);
+#else
     // Pixels the blit leaves out (colour-keyed ones) stay fully transparent.
     SDL_FillRect(rgba, nullptr, 0);
     SDL_BlitSurface(image, nullptr, rgba, nullptr);
+#endif
     if (rgba->w <= maxSide && rgba->h <= maxSide)
         return rgba;
 
@@ -76,7 +85,7 @@ SDL_Surface* rgbaSurfaceFor(SDL_Surface* image, int maxSide, bool& scaled)
     return small;
 }
 
-int uploadMipmappedTexture(SDL_Surface* image, GLuint& texture, const char* name)
+int uploadMipmappedTexture(SDL_Surface* image, GLuint& texture, const char* name, bool blackIsClear)
 {
     GLint maxSide = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
@@ -90,16 +99,32 @@ int uploadMipmappedTexture(SDL_Surface* image, GLuint& texture, const char* name
         fprintf(stderr, "WARN) %s is %ix%i, larger than the %i pixels this display takes: scaled to %ix%i\n",
                 name, image->w, image->h, (int)maxSide, rgba->w, rgba->h);
 
+    if (blackIsClear) {
+        for (int y = 0; y < rgba->h; ++y) {
+            Uint32* row = (Uint32*)((Uint8*)rgba->pixels + (size_t)y * rgba->pitch);
+            for (int x = 0; x < rgba->w; ++x) {
+                if ((row[x] & ~kAlphaMask) == 0)
+                    row[x] = 0;
+            }
+        }
+    }
+
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+#ifdef __EMSCRIPTEN__
+    // WebGL takes sides that are not powers of two without mipmaps and with
+    // clamped edges; the linear filter never reads the smaller levels anyway.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, rgba->w, rgba->h, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba->pixels);
+#else
     // gluBuild2DMipmaps rescales sides that are not powers of two.
-    SDL_LockSurface(rgba);
     gluBuild2DMipmaps(GL_TEXTURE_2D, 4, rgba->w, rgba->h, GL_RGBA, GL_UNSIGNED_BYTE,
                       rgba->pixels);
+#endif
     SpriteBatch::setOpaque(texture, opaque(rgba));
-    SDL_UnlockSurface(rgba);
     SDL_FreeSurface(rgba);
     return 0;
 }
@@ -107,7 +132,12 @@ int uploadMipmappedTexture(SDL_Surface* image, GLuint& texture, const char* name
 SDL_Surface* placeholderImage()
 {
     SDL_Surface* image = newRgbaSurface(2, 2);
-    if (image)
-        SDL_FillRect(image, nullptr, SDL_MapRGBA(image->format, 255, 0, 255, 255));
+    if (!image)
+        return nullptr;
+    for (int y = 0; y < image->h; ++y) {
+        Uint32* row = (Uint32*)((Uint8*)image->pixels + (size_t)y * image->pitch);
+        for (int x = 0; x < image->w; ++x)
+            row[x] = kRedMask | kBlueMask | kAlphaMask;
+    }
     return image;
 }

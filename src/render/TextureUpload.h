@@ -15,9 +15,10 @@ SDL_Surface* rgbaSurfaceFor(SDL_Surface* image, int maxSide, bool& scaled);
 // Stores the new texture's name in `texture` and returns 0, or returns -1
 // when the RGBA surface cannot be made. An image larger than the display's
 // GL_MAX_TEXTURE_SIZE is reported under `name` and uploaded scaled down. The
-// image is left to the caller; its colour key and alpha settings decide what
-// the blit copies.
-int uploadMipmappedTexture(SDL_Surface* image, GLuint& texture, const char* name);
+// image is left to the caller; its alpha setting decides what the blit
+// copies. With `blackIsClear`, pure black pixels become fully transparent.
+int uploadMipmappedTexture(SDL_Surface* image, GLuint& texture, const char* name,
+                           bool blackIsClear = false);
 
 // A small opaque magenta picture that stands in for an image that exists but
 // cannot be read, so that the numbers after it keep their places.

@@ -167,7 +167,7 @@ int id3v1Tag(const uint8_t* data, size_t size)
 int spriteImage(const uint8_t* data, size_t size)
 {
     std::string problem;
-    SDL_Surface* image = loadPicture(SDL_RWFromConstMem(data, (int)size), problem);
+    SDL_Surface* image = loadPicture(data, size, problem);
     if (!image)
         return 0;
     SDL_SetAlpha(image, 0, 255);

@@ -77,25 +77,25 @@ TEST(DamagedData, PicturesTooLargeAreRefusedOrScaledAndPositionsStayInRange)
 {
     std::string problem;
     std::string huge("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\x01\x86\xa0\0\0\0\x02\x08\x02\0\0\0", 29);
-    EXPECT_EQ(loadPicture(SDL_RWFromConstMem(huge.data(), (int)huge.size()), problem), nullptr);
+    EXPECT_EQ(loadPicture((const unsigned char*)huge.data(), huge.size(), problem), nullptr);
     EXPECT_EQ(problem, "it claims 100000x2 pixels, more than 8192 a side");
 
     // A BMP header that SDL decodes into a surface of 1 bit and 225 bytes a
     // pixel, no palette and rows 0 bytes long: refused, never blitted.
     const std::string badFormat("BMN\0\0\0\0\0\0\0" "2\0\0\0IDAT\2\x18\0\0s\0\0\0ID\1\x1fM\x13\x13\x13\x13", 35);
-    EXPECT_EQ(loadPicture(SDL_RWFromConstMem(badFormat.data(), (int)badFormat.size()), problem), nullptr);
+    EXPECT_EQ(loadPicture((const unsigned char*)badFormat.data(), badFormat.size(), problem), nullptr);
     EXPECT_EQ(problem, "its pixel format is damaged");
 
     // A PNG chunk that claims to run past the end of the file (here a tRNS)
     // kept the decoder reading stale bytes for ever; refused before decoding.
     const std::string cutShort("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x05\xdc\0\0\0\2\x08\0\0\0\0gRA"
                                "@\0\0\0 tRNSIDATx\xe6\0", 48);
-    EXPECT_EQ(loadPicture(SDL_RWFromConstMem(cutShort.data(), (int)cutShort.size()), problem), nullptr);
+    EXPECT_EQ(loadPicture((const unsigned char*)cutShort.data(), cutShort.size(), problem), nullptr);
     EXPECT_EQ(problem, "it is cut short or its chunks are damaged");
 
     // Only PNG and BMP reach a decoder: a sound GIF is refused all the same.
     const std::string gif("GIF89a\1\0\1\0\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;", 29);
-    EXPECT_EQ(loadPicture(SDL_RWFromConstMem(gif.data(), (int)gif.size()), problem), nullptr);
+    EXPECT_EQ(loadPicture((const unsigned char*)gif.data(), gif.size(), problem), nullptr);
     EXPECT_EQ(problem, "it is not a PNG or BMP picture");
 
     SDL_Surface* wide = SDL_CreateRGBSurface(SDL_SWSURFACE, 40, 10, 24, 0xff, 0xff00, 0xff0000, 0);

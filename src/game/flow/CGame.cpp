@@ -121,13 +121,15 @@ int initGL(int width, int height)
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
-    glShadeModel(GL_SMOOTH);
+#ifndef __EMSCRIPTEN__
+    glShadeModel(GL_SMOOTH); // WebGL knows neither call (smooth is its only way)
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+#endif
     glClearDepth(1.0);
     glClearColor(0, 0, 0, 0);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glDepthFunc(GL_LEQUAL);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     printf("OpenGL initialization successful.\n");
     return 0;
 }
