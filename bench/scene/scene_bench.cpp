@@ -115,11 +115,8 @@ void placePlayer(CGame* game)
 // Officers report their guns as they are deleted: callers keep it quiet.
 void removeNpcs(CGame* game)
 {
-    for (Actor* a : game->actors) {
-        if (a != game->player)
-            delete a;
-    }
-    game->actors.assign(1, game->player);
+    Actor* player = game->player;
+    game->actors.dropIf([player](Actor* a) { return a != player; });
 }
 
 void populate(CGame* game, const View& v)
@@ -128,23 +125,21 @@ void populate(CGame* game, const View& v)
     for (int i = 0; i < NPCS; i++) {
         AIActor* npc;
         if (i % 4 == 3) {
-            CopActor* cop = new CopActor();
+            CopActor* cop = game->actors.put(std::make_unique<CopActor>());
             cop->cacheMap(game->theMap.get());
             npc = cop;
         } else {
-            npc = new AIActor();
+            npc = game->actors.put(std::make_unique<AIActor>());
         }
         freeSpot(game, v, npc->x, npc->y);
-        game->actors.push_back(npc);
     }
     for (int i = 0; i < CORPSES; i++) {
-        Corpse* c = new Corpse();
+        Corpse* c = game->corpses.put(std::make_unique<Corpse>());
         c->setFrame(i % 4 == 3 ? OFFICER_BODY : CIVILIAN_BODY);
         c->setRotation(rand() % 360);
         // Spread the bleeding over the frames instead of all at once.
         c->updateTimer((float)(rand() % 65) / 100.0f);
         freeSpot(game, v, c->x, c->y);
-        game->corpses.push_back(c);
     }
 }
 
@@ -167,12 +162,10 @@ void keepWalking(CGame* game, const View& v, std::vector<float>& lastX)
 
 void keepEffectCount(CGame* game, const View& v)
 {
-    std::vector<Effect*>& fx = game->effects;
+    auto& fx = game->effects;
     if (fx.size() > EFFECTS) {
         size_t extra = fx.size() - EFFECTS;
-        for (size_t i = 0; i < extra; i++)
-            delete fx[i];
-        fx.erase(fx.begin(), fx.begin() + extra);
+        fx.dropIf([&extra](Effect*) { return extra > 0 && extra-- > 0; });
     }
     while (fx.size() < EFFECTS)
         game->spawnBlood(1, v.randomX(), v.randomY());

@@ -88,7 +88,7 @@ void writeSilentSamples(GameHarness& h)
 void topUpBullets(CGame* game)
 {
     while (game->shots.size() < BULLETS) {
-        Bullet* b = new Bullet();
+        Bullet* b = game->shots.put(std::make_unique<Bullet>());
         b->damage = 10;
         b->range = 700;
         b->speed = 450;
@@ -98,7 +98,6 @@ void topUpBullets(CGame* game)
         b->y = randomIn(BAND_TOP, BAND_BOTTOM);
         b->lastX = b->x;
         b->lastY = b->y;
-        game->shots.push_back(b);
     }
 }
 
@@ -129,17 +128,16 @@ void populate(CGame* game, int npcs, bool policeFire)
     for (int i = 0; i < npcs; i++) {
         AIActor* npc;
         if (i % 4 == 3) {
-            CopActor* cop = new CopActor();
+            CopActor* cop = game->actors.put(std::make_unique<CopActor>());
             cop->cacheMap(game->theMap.get());
             cop->setSurvivalMode(true);
             cop->getGun()->setReserve(1000000000);
             npc = cop;
         } else {
-            npc = new AIActor();
+            npc = game->actors.put(std::make_unique<AIActor>());
         }
         npc->x = randomIn(LEFT, RIGHT);
         npc->y = randomIn(NPC_TOP, NPC_BOTTOM);
-        game->actors.push_back(npc);
     }
     keepBusy(game, policeFire);
 }
@@ -161,8 +159,6 @@ void runScene(GameHarness& h, int npcs, bool policeFire)
     for (int frame = 0; frame < WARM_UP + FRAMES; frame++) {
         keepBusy(game, policeFire);
         topUpBullets(game);
-        for (Effect* e : game->effects)
-            delete e;
         game->effects.clear();
         game->delta = FRAME_TIME;
 
