@@ -32,9 +32,9 @@ void CGame::gameLoop()
     // loops on through the menu and later games.
     if (tunes->curTrack < 0 && tunes->size() > 0)
         tunes->playTrack(0, true);
-    ModalLoop play;
-    play.running = [this] { return !bGameOver; };
-    play.frame = [this] {
+    ModalLoop loop;
+    loop.running = [this] { return !bGameOver; };
+    loop.frame = [this] {
         consumeEvents();
         if (bInCinema)
             cinemaFrame();
@@ -42,7 +42,7 @@ void CGame::gameLoop()
             playFrame();
         return true;
     };
-    play.timing = [this](Uint32 ms) {
+    loop.timing = [this](Uint32 ms) {
         frames++;
         delta = FrameTiming::frameDelta(ms, deltaTimer);
         if (FrameTiming::fpsDue(io->ticks(), (Uint32)last_check)) {
@@ -52,7 +52,7 @@ void CGame::gameLoop()
         }
         return true;
     };
-    play.run(*io, event);
+    loop.run(*io, event);
     consumeEvents(); // what the last frame did
 }
 

@@ -51,14 +51,14 @@ int CGame::replaySession(const Recording& rec)
     gameRandom().seed(rec.seed);
     bKeepHighScores = false; // a replayed run is not a new one
     auto replay = std::make_unique<ReplayPlatform>(std::move(io), rec);
-    ReplayPlatform* player = replay.get();
+    ReplayPlatform* replayer = replay.get();
     io = std::move(replay);
     startMode(*this, rec.survival);
     gameLoop();
-    size_t played = player->framesPlayed();
-    size_t beyond = player->framesBeyond();
-    bool stopped = player->stopped();
-    io = player->release();
+    size_t played = replayer->framesPlayed();
+    size_t beyond = replayer->framesBeyond();
+    bool stopped = replayer->stopped();
+    io = replayer->release();
 
     uint32_t state = worldChecksum();
     if (stopped)
