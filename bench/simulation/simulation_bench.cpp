@@ -87,7 +87,7 @@ void writeSilentSamples(GameHarness& h)
 
 void topUpBullets(CGame* game)
 {
-    while (game->shots.size() < BULLETS) {
+    while (game->world.shots.size() < BULLETS) {
         Bullet* b = new Bullet();
         b->damage = 10;
         b->range = 700;
@@ -98,7 +98,7 @@ void topUpBullets(CGame* game)
         b->y = randomIn(BAND_TOP, BAND_BOTTOM);
         b->lastX = b->x;
         b->lastY = b->y;
-        game->shots.push_back(b);
+        game->world.shots.push_back(b);
     }
 }
 
@@ -106,7 +106,7 @@ void topUpBullets(CGame* game)
 // (in the police scene) are made angry at a point near them.
 void keepBusy(CGame* game, bool policeFire)
 {
-    for (Actor* a : game->actors) {
+    for (Actor* a : game->world.actors) {
         AIActor* npc = dynamic_cast<AIActor*>(a);
         if (!npc)
             continue;
@@ -139,7 +139,7 @@ void populate(CGame* game, int npcs, bool policeFire)
         }
         npc->x = randomIn(LEFT, RIGHT);
         npc->y = randomIn(NPC_TOP, NPC_BOTTOM);
-        game->actors.push_back(npc);
+        game->world.actors.push_back(npc);
     }
     keepBusy(game, policeFire);
 }
@@ -151,9 +151,9 @@ void runScene(GameHarness& h, int npcs, bool policeFire)
         Silence quiet;
         game->newGame();
     }
-    game->player->x = 1900;
-    game->player->y = 1200;
-    game->help = false;
+    game->world.player->x = 1900;
+    game->world.player->y = 1200;
+    game->play.help = false;
     srand(12345);
     populate(game, npcs, policeFire);
 
@@ -161,9 +161,9 @@ void runScene(GameHarness& h, int npcs, bool policeFire)
     for (int frame = 0; frame < WARM_UP + FRAMES; frame++) {
         keepBusy(game, policeFire);
         topUpBullets(game);
-        for (Effect* e : game->effects)
+        for (Effect* e : game->world.effects)
             delete e;
-        game->effects.clear();
+        game->world.effects.clear();
         game->delta = FRAME_TIME;
 
         Clock::time_point t0 = Clock::now();

@@ -59,35 +59,35 @@ private:
     {
         // The menu counts its frames, the credits do not: two counted frames
         // in a row after the won game mean the credits are over.
-        bool counted = g->frames != lastFrames;
-        menuFrames = counted && g->bGameOver ? menuFrames + 1 : 0;
-        lastFrames = g->frames;
-        if (g->bGameOver) {
+        bool counted = g->frameRate.frames != lastFrames;
+        menuFrames = counted && g->play.bGameOver ? menuFrames + 1 : 0;
+        lastFrames = g->frameRate.frames;
+        if (g->play.bGameOver) {
             if (won && menuFrames >= 2 && !quitSent) {
                 io.quit();
                 quitSent = true;
             }
             return;
         }
-        if (g->player == nullptr) {
+        if (g->world.player == nullptr) {
             if (io.events.empty())
                 io.press(SDLK_RETURN); // "New Game", then the help screen
             return;
         }
         gameSeconds += g->delta;
-        if (g->bInCinema) {
+        if (g->play.bInCinema) {
             releaseKeys();
             won = won || g->gameWon();
             return;
         }
-        if (g->help) {
+        if (g->play.help) {
             if (io.events.empty())
                 io.press(SDLK_RETURN);
             return;
         }
-        if (g->player->getHealth() < wasHealth && g->player->getHealth() == 10)
+        if (g->world.player->getHealth() < wasHealth && g->world.player->getHealth() == 10)
             deaths++;
-        wasHealth = g->player->getHealth();
+        wasHealth = g->world.player->getHealth();
         decide();
     }
 
@@ -103,8 +103,8 @@ private:
     int stuckFrames = 0;
     float lastX = 0, lastY = 0;
 
-    float px() const { return g->player->x; }
-    float py() const { return g->player->y; }
+    float px() const { return g->world.player->x; }
+    float py() const { return g->world.player->y; }
     static float spotOf(int cell) { return (float)(cell * T) + INSET; }
 
     void releaseKeys()
@@ -175,9 +175,9 @@ private:
     int msFor(float distance) const
     {
         float perGameSecond = PLAYER_SPEED;
-        if (g->bIsLuggingCorpse)
+        if (g->play.bIsLuggingCorpse)
             perGameSecond /= 2.6f;
-        else if (g->slowMoTimer > 0)
+        else if (g->play.slowMoTimer > 0)
             perGameSecond *= 1.6f;
         float ms = distance / perGameSecond * g->deltaTimer;
         int whole = (int)std::lround(ms);
@@ -231,17 +231,17 @@ private:
             stuckFrames = 0;
         }
 
-        Weapon* gun = g->player->getGun();
+        Weapon* gun = g->world.player->getGun();
         bool armed = gun && gun->getInClip() + gun->getReserve() > 0;
-        if (g->bIsLuggingCorpse) {
+        if (g->play.bIsLuggingCorpse) {
             storeCorpse();
-        } else if (g->player->getHealth() < 60 && findItem(true)) {
+        } else if (g->world.player->getHealth() < 60 && findItem(true)) {
             fetchItem(true);
         } else if (!armed) {
             fetchItem(false);
-        } else if (g->actors.size() > 1) {
+        } else if (g->world.actors.size() > 1) {
             hunt(gun);
-        } else if (!g->corpses.empty()) {
+        } else if (!g->world.corpses.empty()) {
             fetchCorpse();
         } else {
             releaseKeys();
@@ -252,7 +252,7 @@ private:
     {
         Weapon* best = nullptr;
         float bestD = 1e9f;
-        for (Weapon* w : g->items) {
+        for (Weapon* w : g->world.items) {
             bool wanted = healthPack ? w->getType() == WEAPON_TYPE_HEALTH_PACK
                                      : !w->isPowerup() && w->getInClip() + w->getReserve() > 0;
             float d = std::hypot(w->x - px(), w->y - py());
@@ -271,7 +271,7 @@ private:
             releaseKeys();
             return;
         }
-        if (g->bIsOverWeapon && g->getWeaponAt(px(), py()) == w) {
+        if (g->play.bIsOverWeapon && g->getWeaponAt(px(), py()) == w) {
             releaseKeys();
             if (io.events.empty())
                 io.press(SDLK_SPACE);
@@ -299,8 +299,8 @@ private:
     {
         Actor* target = nullptr;
         float bestD = 1e9f;
-        for (Actor* a : g->actors) {
-            if (a == g->player)
+        for (Actor* a : g->world.actors) {
+            if (a == g->world.player)
                 continue;
             float d = std::hypot(a->x - px(), a->y - py());
             if (d < FIRE_RANGE && clearLine(a->x + 20, a->y + 20) && d < bestD) {
@@ -330,8 +330,8 @@ private:
         // Nobody in sight: walk toward the nearest one by the path search.
         if (--replanIn <= 0 || path.empty()) {
             std::vector<char> here(N * N, 0);
-            for (Actor* a : g->actors)
-                if (a != g->player)
+            for (Actor* a : g->world.actors)
+                if (a != g->world.player)
                     here[cellIndex((int)((a->x + 24) / T), (int)((a->y + 24) / T))] = 1;
             planTo([&](int c, int r) { return here[cellIndex(c, r)] != 0; });
             replanIn = 25;
@@ -345,14 +345,14 @@ private:
     {
         Corpse* best = nullptr;
         float bestD = 1e9f;
-        for (Corpse* c : g->corpses) {
+        for (Corpse* c : g->world.corpses) {
             float d = std::hypot(c->x - px(), c->y - py());
             if (d < bestD) {
                 best = c;
                 bestD = d;
             }
         }
-        if (g->bIsOverCorpse && !g->bIsOverWeapon && bestD < 60) {
+        if (g->play.bIsOverCorpse && !g->play.bIsOverWeapon && bestD < 60) {
             releaseKeys();
             if (io.events.empty())
                 io.press(SDLK_SPACE);
@@ -363,7 +363,7 @@ private:
         for (int i = 0; i < 9; i++) {
             float x = best->x + offsets[i][0], y = best->y + offsets[i][1];
             if (!g->playerCollision(x, y) && (!g->getWeaponAt(x, y) || i == 8)) {
-                if (g->bIsOverWeapon && bestD < 60 && io.events.empty() && stuckFrames > 5)
+                if (g->play.bIsOverWeapon && bestD < 60 && io.events.empty() && stuckFrames > 5)
                     io.press(SDLK_SPACE); // take the gun off the body, then try again
                 goTo(x, y);
                 return;
@@ -378,7 +378,7 @@ private:
         if (--replanIn <= 0 || path.empty()) {
             planTo([&](int c, int r) {
                 float cx = spotOf(c) + 24, cy = spotOf(r) + 24;
-                for (Larder* l : g->larders) {
+                for (Larder* l : g->world.larders) {
                     float dx = cx - (l->getX() + 64), dy = cy - (l->getY() + 64);
                     if (dx * dx + dy * dy < 16000)
                         return true;
@@ -403,11 +403,11 @@ TEST(Autoplayer, WinsTheShippedTownFromNewGameToTheCredits)
     const int FRAME_LIMIT = 120000; // 40 minutes of game time
     h.io().onFrame = [&](int n) {
         bot.frame();
-        if (getenv("AUTOPLAYER_TRACE") && n % 1500 == 0 && game->player)
+        if (getenv("AUTOPLAYER_TRACE") && n % 1500 == 0 && game->world.player)
             fprintf(stderr, "over %d cinema %d won %d help %d frame %d t %.0f at (%.0f,%.0f) hp %d actors %zu corpses %zu larder %d gun %d\n",
-                    game->bGameOver, game->bInCinema, bot.won, game->help, n, bot.gameSeconds, game->player->x, game->player->y,
-                    game->player->getHealth(), game->actors.size(), game->corpses.size(),
-                    game->inLarder, game->player->getGun() ? game->player->getGun()->getInClip() + game->player->getGun()->getReserve() : -1);
+                    game->play.bGameOver, game->play.bInCinema, bot.won, game->play.help, n, bot.gameSeconds, game->world.player->x, game->world.player->y,
+                    game->world.player->getHealth(), game->world.actors.size(), game->world.corpses.size(),
+                    game->play.inLarder, game->world.player->getGun() ? game->world.player->getGun()->getInClip() + game->world.player->getGun()->getReserve() : -1);
         if (n >= FRAME_LIMIT && !bot.quitSent) {
             h.io().quit();
             bot.quitSent = true;
@@ -421,7 +421,7 @@ TEST(Autoplayer, WinsTheShippedTownFromNewGameToTheCredits)
     size_t bail = out.find("gameLoop: Bailing out of cinema, appears to be done\n", won);
     size_t credits = out.find("No more lines appear to be on screen.\n", bail);
     ASSERT_NE(won, std::string::npos) << "frames: " << h.io().framesDone
-        << ", actors left " << game->actors.size() << ", corpses " << game->corpses.size();
+        << ", actors left " << game->world.actors.size() << ", corpses " << game->world.corpses.size();
     EXPECT_NE(bail, std::string::npos) << "the closing scene played to its end";
     EXPECT_NE(credits, std::string::npos) << "the credits rolled";
     EXPECT_TRUE(bot.won);

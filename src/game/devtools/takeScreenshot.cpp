@@ -56,7 +56,7 @@ bool CGame::takeScreenshot(const char* filename)
         return false;
     }
 
-    if (bHasScreen) { // without one the picture stays black
+    if (devices.bHasScreen) { // without one the picture stays black
         SpriteBatch::flush();
         glPixelStorei(GL_PACK_ALIGNMENT, 1); // rows packed tight, whatever the width
         glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.get());

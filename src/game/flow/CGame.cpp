@@ -28,46 +28,46 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     scrWidth = screenWidth;
     scrHeight = screenHeight;
 
-    io->init();
+    devices.io->init();
     printf("Larder 2 Engine: Pre-Init\n");
 
     EngineVars vars = loadEngineVars(files.configPath().c_str());
     if (settings.fullscreen)
         vars.fullscreen = *settings.fullscreen;
     if (vars.scale > 0)
-        io->setWindowScale(vars.scale);
-    bHasScreen = io->openWindow(screenWidth, screenHeight, vars.fullscreen);
-    audio.open(*io);
-    if (bHasScreen && initGL(screenWidth, screenHeight) < 0) {
+        devices.io->setWindowScale(vars.scale);
+    devices.bHasScreen = devices.io->openWindow(screenWidth, screenHeight, vars.fullscreen);
+    devices.audio.open(*devices.io);
+    if (devices.bHasScreen && initGL(screenWidth, screenHeight) < 0) {
         fprintf(stderr, "Couldn't initialize OpenGL!\n");
         exit(1);
     }
 
-    actorSprites = std::make_unique<SpriteManager>("data/sprites", bHasScreen);
-    actorSprites->setScreenSize(screenWidth, screenHeight);
-    portraitSprites = std::make_unique<SpriteManager>("data/portraits", bHasScreen);
-    portraitSprites->setScreenSize(screenWidth, screenHeight);
-    tileSprites = std::make_unique<SpriteManager>("data/tiles", bHasScreen);
-    tileSprites->setScreenSize(screenWidth, screenHeight);
-    tunes = std::make_unique<MusicManager>("data/music");
-    sfx = std::make_unique<SoundEffectManager>("data/sounds");
+    devices.actorSprites = std::make_unique<SpriteManager>("data/sprites", devices.bHasScreen);
+    devices.actorSprites->setScreenSize(screenWidth, screenHeight);
+    devices.portraitSprites = std::make_unique<SpriteManager>("data/portraits", devices.bHasScreen);
+    devices.portraitSprites->setScreenSize(screenWidth, screenHeight);
+    devices.tileSprites = std::make_unique<SpriteManager>("data/tiles", devices.bHasScreen);
+    devices.tileSprites->setScreenSize(screenWidth, screenHeight);
+    devices.tunes = std::make_unique<MusicManager>("data/music");
+    devices.sfx = std::make_unique<SoundEffectManager>("data/sounds");
     conf = std::make_unique<ConfLoader>("data/physics.dat");
 
     loadFont();
 
     theMap = std::make_unique<Map>();
 
-    bIsOverCorpse = shouldLoadCinema = bIsOverWeapon = bIsOverPowerup = false;
-    bIsLuggingCorpse = bInCinema = bIsTalking = false;
-    cinemaName = "";
-    slowMoTimer = 0;
-    talkingPortrait = 0;
-    talkingConversation = "(nothing)";
-    talkTimer = 0;
+    play.bIsOverCorpse = play.shouldLoadCinema = play.bIsOverWeapon = play.bIsOverPowerup = false;
+    play.bIsLuggingCorpse = play.bInCinema = play.bIsTalking = false;
+    play.cinemaName = "";
+    play.slowMoTimer = 0;
+    play.talkingPortrait = 0;
+    play.talkingConversation = "(nothing)";
+    play.talkTimer = 0;
     deltaTimer = 1000.0f;
-    consoleLine = "";
-    inLarder = 0;
-    lastLine = "";
+    tools.consoleLine = "";
+    play.inLarder = 0;
+    tools.lastLine = "";
 
     // Tiles drawn around the camera: enough to cover the larger side.
     viewRange = (scrWidth > scrHeight ? scrWidth : scrHeight) / 96 + 2;
@@ -78,11 +78,11 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     script = std::make_unique<ScriptManager>(files.writePath(ScriptManager::LOG_NAME));
     printf("Script engine engaged.\n");
 
-    io->showCursor(false);
-    redRender = false;
-    redPulse = false;
-    redEffect = 0;
-    blueEffect = 0;
+    devices.io->showCursor(false);
+    play.redRender = false;
+    play.redPulse = false;
+    play.redEffect = 0;
+    play.blueEffect = 0;
 
     resetGame(0);
 }
@@ -101,13 +101,13 @@ EngineVars CGame::loadEngineVars(const char* filename)
 
 void CGame::loadFont()
 {
-    font = std::make_unique<KelBitmapFont>("data/font.png", "data/font.fnt", bHasScreen);
-    smallfont = std::make_unique<KelBitmapFont>("data/smallfont.png", "data/smallfont.fnt", bHasScreen);
+    devices.font = std::make_unique<KelBitmapFont>("data/font.png", "data/font.fnt", devices.bHasScreen);
+    devices.smallfont = std::make_unique<KelBitmapFont>("data/smallfont.png", "data/smallfont.fnt", devices.bHasScreen);
 }
 
 void CGame::setColour(float r, float g, float b, float a)
 {
-    if (bHasScreen)
+    if (devices.bHasScreen)
         SpriteBatch::setColour(r, g, b, a);
 }
 

@@ -12,7 +12,7 @@ const float PROBE_SIZE = 48.0f;
 // on screen or not.
 Corpse* CGame::getCorpseAt(float x, float y)
 {
-    for (Corpse* c : corpses) {
+    for (Corpse* c : world.corpses) {
         if (c->collides(x, y, PROBE_SIZE, PROBE_SIZE))
             return c;
     }
@@ -23,10 +23,10 @@ Corpse* CGame::getCorpseAt(float x, float y)
 // (only active, that is on-screen, corpses can).
 void CGame::detectOverCorpse(float x, float y)
 {
-    bIsOverCorpse = false;
-    for (Corpse* c : corpses) {
+    play.bIsOverCorpse = false;
+    for (Corpse* c : world.corpses) {
         if (c->isActive() && c->collides(x, y, PROBE_SIZE, PROBE_SIZE)) {
-            bIsOverCorpse = true;
+            play.bIsOverCorpse = true;
             return;
         }
     }
