@@ -57,18 +57,6 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
 
     theMap = std::make_unique<Map>();
 
-    play.bIsOverCorpse = play.shouldLoadCinema = play.bIsOverWeapon = play.bIsOverPowerup = false;
-    play.bIsLuggingCorpse = play.bInCinema = play.bIsTalking = false;
-    play.cinemaName = "";
-    play.slowMoTimer = 0;
-    play.talkingPortrait = 0;
-    play.talkingConversation = "(nothing)";
-    play.talkTimer = 0;
-    deltaTimer = 1000.0f;
-    tools.consoleLine = "";
-    play.inLarder = 0;
-    tools.lastLine = "";
-
     // Tiles drawn around the camera: enough to cover the larger side.
     viewRange = (scrWidth > scrHeight ? scrWidth : scrHeight) / 96 + 2;
 
@@ -79,16 +67,13 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     printf("Script engine engaged.\n");
 
     devices.io->showCursor(false);
-    play.redRender = false;
-    play.redPulse = false;
-    play.redEffect = 0;
-    play.blueEffect = 0;
 
     resetGame(0);
 }
 
-// Everything else goes by member order: the cut-scene and the managers, then
-// the audio device, then the platform.
+// Everything else goes by member order: the cut-scene, the script host and
+// the tuning values, then the devices (the managers, then the audio device,
+// then the platform).
 CGame::~CGame()
 {
     world.clear();
