@@ -115,36 +115,33 @@ void placePlayer(CGame* game)
 // Officers report their guns as they are deleted: callers keep it quiet.
 void removeNpcs(CGame* game)
 {
-    for (Actor* a : game->world.actors) {
-        if (a != game->world.player)
-            delete a;
-    }
-    game->world.actors.assign(1, game->world.player);
+    Actor* player = game->world.player;
+    game->world.actors.dropIf([player](Actor* a) { return a != player; });
 }
 
 void populate(CGame* game, const View& v)
 {
     removeNpcs(game);
     for (int i = 0; i < NPCS; i++) {
-        AIActor* npc;
+        std::unique_ptr<AIActor> npc;
         if (i % 4 == 3) {
-            CopActor* cop = new CopActor();
+            auto cop = std::make_unique<CopActor>();
             cop->cacheMap(game->theMap.get());
-            npc = cop;
+            npc = std::move(cop);
         } else {
-            npc = new AIActor();
+            npc = std::make_unique<AIActor>();
         }
         freeSpot(game, v, npc->x, npc->y);
-        game->world.actors.push_back(npc);
+        game->world.actors.put(std::move(npc));
     }
     for (int i = 0; i < CORPSES; i++) {
-        Corpse* c = new Corpse();
+        auto c = std::make_unique<Corpse>();
         c->setFrame(i % 4 == 3 ? OFFICER_BODY : CIVILIAN_BODY);
         c->setRotation(rand() % 360);
         // Spread the bleeding over the frames instead of all at once.
         c->updateTimer((float)(rand() % 65) / 100.0f);
         freeSpot(game, v, c->x, c->y);
-        game->world.corpses.push_back(c);
+        game->world.corpses.put(std::move(c));
     }
 }
 
@@ -167,12 +164,15 @@ void keepWalking(CGame* game, const View& v, std::vector<float>& lastX)
 
 void keepEffectCount(CGame* game, const View& v)
 {
-    std::vector<Effect*>& fx = game->world.effects;
+    OwnedList<Effect>& fx = game->world.effects;
     if (fx.size() > EFFECTS) {
-        size_t extra = fx.size() - EFFECTS;
-        for (size_t i = 0; i < extra; i++)
-            delete fx[i];
-        fx.erase(fx.begin(), fx.begin() + extra);
+        size_t extra = fx.size() - EFFECTS; // the oldest go
+        fx.dropIf([&extra](Effect*) {
+            if (extra == 0)
+                return false;
+            extra--;
+            return true;
+        });
     }
     while (fx.size() < EFFECTS)
         game->spawnBlood(1, v.randomX(), v.randomY());

@@ -88,7 +88,7 @@ void writeSilentSamples(GameHarness& h)
 void topUpBullets(CGame* game)
 {
     while (game->world.shots.size() < BULLETS) {
-        Bullet* b = new Bullet();
+        auto b = std::make_unique<Bullet>();
         b->damage = 10;
         b->range = 700;
         b->speed = 450;
@@ -98,7 +98,7 @@ void topUpBullets(CGame* game)
         b->y = randomIn(BAND_TOP, BAND_BOTTOM);
         b->lastX = b->x;
         b->lastY = b->y;
-        game->world.shots.push_back(b);
+        game->world.shots.put(std::move(b));
     }
 }
 
@@ -127,19 +127,19 @@ void keepBusy(CGame* game, bool policeFire)
 void populate(CGame* game, int npcs, bool policeFire)
 {
     for (int i = 0; i < npcs; i++) {
-        AIActor* npc;
+        std::unique_ptr<AIActor> npc;
         if (i % 4 == 3) {
-            CopActor* cop = new CopActor();
+            auto cop = std::make_unique<CopActor>();
             cop->cacheMap(game->theMap.get());
             cop->setSurvivalMode(true);
             cop->getGun()->setReserve(1000000000);
-            npc = cop;
+            npc = std::move(cop);
         } else {
-            npc = new AIActor();
+            npc = std::make_unique<AIActor>();
         }
         npc->x = randomIn(LEFT, RIGHT);
         npc->y = randomIn(NPC_TOP, NPC_BOTTOM);
-        game->world.actors.push_back(npc);
+        game->world.actors.put(std::move(npc));
     }
     keepBusy(game, policeFire);
 }
@@ -161,8 +161,6 @@ void runScene(GameHarness& h, int npcs, bool policeFire)
     for (int frame = 0; frame < WARM_UP + FRAMES; frame++) {
         keepBusy(game, policeFire);
         topUpBullets(game);
-        for (Effect* e : game->world.effects)
-            delete e;
         game->world.effects.clear();
         game->delta = FRAME_TIME;
 
