@@ -17,10 +17,6 @@
 #include "world/GameRandom.h"
 #include "world/Map.h"
 
-Devices::Devices(std::unique_ptr<Platform> platform) : io(std::move(platform)) {}
-
-Devices::~Devices() = default;
-
 CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform,
              const StartSettings& settings)
     : devices(std::move(platform)), files(settings.files)
