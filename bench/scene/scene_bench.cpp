@@ -106,7 +106,7 @@ void placePlayer(CGame* game)
     float mid = Map::WORLD / 2.0f;
     for (float d = 0; d < mid; d += 8) {
         if (!game->playerCollision(mid + d, mid + d)) {
-            game->player->x = game->player->y = mid + d;
+            game->world.player->x = game->world.player->y = mid + d;
             return;
         }
     }
@@ -115,40 +115,42 @@ void placePlayer(CGame* game)
 // Officers report their guns as they are deleted: callers keep it quiet.
 void removeNpcs(CGame* game)
 {
-    Actor* player = game->player;
-    game->actors.dropIf([player](Actor* a) { return a != player; });
+    Actor* player = game->world.player;
+    game->world.actors.dropIf([player](Actor* a) { return a != player; });
 }
 
 void populate(CGame* game, const View& v)
 {
     removeNpcs(game);
     for (int i = 0; i < NPCS; i++) {
-        AIActor* npc;
+        std::unique_ptr<AIActor> npc;
         if (i % 4 == 3) {
-            CopActor* cop = game->actors.put(std::make_unique<CopActor>());
+            auto cop = std::make_unique<CopActor>();
             cop->cacheMap(game->theMap.get());
-            npc = cop;
+            npc = std::move(cop);
         } else {
-            npc = game->actors.put(std::make_unique<AIActor>());
+            npc = std::make_unique<AIActor>();
         }
         freeSpot(game, v, npc->x, npc->y);
+        game->world.actors.put(std::move(npc));
     }
     for (int i = 0; i < CORPSES; i++) {
-        Corpse* c = game->corpses.put(std::make_unique<Corpse>());
+        auto c = std::make_unique<Corpse>();
         c->setFrame(i % 4 == 3 ? OFFICER_BODY : CIVILIAN_BODY);
         c->setRotation(rand() % 360);
         // Spread the bleeding over the frames instead of all at once.
         c->updateTimer((float)(rand() % 65) / 100.0f);
         freeSpot(game, v, c->x, c->y);
+        game->world.corpses.put(std::move(c));
     }
 }
 
 // NPCs that stand, or did not move last frame (blocked by a wall), walk on.
 void keepWalking(CGame* game, const View& v, std::vector<float>& lastX)
 {
-    lastX.resize(game->actors.size(), -1);
-    for (size_t i = 0; i < game->actors.size(); i++) {
-        AIActor* npc = dynamic_cast<AIActor*>(game->actors[i]);
+    lastX.resize(game->world.actors.size(), -1);
+    for (size_t i = 0; i < game->world.actors.size(); i++) {
+        AIActor* npc = dynamic_cast<AIActor*>(game->world.actors[i]);
         if (!npc)
             continue;
         if (npc->getState() != STATE_WALKING || npc->x == lastX[i]) {
@@ -162,10 +164,15 @@ void keepWalking(CGame* game, const View& v, std::vector<float>& lastX)
 
 void keepEffectCount(CGame* game, const View& v)
 {
-    auto& fx = game->effects;
+    OwnedList<Effect>& fx = game->world.effects;
     if (fx.size() > EFFECTS) {
-        size_t extra = fx.size() - EFFECTS;
-        fx.dropIf([&extra](Effect*) { return extra > 0 && extra-- > 0; });
+        size_t extra = fx.size() - EFFECTS; // the oldest go
+        fx.dropIf([&extra](Effect*) {
+            if (extra == 0)
+                return false;
+            extra--;
+            return true;
+        });
     }
     while (fx.size() < EFFECTS)
         game->spawnBlood(1, v.randomX(), v.randomY());
@@ -175,8 +182,8 @@ void keepEffectCount(CGame* game, const View& v)
 // is finished and timed on its own (tiles, effects, sprites, rest).
 void drawFrame(CGame* game, std::vector<double>* layers)
 {
-    int cx = (int)game->player->x + 24;
-    int cy = (int)game->player->y + 24;
+    int cx = (int)game->world.player->x + 24;
+    int cy = (int)game->world.player->y + 24;
     Clock::time_point mark = Clock::now();
     double cpuMark = cpuMicroseconds();
     auto lap = [&](int n) {
@@ -202,7 +209,7 @@ void drawFrame(CGame* game, std::vector<double>* layers)
     game->drawShots(cx, cy);
     game->drawSpriteLayer(cx, cy);
     lap(2);
-    game->drawLarders(game->player->x + 24.0f, game->player->y + 24.0f);
+    game->drawLarders(game->world.player->x + 24.0f, game->world.player->y + 24.0f);
     game->drawHUD();
     SpriteBatch::flush();
     glFinish();
@@ -266,12 +273,12 @@ int main(int argc, char** argv)
         Silence quiet;
         game = h.start();
         game->newGame();
-        game->help = false;
+        game->play.help = false;
         srand(12345);
         gameRandom().seed(12345);
         placePlayer(game);
-        view = {game->player->x + 24 - game->scrWidth / 2.0f,
-                game->player->y + 24 - game->scrHeight / 2.0f, (float)game->scrWidth,
+        view = {game->world.player->x + 24 - game->scrWidth / 2.0f,
+                game->world.player->y + 24 - game->scrHeight / 2.0f, (float)game->scrWidth,
                 (float)game->scrHeight};
         populate(game, view);
     }

@@ -87,8 +87,8 @@ void writeSilentSamples(GameHarness& h)
 
 void topUpBullets(CGame* game)
 {
-    while (game->shots.size() < BULLETS) {
-        Bullet* b = game->shots.put(std::make_unique<Bullet>());
+    while (game->world.shots.size() < BULLETS) {
+        auto b = std::make_unique<Bullet>();
         b->damage = 10;
         b->range = 700;
         b->speed = 450;
@@ -98,6 +98,7 @@ void topUpBullets(CGame* game)
         b->y = randomIn(BAND_TOP, BAND_BOTTOM);
         b->lastX = b->x;
         b->lastY = b->y;
+        game->world.shots.put(std::move(b));
     }
 }
 
@@ -105,7 +106,7 @@ void topUpBullets(CGame* game)
 // (in the police scene) are made angry at a point near them.
 void keepBusy(CGame* game, bool policeFire)
 {
-    for (Actor* a : game->actors) {
+    for (Actor* a : game->world.actors) {
         AIActor* npc = dynamic_cast<AIActor*>(a);
         if (!npc)
             continue;
@@ -126,18 +127,19 @@ void keepBusy(CGame* game, bool policeFire)
 void populate(CGame* game, int npcs, bool policeFire)
 {
     for (int i = 0; i < npcs; i++) {
-        AIActor* npc;
+        std::unique_ptr<AIActor> npc;
         if (i % 4 == 3) {
-            CopActor* cop = game->actors.put(std::make_unique<CopActor>());
+            auto cop = std::make_unique<CopActor>();
             cop->cacheMap(game->theMap.get());
             cop->setSurvivalMode(true);
             cop->getGun()->setReserve(1000000000);
-            npc = cop;
+            npc = std::move(cop);
         } else {
-            npc = game->actors.put(std::make_unique<AIActor>());
+            npc = std::make_unique<AIActor>();
         }
         npc->x = randomIn(LEFT, RIGHT);
         npc->y = randomIn(NPC_TOP, NPC_BOTTOM);
+        game->world.actors.put(std::move(npc));
     }
     keepBusy(game, policeFire);
 }
@@ -149,9 +151,9 @@ void runScene(GameHarness& h, int npcs, bool policeFire)
         Silence quiet;
         game->newGame();
     }
-    game->player->x = 1900;
-    game->player->y = 1200;
-    game->help = false;
+    game->world.player->x = 1900;
+    game->world.player->y = 1200;
+    game->play.help = false;
     srand(12345);
     populate(game, npcs, policeFire);
 
@@ -159,7 +161,7 @@ void runScene(GameHarness& h, int npcs, bool policeFire)
     for (int frame = 0; frame < WARM_UP + FRAMES; frame++) {
         keepBusy(game, policeFire);
         topUpBullets(game);
-        game->effects.clear();
+        game->world.effects.clear();
         game->delta = FRAME_TIME;
 
         Clock::time_point t0 = Clock::now();

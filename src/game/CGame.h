@@ -7,12 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "game/AudioDevice.h"
-#include "game/GameEvents.h"
-#include "game/Platform.h"
 #include "data/EngineVars.h"
 #include "data/UserFiles.h"
-#include "game/devtools/Editor.h"
+#include "game/Devices.h"
+#include "game/GameEvents.h"
+#include "game/Platform.h"
+#include "game/PlayState.h"
+#include "game/devtools/DevTools.h"
 #include "world/World.h"
 
 class SpriteManager;
@@ -33,18 +34,20 @@ class CinemaScene;
 struct Recording;
 class HighScoreTable;
 
-struct ComboStruct {
-    int number = 0;
-    float timer = 0;
+// Frames counted in the current second, the count of the last full second
+// (the HUD shows it) and the tick at which it was taken.
+struct FrameRate {
+    int frames = 0;
+    int fps = 0;
+    int last_check = 0;
 };
 
-struct SurvivalVars {
-    bool active = false;
-    float timer = 0;
-    int score = 0;
-    int minutes = 0;
-    int seconds = 0;
-    float spawntimer = 0;
+// The mouse as play reads it: the cursor in window pixels, a firing button
+// held, and the frames in which a quick click may still fire.
+struct MouseState {
+    int cursX = 0, cursY = 0;
+    bool mbDown = false;
+    int clickFramesLeft = 0;
 };
 
 int initGL(int width, int height);
@@ -57,9 +60,10 @@ struct StartSettings {
     std::optional<bool> fullscreen;
 };
 
-// The one game object: every manager, every list of world objects, the map
-// and the flags of the running game. Each loop of the program is one of its
-// methods; the operations live in files named after them.
+// The one game object: it owns the devices, the script host, the world and
+// the map, the state of the running game and the developer tools, each a
+// member of its own type. Each loop of the program is one of its methods; the
+// operations live in files named after them.
 class CGame {
 public:
     CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform,
@@ -68,84 +72,30 @@ public:
     CGame(const CGame&) = delete;
     CGame& operator=(const CGame&) = delete;
 
-    // Where the window, events, keys and time come from; tests replace it.
-    // Declared first, so it outlives everything that draws or plays.
-    std::unique_ptr<Platform> io;
-    // The platform opened a window with an OpenGL context. Without one the
-    // rules run as usual and every drawing call does nothing.
-    bool bHasScreen = false;
-    // Closed once every manager declared below has been destroyed.
-    AudioDevice audio;
-
-    // The managers, destroyed in the reverse of this order.
-    std::unique_ptr<SpriteManager> actorSprites;
-    std::unique_ptr<SpriteManager> tileSprites;
-    std::unique_ptr<SpriteManager> portraitSprites;
-    std::unique_ptr<MusicManager> tunes;
+    // The platform, the audio device, the sprite sets, music, samples and
+    // fonts. Declared first, so it outlives everything that draws or plays.
+    Devices devices;
     std::unique_ptr<ScriptManager> script;
     std::unique_ptr<ConfLoader> conf;
-    std::unique_ptr<SoundEffectManager> sfx;
-    std::unique_ptr<KelBitmapFont> font;
-    std::unique_ptr<KelBitmapFont> smallfont;
 
-    // The things of the level. The names after it are the world's own lists,
-    // under the names the game's operations use.
+    // The things of the level (actors, player, larders, shots, items,
+    // effects, corpses, entities, the dragged corpse) and the tile map.
     World world;
-    OwnedList<Actor>& actors = world.actors;
-    OwnedList<Larder>& larders = world.larders;
-    OwnedList<Bullet>& shots = world.shots;
-    OwnedList<Weapon>& items = world.items;
-    OwnedList<Effect>& effects = world.effects;
-    OwnedList<Corpse>& corpses = world.corpses;
-    StaticEntityManager& ents = world.ents;
-    Actor*& player = world.player; // an element of actors, which owns it
     std::unique_ptr<Map> theMap;
     // What the last simulation did, for the sound, effects and HUD to show.
     GameEvents events;
+    // The flags and timers of the running game.
+    PlayState play;
+    // The console and the map editor.
+    DevTools tools;
 
-    std::string consoleLine;
-    std::string lastLine;
-    std::vector<std::string> consoleHistory;
-
-    bool bGameOver = false;
-    int frames = 0;
-    int fps = 0;
-    int last_check = 0;
-    float delta = 0;
+    float delta = 0;           // game seconds of the last frame
+    float deltaTimer = 1000.0f; // real ms per game second; more in slow motion
+    FrameRate frameRate;
     SDL_Event event;
     int scrWidth = 0, scrHeight = 0;
     int viewRange = 0;
-    int cursX = 0, cursY = 0;
-    bool mbDown = false;
-    int clickFramesLeft = 0; // frames in which a quick click may still fire
-    float deltaTimer = 1000.0f;
-    Editor ed;
-    bool bIsOverCorpse = false;
-    bool bIsLuggingCorpse = false;
-    std::unique_ptr<Corpse>& luggedCorpse = world.luggedCorpse;
-    bool bIsOverWeapon = false;
-    bool bIsOverPowerup = false;
-    bool bIsTalking = false;
-    int talkingPortrait = 0;
-    std::string talkingConversation;
-    float talkTimer = 0;
-    bool bInCinema = false;
-    std::unique_ptr<CinemaScene> scene;
-    bool shouldLoadCinema = false;
-    std::string cinemaName;
-    // Scripts stopped for running away: they stay off until the next reset,
-    // so an endless area script cannot eat every frame the player is in it.
-    std::set<std::string> runawayScripts;
-    float slowMoTimer = 0;
-    ComboStruct combo;
-    bool redRender = false;
-    bool redPulse = false;
-    float blueEffect = 0;
-    float redEffect = 0;
-    float hurtTimer = 0;
-    int inLarder = 0;
-    SurvivalVars survival;
-    bool help = false;
+    MouseState mouse;
 
     // Where to record the next game started from the menu; empty: nowhere.
     std::string recordPath;

@@ -63,8 +63,8 @@ protected:
     bool waiting() override
     {
         if (checkIn > 0 && --checkIn == 0) {
-            bool took = wanted ? std::find(g->items.begin(), g->items.end(), wanted) == g->items.end()
-                               : g->bIsLuggingCorpse;
+            bool took = wanted ? std::find(g->world.items.begin(), g->world.items.end(), wanted) == g->world.items.end()
+                               : g->play.bIsLuggingCorpse;
             pickUpRetries += !took;
         }
         noticeBlocking();

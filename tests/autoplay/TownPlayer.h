@@ -78,8 +78,8 @@ protected:
     // True while the player waits for something it did: it stands still.
     virtual bool waiting() { return false; }
 
-    float px() const { return g->player->x; }
-    float py() const { return g->player->y; }
+    float px() const { return g->world.player->x; }
+    float py() const { return g->world.player->y; }
     static float spotOf(int cell) { return (float)(cell * T) + INSET; }
     static int cellIndex(int c, int r) { return r * N + c; }
 
@@ -93,9 +93,9 @@ protected:
     float walked(float ms) const
     {
         float perGameSecond = PLAYER_SPEED;
-        if (g->bIsLuggingCorpse)
+        if (g->play.bIsLuggingCorpse)
             perGameSecond /= 2.6f;
-        else if (g->slowMoTimer > 0)
+        else if (g->play.slowMoTimer > 0)
             perGameSecond *= 1.6f;
         return perGameSecond * ms / g->deltaTimer;
     }
@@ -112,35 +112,35 @@ private:
     {
         // The menu counts its frames, the credits do not: two counted frames
         // in a row after the won game mean the credits are over.
-        bool counted = g->frames != lastFrames;
-        menuFrames = counted && g->bGameOver ? menuFrames + 1 : 0;
-        lastFrames = g->frames;
-        if (g->bGameOver) {
+        bool counted = g->frameRate.frames != lastFrames;
+        menuFrames = counted && g->play.bGameOver ? menuFrames + 1 : 0;
+        lastFrames = g->frameRate.frames;
+        if (g->play.bGameOver) {
             if (won && menuFrames >= 2 && !quitSent) {
                 io.quit();
                 quitSent = true;
             }
             return;
         }
-        if (g->player == nullptr) {
+        if (g->world.player == nullptr) {
             if (io.events.empty())
                 io.press(SDLK_RETURN); // "New Game", then the help screen
             return;
         }
         gameSeconds += g->delta;
-        if (g->bInCinema) {
+        if (g->play.bInCinema) {
             releaseKeys();
             won = won || g->gameWon();
             return;
         }
-        if (g->help) {
+        if (g->play.help) {
             if (io.events.empty())
                 io.press(SDLK_RETURN);
             return;
         }
-        if (g->player->getHealth() < wasHealth && g->player->getHealth() == 10)
+        if (g->world.player->getHealth() < wasHealth && g->world.player->getHealth() == 10)
             deaths++;
-        wasHealth = g->player->getHealth();
+        wasHealth = g->world.player->getHealth();
         if (!counted) { // the death fade: no play until it is over
             releaseKeys();
             return;
@@ -226,17 +226,17 @@ private:
             stuckFrames = 0;
         }
 
-        Weapon* gun = g->player->getGun();
+        Weapon* gun = g->world.player->getGun();
         bool armed = gun && gun->getInClip() + gun->getReserve() > 0;
-        if (g->bIsLuggingCorpse) {
+        if (g->play.bIsLuggingCorpse) {
             storeCorpse();
-        } else if (g->player->getHealth() < 60 && findItem(true)) {
+        } else if (g->world.player->getHealth() < 60 && findItem(true)) {
             fetchItem(true);
         } else if (!armed) {
             fetchItem(false);
-        } else if (g->actors.size() > 1) {
+        } else if (g->world.actors.size() > 1) {
             hunt(gun);
-        } else if (!g->corpses.empty()) {
+        } else if (!g->world.corpses.empty()) {
             fetchCorpse();
         } else {
             releaseKeys();
@@ -247,7 +247,7 @@ private:
     {
         Weapon* best = nullptr;
         float bestD = 1e9f;
-        for (Weapon* w : g->items) {
+        for (Weapon* w : g->world.items) {
             bool wanted = healthPack ? w->getType() == WEAPON_TYPE_HEALTH_PACK
                                      : !w->isPowerup() && w->getInClip() + w->getReserve() > 0;
             float d = std::hypot(w->x - px(), w->y - py());
@@ -266,7 +266,7 @@ private:
             releaseKeys();
             return;
         }
-        if (g->bIsOverWeapon && g->getWeaponAt(px(), py()) == w) {
+        if (g->play.bIsOverWeapon && g->getWeaponAt(px(), py()) == w) {
             releaseKeys();
             use(w);
             return;
@@ -293,8 +293,8 @@ private:
     {
         Actor* target = nullptr;
         float bestD = 1e9f;
-        for (Actor* a : g->actors) {
-            if (a == g->player)
+        for (Actor* a : g->world.actors) {
+            if (a == g->world.player)
                 continue;
             float d = std::hypot(a->x - px(), a->y - py());
             if (d < FIRE_RANGE && clearLine(a->x, a->y) && d < bestD) {
@@ -322,8 +322,8 @@ private:
         // Nobody in sight: walk toward the nearest one by the path search.
         if (--replanIn <= 0 || path.empty()) {
             std::vector<char> here(N * N, 0);
-            for (Actor* a : g->actors)
-                if (a != g->player)
+            for (Actor* a : g->world.actors)
+                if (a != g->world.player)
                     here[cellIndex((int)((a->x + 24) / T), (int)((a->y + 24) / T))] = 1;
             planTo([&](int c, int r) { return here[cellIndex(c, r)] != 0; });
             replanIn = 25;
@@ -337,14 +337,14 @@ private:
     {
         Corpse* best = nullptr;
         float bestD = 1e9f;
-        for (Corpse* c : g->corpses) {
+        for (Corpse* c : g->world.corpses) {
             float d = std::hypot(c->x - px(), c->y - py());
             if (d < bestD) {
                 best = c;
                 bestD = d;
             }
         }
-        if (g->bIsOverCorpse && (!g->bIsOverWeapon || g->useTakesCorpse()) && bestD < 60) {
+        if (g->play.bIsOverCorpse && (!g->play.bIsOverWeapon || g->useTakesCorpse()) && bestD < 60) {
             releaseKeys();
             use(nullptr);
             return;
@@ -361,7 +361,7 @@ private:
                     spotD = std::hypot(dx, dy);
                 }
             }
-        if (spotD > 1e8f && g->bIsOverWeapon && bestD < 60 && stuckFrames > 5)
+        if (spotD > 1e8f && g->play.bIsOverWeapon && bestD < 60 && stuckFrames > 5)
             use(g->getWeaponAt(px(), py()));
         goTo(spotX, spotY);
     }
@@ -372,7 +372,7 @@ private:
         if (--replanIn <= 0 || path.empty()) {
             planTo([&](int c, int r) {
                 float cx = spotOf(c) + 24, cy = spotOf(r) + 24;
-                for (Larder* l : g->larders) {
+                for (Larder* l : g->world.larders) {
                     float dx = cx - (l->getX() + 64), dy = cy - (l->getY() + 64);
                     if (dx * dx + dy * dy < 16000)
                         return true;
@@ -405,11 +405,11 @@ inline void playToTheCredits(GameHarness& h, TownPlayer& bot, int frameLimit)
     CGame* game = h.game();
     h.io().onFrame = [&](int n) {
         bot.frame();
-        if (getenv("AUTOPLAYER_TRACE") && n % 1500 == 0 && game->player)
+        if (getenv("AUTOPLAYER_TRACE") && n % 1500 == 0 && game->world.player)
             fprintf(stderr, "frame %d t %.0f at (%.0f,%.0f) hp %d actors %zu corpses %zu larder %d\n",
-                    n, bot.gameSeconds, game->player->x, game->player->y,
-                    game->player->getHealth(), game->actors.size(), game->corpses.size(),
-                    game->inLarder);
+                    n, bot.gameSeconds, game->world.player->x, game->world.player->y,
+                    game->world.player->getHealth(), game->world.actors.size(), game->world.corpses.size(),
+                    game->play.inLarder);
         if (n >= frameLimit && h.io().events.empty()) { // out of the game, then the menu
             h.io().quit();
             bot.quitSent = true;
@@ -423,8 +423,8 @@ inline void playToTheCredits(GameHarness& h, TownPlayer& bot, int frameLimit)
     size_t bail = out.find("gameLoop: Bailing out of cinema, appears to be done\n", won);
     size_t credits = out.find("No more lines appear to be on screen.\n", bail);
     ASSERT_NE(won, std::string::npos) << "frames: " << h.io().framesDone << ", actors left "
-                                      << game->actors.size() << ", corpses " << game->corpses.size()
-                                      << ", at (" << game->player->x << ", " << game->player->y << ")";
+                                      << game->world.actors.size() << ", corpses " << game->world.corpses.size()
+                                      << ", at (" << game->world.player->x << ", " << game->world.player->y << ")";
     EXPECT_NE(bail, std::string::npos) << "the closing scene played to its end";
     EXPECT_NE(credits, std::string::npos) << "the credits rolled";
     EXPECT_TRUE(bot.won);

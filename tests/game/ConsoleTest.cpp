@@ -20,7 +20,7 @@ TEST(Console, TypedCommandsRecallAndClosing)
     h.writeMinimalData();
     CGame* game = h.start();
     game->newGame();
-    game->player->setHealth(10);
+    game->world.player->setHealth(10);
     h.io().press(SDLK_UP); // nothing entered yet: stays empty
     for (const char* line : {"healme", "heal me", "version", "fullammo", "spawncop"})
         type(h, line);
@@ -29,25 +29,25 @@ TEST(Console, TypedCommandsRecallAndClosing)
     game->delta = 0.5f;
     game->consoleLoop();
 
-    auto& hist = game->consoleHistory;
+    auto& hist = game->tools.consoleHistory;
     EXPECT_EQ(std::vector<std::string>(hist.end() - 10, hist.end()),
               std::vector<std::string>({">>>healme", ">>>Cheater", ">>>heal me",
                   ">>>Unknown command 'heal'.", ">>>version", ">>>Larder 2 version 1.0 ALPHA",
                   ">>>fullammo", ">>>you don't have a gun", ">>>spawncop", ">>>added cop at your x,y"}));
-    EXPECT_EQ(game->player->getHealth(), 150);
-    EXPECT_EQ(static_cast<CopActor*>(game->actors[1])->getCachedMap(), game->theMap.get());
-    EXPECT_TRUE(game->consoleLine == "spawncop" && game->delta == 0.0f);
-    game->consoleLine.clear(); // the prompt keeps its text across closing
+    EXPECT_EQ(game->world.player->getHealth(), 150);
+    EXPECT_EQ(static_cast<CopActor*>(game->world.actors[1])->getCachedMap(), game->theMap.get());
+    EXPECT_TRUE(game->tools.consoleLine == "spawncop" && game->delta == 0.0f);
+    game->tools.consoleLine.clear(); // the prompt keeps its text across closing
 
     game->newSurvival(); // wingame does nothing here; back-quote closes
     type(h, "wingame");
     h.io().press(SDLK_BACKQUOTE);
     game->consoleLoop();
-    EXPECT_TRUE(hist.back() == ">>>wingame" && !game->bInCinema);
+    EXPECT_TRUE(hist.back() == ">>>wingame" && !game->play.bInCinema);
     game->newGame(); // in a story game it starts the closing scene and closes
     type(h, "wingame");
     game->consoleLoop();
-    EXPECT_TRUE(game->bInCinema);
+    EXPECT_TRUE(game->play.bInCinema);
 }
 
 TEST(Console, UprightScreenshotAndFatalAssertion)
@@ -57,7 +57,7 @@ TEST(Console, UprightScreenshotAndFatalAssertion)
     CGame* game = h.start();
     glClearColor(0, 0, 1, 1);
     game->clearScreen();
-    game->actorSprites->drawSprite(5, 0, 0, 100, 100);
+    game->devices.actorSprites->drawSprite(5, 0, 0, 100, 100);
     game->takeScreenshot("shot.bmp");
     SDL_Surface* bmp = SDL_LoadBMP("shot.bmp");
     ASSERT_NE(bmp, nullptr);

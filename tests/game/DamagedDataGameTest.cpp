@@ -34,22 +34,22 @@ TEST(RunawayScripts, AnAreaScriptThatRunsAwayIsStoppedOnceAndPlayGoesOn)
     std::string err = capturedStderr([&] { h.play(10); });
     EXPECT_EQ(count(err, "ScriptManager: script loop.mor stopped after"), 1u) << err;
     EXPECT_EQ(count(err, "runScript: loop.mor will not run again until the level restarts\n"), 1u) << err;
-    EXPECT_GT(game->player->x, 40.0f) << "play went on";
+    EXPECT_GT(game->world.player->x, 40.0f) << "play went on";
 
     // Endless recursion is a run-time error: it ends the script every time.
-    game->player->x = 400;
+    game->world.player->x = 400;
     std::string out = capturedStdout([&] { h.play(2); });
     EXPECT_NE(out.find("Stack overflow"), std::string::npos) << out;
 
     // So is a text doubled without end.
-    game->player->x = 800;
+    game->world.player->x = 800;
     out = capturedStdout([&] { h.play(2); });
     EXPECT_NE(out.find("Text too long"), std::string::npos) << out;
 
     // A new level gives the stopped script another chance.
     h.io().hold(SDLK_RIGHT, false);
     game->newGame();
-    game->player->x = 40;
+    game->world.player->x = 40;
     err = capturedStderr([&] { game->detectEntities(60, 60); });
     EXPECT_EQ(count(err, "stopped after"), 1u) << err;
 }
@@ -63,10 +63,10 @@ TEST(RunawayScripts, PlayCinemaWithAMissingScriptIsNoSuccess)
     std::string out = capturedStdout([&] { err = capturedStderr([&] { game->runScript("ask.mor"); }); });
     EXPECT_NE(err.find("Cannot open script data/cinema/none.mor"), std::string::npos) << err;
     EXPECT_EQ(out.find("Script loading successful"), std::string::npos) << out;
-    ASSERT_NE(game->scene, nullptr);
-    EXPECT_TRUE(game->scene->isDone()) << "a scene without a script ends at once";
+    ASSERT_NE(game->play.scene, nullptr);
+    EXPECT_TRUE(game->play.scene->isDone()) << "a scene without a script ends at once";
     h.play(1);
-    EXPECT_FALSE(game->bInCinema);
+    EXPECT_FALSE(game->play.bInCinema);
 }
 
 TEST(DamagedPictures, AreReportedAndStoodInForAndAMissingFontPageDrawsNoText)
@@ -87,7 +87,7 @@ TEST(DamagedPictures, AreReportedAndStoodInForAndAMissingFontPageDrawsNoText)
               std::string::npos) << err;
     EXPECT_EQ(err.find("data/sprites/3.png is missing"), std::string::npos) << err;
     EXPECT_EQ(err.find("data/sprites/5.png"), std::string::npos) << "a 1 x 1 picture is a picture";
-    EXPECT_EQ(game->actorSprites->size(), 50u) << "the numbers after a bad picture keep their places";
+    EXPECT_EQ(game->devices.actorSprites->size(), 50u) << "the numbers after a bad picture keep their places";
     EXPECT_NE(err.find("FAIL) Image file data/font.png not found"), std::string::npos) << err;
 
     // The menu's and the game's texts go undrawn; the game goes on.

@@ -13,7 +13,7 @@ TEST(EditorFlow, LaysFillsScrollsSavesCyclesMapsAndReturnsToTheMenu)
     h.writeMinimalData();
     h.writeMap(1, 7);
     CGame* game = h.start();
-    game->ed.curTile = 5; // the E key starts the editor afresh
+    game->tools.ed.curTile = 5; // the E key starts the editor afresh
     Rgb laid, palette;
     int map1Tile = -1;
     h.io().onFrame = [&](int frame) { // frame 1 is the menu's, 2 the editor's first
@@ -51,9 +51,9 @@ TEST(EditorFlow, LaysFillsScrollsSavesCyclesMapsAndReturnsToTheMenu)
     EXPECT_EQ(h.io().framesDone, 12) << "the editor returns to the menu";
     EXPECT_EQ(laid, tileColour(2));
     EXPECT_EQ(palette, tileColour(2));
-    EXPECT_NEAR(game->ed.scrollX, 142.0f, 0.01f);
+    EXPECT_NEAR(game->tools.ed.scrollX, 142.0f, 0.01f);
     EXPECT_EQ(map1Tile, 7);
-    EXPECT_EQ(game->ed.curMap, 0);
+    EXPECT_EQ(game->tools.ed.curMap, 0);
     for (int y = 0; y < 80; y++)
         for (int x = 0; x < 80; x++) {
             bool filled = x >= 3 && x <= 5 && y >= 2 && y <= 4;

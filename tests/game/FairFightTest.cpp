@@ -15,13 +15,13 @@ TEST(FairFight, EachOfficerAloneWalksToTheGunfire)
     CGame* game = h.start();
     game->newGame();
     std::vector<CopActor*> officers;
-    for (Actor* a : game->actors)
+    for (Actor* a : game->world.actors)
         if (CopActor* cop = dynamic_cast<CopActor*>(a))
             officers.push_back(cop);
     ASSERT_EQ(officers.size(), 6u);
 
-    game->player->setGun(std::make_unique<Pistol>());
-    game->player->getGun()->setReserve(1000);
+    game->world.player->setGun(std::make_unique<Pistol>());
+    game->world.player->getGun()->setReserve(1000);
     h.io().frameMs = 20;
     for (CopActor* cop : officers) {
         for (CopActor* other : officers)
@@ -40,9 +40,9 @@ TEST(FairFight, EachOfficerAloneWalksToTheGunfire)
                 break;
             }
         }
-        game->player->x = px;
-        game->player->y = py;
-        game->player->getGun()->update(1.0f);
+        game->world.player->x = px;
+        game->world.player->y = py;
+        game->world.player->getGun()->update(1.0f);
         int awayX = px > cop->x ? 790 : 10;
         h.io().mouseMotion(awayX, 300);
         h.io().mouseButton(SDL_BUTTON_LEFT, true, awayX, 300);

@@ -62,7 +62,7 @@ TEST_F(FoundationDrawing, PrintedAndRightAlignedTextBreakAtBackslash)
 {
     // Block font: glyphs 10 x 16, advance 12, line height 20.
     game->clearScreen();
-    game->font->print("AB\\C", 100, 100);
+    game->devices.font->print("AB\\C", 100, 100);
     EXPECT_EQ(h.pixel(105, 108), WHITE); // A
     EXPECT_EQ(h.pixel(111, 108), BLACK); // gap between A and B
     EXPECT_EQ(h.pixel(117, 108), WHITE); // B
@@ -72,9 +72,9 @@ TEST_F(FoundationDrawing, PrintedAndRightAlignedTextBreakAtBackslash)
     // The bytes are walked from the last: C ends the first line at x 300,
     // then the line break, then B and A end the second line at x 300.
     game->clearScreen();
-    game->font->setFontColour(255, 0, 0);
-    game->font->rightAlignPrint("AB\\C", 300, 100);
-    game->font->setFontColour(255, 255, 255);
+    game->devices.font->setFontColour(255, 0, 0);
+    game->devices.font->rightAlignPrint("AB\\C", 300, 100);
+    game->devices.font->setFontColour(255, 255, 255);
     Rgb red = {255, 0, 0};
     EXPECT_EQ(h.pixel(295, 108), red); // C
     EXPECT_EQ(h.pixel(283, 108), BLACK);
@@ -87,7 +87,7 @@ TEST_F(FoundationDrawing, PrintedAndRightAlignedTextBreakAtBackslash)
 
 TEST_F(FoundationDrawing, SpritesOutsideTheVisibleAreaAreCulled)
 {
-    SpriteManager* sprites = game->actorSprites.get();
+    SpriteManager* sprites = game->devices.actorSprites.get();
     sprites->setScreenSize(400, 300);
     game->clearScreen();
     sprites->drawSprite(1, 399, 10, 48, 48);  // last column inside: drawn
@@ -115,19 +115,19 @@ TEST(BatchedDrawing, BusySceneMatchesOneQuadPerCallByteForByte)
     h.linkShippedData();
     CGame* game = h.start();
     game->newGame();
-    game->player->x = game->player->y = 1800;
-    game->survival.active = true; // corpses do not bleed between the two pictures
-    game->slowMoTimer = 12;
-    game->bIsTalking = true;
-    game->talkTimer = 3;
-    game->talkingConversation = "Two pictures,\\one per call.";
+    game->world.player->x = game->world.player->y = 1800;
+    game->play.survival.active = true; // corpses do not bleed between the two pictures
+    game->play.slowMoTimer = 12;
+    game->play.bIsTalking = true;
+    game->play.talkTimer = 3;
+    game->play.talkingConversation = "Two pictures,\\one per call.";
     game->delta = 0;
     srand(19);
     auto around = [&](int spread) { return 1800.0f - spread / 2 + (float)(rand() % spread); };
     for (int i = 0; i < 30; i++)
         h.place<AIActor>(around(800), around(600))->setRotation(rand() % 360);
     for (int i = 0; i < 40; i++) {
-        Corpse* c = game->corpses.put(std::make_unique<Corpse>());
+        Corpse* c = game->world.corpses.put(std::make_unique<Corpse>());
         c->setFrame(i % 4 == 3 ? 33 : 17);
         c->x = around(800);
         c->y = around(600);
@@ -139,7 +139,7 @@ TEST(BatchedDrawing, BusySceneMatchesOneQuadPerCallByteForByte)
         game->spawnBulletCasing(rand() % 360, around(800), around(600));
 
     auto picture = [&](const char* file) {
-        int cx = (int)game->player->x + 24, cy = (int)game->player->y + 24;
+        int cx = (int)game->world.player->x + 24, cy = (int)game->world.player->y + 24;
         unsigned long calls = SpriteBatch::drawCalls();
         game->clearScreen();
         game->setColour(1, 1, 1);

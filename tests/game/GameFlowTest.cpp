@@ -64,12 +64,12 @@ TEST_F(GameFlow, MenuCountsFramesOnlyAfterMoreThanASecond)
 {
     // One menu pass takes a frame plus the 1 ms wait.
     Uint32 passEnd = h.io().now + h.io().frameMs + 1;
-    game->last_check = (int)(passEnd - 1000);
-    game->fps = -1;
+    game->frameRate.last_check = (int)(passEnd - 1000);
+    game->frameRate.fps = -1;
     h.io().quit();
     game->menuLoop();
-    EXPECT_EQ(game->fps, -1) << "exactly 1000 ms is not yet more than a second";
-    EXPECT_EQ(game->frames, 1);
+    EXPECT_EQ(game->frameRate.fps, -1) << "exactly 1000 ms is not yet more than a second";
+    EXPECT_EQ(game->frameRate.frames, 1);
 }
 
 TEST(GameFlowMusic, MenuIsQuietUntilPlayStartsTheFirstTrack)
@@ -78,13 +78,13 @@ TEST(GameFlowMusic, MenuIsQuietUntilPlayStartsTheFirstTrack)
     h.writeMinimalData();
     h.writeFile("data/music/0.ogg", readFile(std::string(LARDER_SOURCE_DIR) + "/data/music/0.ogg"));
     CGame* game = h.start();
-    ASSERT_EQ(game->tunes->size(), 1);
+    ASSERT_EQ(game->devices.tunes->size(), 1);
     h.io().quit();
     game->menuLoop();
-    EXPECT_EQ(game->tunes->getTrackName(), "Not playing music");
+    EXPECT_EQ(game->devices.tunes->getTrackName(), "Not playing music");
     game->newGame();
     h.runFrames(1);
-    EXPECT_EQ(game->tunes->curTrack, 0);
+    EXPECT_EQ(game->devices.tunes->curTrack, 0);
 }
 
 TEST(Credits, LastEmptyLineOnlyAfterAFinalLineBreak)
@@ -101,7 +101,7 @@ TEST(Credits, LastEmptyLineOnlyAfterAFinalLineBreak)
 TEST_F(GameFlow, HelpScreenPausesPlayUntilAKey)
 {
     newGameWithBystander();
-    game->slowMoTimer = 10;
+    game->play.slowMoTimer = 10;
     game->deltaTimer = 1800;
     int helpFrames = 0;
     h.io().onFrame = [&](int frame) {
@@ -112,14 +112,14 @@ TEST_F(GameFlow, HelpScreenPausesPlayUntilAKey)
     };
     h.runFrames(3);
     EXPECT_EQ(helpFrames, 3);
-    EXPECT_TRUE(game->help);
-    EXPECT_FLOAT_EQ(game->slowMoTimer, 10.0f) << "slow motion does not run under the help screen";
+    EXPECT_TRUE(game->play.help);
+    EXPECT_FLOAT_EQ(game->play.slowMoTimer, 10.0f) << "slow motion does not run under the help screen";
 
     // runFrames starts a new game loop, which raises the help screen again;
     // the queued key press takes it down on the first frame.
     h.runFrames(2);
-    EXPECT_FALSE(game->help);
-    EXPECT_LT(game->slowMoTimer, 10.0f);
+    EXPECT_FALSE(game->play.help);
+    EXPECT_LT(game->play.slowMoTimer, 10.0f);
 }
 
 TEST_F(GameFlow, FrameDeltaFollowsTheClockAndSlowMotion)
@@ -131,21 +131,21 @@ TEST_F(GameFlow, FrameDeltaFollowsTheClockAndSlowMotion)
     EXPECT_FLOAT_EQ(game->delta, 0.05f);
 
     game->initSlowmo();
-    EXPECT_FLOAT_EQ(game->slowMoTimer, 30.0f);
+    EXPECT_FLOAT_EQ(game->play.slowMoTimer, 30.0f);
     h.io().press(SDLK_SPACE);
     h.runFrames(2);
     EXPECT_NEAR(game->delta, 50.0f / 1800.0f, 1e-6);
-    EXPECT_LT(game->slowMoTimer, 30.0f);
+    EXPECT_LT(game->play.slowMoTimer, 30.0f);
 }
 
 TEST_F(GameFlow, LoneSurvivorWinsOnTheFirstFrame)
 {
     game->newGame(); // the player alone: no actor files in this data folder
-    ASSERT_EQ(game->actors.size(), 1u);
+    ASSERT_EQ(game->world.actors.size(), 1u);
     EXPECT_TRUE(game->gameWon());
     std::string out = capturedStdout([&] { h.runFrames(10); });
     EXPECT_NE(out.find("Player has completed the game\n"), std::string::npos);
-    EXPECT_TRUE(game->bGameOver);
+    EXPECT_TRUE(game->play.bGameOver);
 }
 
 TEST_F(GameFlow, DeathFadeGoesToRedAndBack)
@@ -181,12 +181,12 @@ TEST_F(GameFlow, AStalledFrameCarriesNothingThroughAWall)
     newGameWithBystander();
     for (int row = 0; row < Map::SIZE; row++)
         game->theMap->setTileAt(22, row, 1); // brick from x 1056 to 1103
-    game->player->x = 1010;
-    game->player->y = 1000;
+    game->world.player->x = 1010;
+    game->world.player->y = 1000;
     AIActor* walker = h.place<AIActor>(1010, 1200);
     walker->walkTo(1300, 1200);
     walker->setState(STATE_WALKING);
-    Bullet* b = game->shots.put(std::make_unique<Bullet>());
+    Bullet* b = game->world.shots.put(std::make_unique<Bullet>());
     b->x = 1040;
     b->y = 1400;
     b->team = 0;
@@ -198,9 +198,9 @@ TEST_F(GameFlow, AStalledFrameCarriesNothingThroughAWall)
     h.io().frameMs = 500;
     h.runFrames(4);
     EXPECT_LE(game->delta, 0.1f) << "a stall slows the world instead of teleporting it";
-    EXPECT_LT(game->player->x + 40, 1056.0f);
+    EXPECT_LT(game->world.player->x + 40, 1056.0f);
     EXPECT_LT(walker->x + 40, 1056.0f);
-    EXPECT_TRUE(game->shots.empty()) << "the bullet stopped at the wall";
+    EXPECT_TRUE(game->world.shots.empty()) << "the bullet stopped at the wall";
 }
 
 } // namespace

@@ -13,9 +13,9 @@ Rgb finishRun(GameHarness& h, int kills, int row)
 {
     CGame* game = h.game();
     game->newSurvival();
-    game->survival.score = kills;
-    game->survival.minutes = 2;
-    game->player->setHealth(0);
+    game->play.survival.score = kills;
+    game->play.survival.minutes = 2;
+    game->world.player->setHealth(0);
     Rgb seen{0, 0, 0};
     // font 20, small font 10: the table starts at 50 + 40 + 20; a glyph is 6 x 8.
     int y = 110 + row * 10 + 2;
@@ -23,7 +23,7 @@ Rgb finishRun(GameHarness& h, int kills, int row)
         Rgb c = h.pixel(52, y);
         if (c.r == 255)
             seen = c;
-        if (h.io().events.empty() && !game->bGameOver)
+        if (h.io().events.empty() && !game->play.bGameOver)
             h.io().key(SDLK_a);
     };
     h.runFrames(2000);
@@ -75,12 +75,12 @@ TEST(HighScores, DISABLED_Picture)
                                       "6 95 2026-11-29 FANATIC\n2 41 2026-12-03 LOSER\n");
     CGame* game = h.start();
     game->newSurvival();
-    game->survival.score = 14;
-    game->survival.minutes = 3;
-    game->survival.seconds = 7;
-    game->player->setHealth(0);
+    game->play.survival.score = 14;
+    game->play.survival.minutes = 3;
+    game->play.survival.seconds = 7;
+    game->world.player->setHealth(0);
     h.io().onFrame = [&](int) {
-        if (h.io().events.empty() && !game->bGameOver) {
+        if (h.io().events.empty() && !game->play.bGameOver) {
             game->takeScreenshot(LARDER_BINARY_DIR "/highscores.bmp");
             h.io().key(SDLK_a);
         }

@@ -21,12 +21,12 @@ protected:
     void SetUp() override
     {
         game = h.startStory();
-        game->player->x = 1000;
-        game->player->y = 1000;
-        game->player->setHealthMax(100);
-        game->player->setHealth(100);
-        game->cursX = 600; // the cursor clear of the checked pixels
-        game->cursY = 150;
+        game->world.player->x = 1000;
+        game->world.player->y = 1000;
+        game->world.player->setHealthMax(100);
+        game->world.player->setHealth(100);
+        game->mouse.cursX = 600; // the cursor clear of the checked pixels
+        game->mouse.cursY = 150;
         game->delta = 0;
     }
     void drawHudAlone()
@@ -41,7 +41,7 @@ protected:
 
 TEST_F(Hud, HealthUnitsOverEmptySlots)
 {
-    game->player->setHealth(35);
+    game->world.player->setHealth(35);
     drawHudAlone();
     EXPECT_EQ(h.pixel(8, 30), spriteColour(8));
     EXPECT_EQ(h.pixel(16 * 2 + 8, 30), spriteColour(8));
@@ -58,7 +58,7 @@ TEST_F(Hud, AmmunitionCountTurnsRedWhenTheClipIsEmpty)
 
     auto heldGun = std::make_unique<Pistol>();
     Pistol* gun = heldGun.get();
-    game->player->setGun(std::move(heldGun));
+    game->world.player->setGun(std::move(heldGun));
     drawHudAlone();
     EXPECT_EQ(h.pixel(countX, 588), WHITE);
     EXPECT_EQ(h.pixel(40, 560), spriteColour(gun->graphic));
@@ -66,7 +66,7 @@ TEST_F(Hud, AmmunitionCountTurnsRedWhenTheClipIsEmpty)
     gun->setInClip(0);
     drawHudAlone();
     EXPECT_EQ(h.pixel(countX, 588), RED);
-    game->font->print("X", 200, 200);
+    game->devices.font->print("X", 200, 200);
     EXPECT_EQ(h.pixel(205, 208), WHITE) << "the font colour is restored";
 }
 
@@ -85,33 +85,33 @@ TEST_F(Hud, LarderArrowPointsToTheNearestLarderWhileDragging)
     drawHudAlone();
     EXPECT_EQ(h.pixel(419, 300), spriteColour(44)) << "the square turned by 45 degrees";
 
-    game->bIsLuggingCorpse = false;
+    game->play.bIsLuggingCorpse = false;
     drawHudAlone();
     EXPECT_EQ(h.pixel(400, 300), BLACK) << "only while dragging";
-    game->bIsLuggingCorpse = true;
+    game->play.bIsLuggingCorpse = true;
 }
 
 TEST_F(Hud, ConversationBoxFadesOutAndEnds)
 {
-    game->bIsTalking = true;
-    game->talkingPortrait = 2;
-    game->talkingConversation = "Hello";
-    game->talkTimer = 6.5f;
+    game->play.bIsTalking = true;
+    game->play.talkingPortrait = 2;
+    game->play.talkingConversation = "Hello";
+    game->play.talkTimer = 6.5f;
     drawHudAlone();
     // The speaker's portrait in the middle of the box's portrait square.
     EXPECT_EQ(h.pixel(800 - 158 + 32, 600 - 126 + 32), spriteColour(2));
 
-    game->talkTimer = 3.25f; // half faded
+    game->play.talkTimer = 3.25f; // half faded
     drawHudAlone();
     Rgb half = h.pixel(560, 480);
     EXPECT_NEAR(half.r, spriteColour(18).r / 2, 2);
     EXPECT_NEAR(half.g, spriteColour(18).g / 2, 2);
 
     game->delta = 0.02f;
-    game->talkTimer = 0.01f;
+    game->play.talkTimer = 0.01f;
     drawHudAlone();
-    EXPECT_FALSE(game->bIsTalking);
-    EXPECT_EQ(game->talkingConversation, "Didn't reset talking conversation last time");
+    EXPECT_FALSE(game->play.bIsTalking);
+    EXPECT_EQ(game->play.talkingConversation, "Didn't reset talking conversation last time");
 }
 
 TEST_F(Hud, WorldIsRedWhileTheHurtTimerRuns)
@@ -122,7 +122,7 @@ TEST_F(Hud, WorldIsRedWhileTheHurtTimerRuns)
             game->theMap->setTileAt(x, y, greyTile);
     Rgb grey = tileColour(greyTile);
     // The help screen's frame runs with no time passed; then 20 ms a frame.
-    game->hurtTimer = 0.03f;
+    game->play.hurtTimer = 0.03f;
     std::vector<Rgb> seen;
     h.io().onFrame = [&](int) { seen.push_back(h.pixel(650, 450)); };
     h.play(4);
@@ -135,7 +135,7 @@ TEST_F(Hud, WorldIsRedWhileTheHurtTimerRuns)
 TEST_F(Hud, PrintingOnlyUndefinedGlyphsStillLeavesTheColourWhite)
 {
     glColor3f(1, 0, 0);
-    game->font->print("\x01\x02", 10, 10); // no glyph is defined for these bytes
+    game->devices.font->print("\x01\x02", 10, 10); // no glyph is defined for these bytes
     float colour[4] = {0, 0, 0, 0};
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_TRUE(colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1);
@@ -148,10 +148,10 @@ TEST_F(Hud, CursorSightIsMeasuredFromTheBodysCentre)
 {
     for (int row = 0; row < Map::SIZE; row++)
         game->theMap->setTileAt(19, row, 1);
-    game->cursX = 400 + (970 - 1024);
-    game->cursY = 300;
+    game->mouse.cursX = 400 + (970 - 1024);
+    game->mouse.cursY = 300;
     drawHudAlone();
-    EXPECT_NE(h.pixel(game->cursX, game->cursY).g, 0) << "the cursor keeps its colour";
+    EXPECT_NE(h.pixel(game->mouse.cursX, game->mouse.cursY).g, 0) << "the cursor keeps its colour";
 }
 
 } // namespace

@@ -125,21 +125,21 @@ TEST_F(Layout, MenuHelpCreditsConsoleAndEditor)
             check("credits", true);
         boxes.clear();
     };
-    ScrollingText credits(game->font.get(), "data/credits.txt", game->scrWidth, game->scrHeight,
-                          game->actorSprites.get(), 23, &h.io(), [this] { game->clearScreen(); });
+    ScrollingText credits(game->devices.font.get(), "data/credits.txt", game->scrWidth, game->scrHeight,
+                          game->devices.actorSprites.get(), 23, &h.io(), [this] { game->clearScreen(); });
     credits.displayLoop();
 
     h.io().onFrame = nullptr;
     for (int i = 0; i < 60; i++)
         game->consolePrint("Unknown command 'abcdefghijklmnopqrstuvwxyz " + std::to_string(i) + "'.");
-    game->consoleLine = "spawncop";
+    game->tools.consoleLine = "spawncop";
     h.io().key(SDLK_ESCAPE);
     boxes.clear();
     game->consoleLoop();
     check("console", true);
 
-    game->ed.mouseX = 700;
-    game->ed.mouseY = 500;
+    game->tools.ed.mouseX = 700;
+    game->tools.ed.mouseY = 500;
     game->editorHUD();
     check("editor");
 }
@@ -147,7 +147,7 @@ TEST_F(Layout, MenuHelpCreditsConsoleAndEditor)
 TEST_F(Layout, PlayHudInfoPanelAndSurvival)
 {
     game->newGame();
-    Actor* p = game->player;
+    Actor* p = game->world.player;
     p->x = 3800; // far corner coordinates: the widest position readout
     p->y = 3800;
     p->setHealthMax(200);
@@ -157,19 +157,19 @@ TEST_F(Layout, PlayHudInfoPanelAndSurvival)
     gun->setInClip(17);
     gun->setReserve(1000);
     p->setGun(std::move(heldGun));
-    game->fps = 1000;
-    game->combo.number = 12;
-    game->combo.timer = 10;
-    game->bIsOverWeapon = true;
-    game->slowMoTimer = 29;
-    game->bIsTalking = true;
-    game->talkTimer = 6.5f;
-    game->talkingPortrait = 2;
-    game->talkingConversation = "You have been revived at a local hospital.";
-    game->bIsLuggingCorpse = true;
-    game->luggedCorpse = std::make_unique<Corpse>();
-    game->cursX = 400;
-    game->cursY = 300;
+    game->frameRate.fps = 1000;
+    game->play.combo.number = 12;
+    game->play.combo.timer = 10;
+    game->play.bIsOverWeapon = true;
+    game->play.slowMoTimer = 29;
+    game->play.bIsTalking = true;
+    game->play.talkTimer = 6.5f;
+    game->play.talkingPortrait = 2;
+    game->play.talkingConversation = "You have been revived at a local hospital.";
+    game->play.bIsLuggingCorpse = true;
+    game->world.luggedCorpse = std::make_unique<Corpse>();
+    game->mouse.cursX = 400;
+    game->mouse.cursY = 300;
     boxes.clear();
     game->drawHUD();
     check("play HUD");
@@ -183,7 +183,7 @@ TEST_F(Layout, PlayHudInfoPanelAndSurvival)
     game->showConversation(words, 2);
     game->delta = 1.0f;
     std::string shown, last;
-    while (game->bIsTalking) {
+    while (game->play.bIsTalking) {
         game->drawHUD();
         for (const DrawnBox& b : boxes)
             if (b.sprite < 0 && b.left >= game->scrWidth - 258 && b.top >= game->scrHeight - 130 &&
@@ -196,7 +196,7 @@ TEST_F(Layout, PlayHudInfoPanelAndSurvival)
     shown.erase(std::remove_if(shown.begin(), shown.end(), spaceOrBreak), shown.end());
     EXPECT_EQ(shown, words);
 
-    game->bIsTalking = false;
+    game->play.bIsTalking = false;
     game->drawHUD();
     game->drawInfoPanel();
     check("info panel");
@@ -208,19 +208,19 @@ TEST_F(Layout, PlayHudInfoPanelAndSurvival)
     EXPECT_EQ(boxes[0].sprite, SpriteIndex::SURVIVAL_HELP_SCREEN);
     check("survival help");
     // The survival gun, replaced by one with a shorter readout.
-    game->player->setGun(std::make_unique<Pistol>());
-    game->survival.minutes = 59;
-    game->survival.seconds = 59;
-    game->survival.timer = 0.99f;
-    game->survival.score = 999;
-    game->combo.number = 12;
-    game->combo.timer = 10;
-    game->slowMoTimer = 29;
+    game->world.player->setGun(std::make_unique<Pistol>());
+    game->play.survival.minutes = 59;
+    game->play.survival.seconds = 59;
+    game->play.survival.timer = 0.99f;
+    game->play.survival.score = 999;
+    game->play.combo.number = 12;
+    game->play.combo.timer = 10;
+    game->play.slowMoTimer = 29;
     boxes.clear();
     game->drawHUD();
     check("survival HUD");
 
-    game->survival.score = 22; // "NATURAL BORN KILLER", the widest ranking
+    game->play.survival.score = 22; // "NATURAL BORN KILLER", the widest ranking
     h.io().key(SDLK_a);
     game->survivalResults();
     check("survival results");

@@ -91,7 +91,7 @@ TEST(Legibility, HudTextStandsOutOnTheLightestAndTheDarkestFloor)
     const std::string text = "Press SPACE to swap your gun.";
     for (int tile : {lightest, darkest}) {
         coverMap(game, tile);
-        for (KelBitmapFont* font : {game->font.get(), game->smallfont.get()}) {
+        for (KelBitmapFont* font : {game->devices.font.get(), game->devices.smallfont.get()}) {
             game->clearScreen();
             game->drawTileLayer(1000, 1000);
             font->print(text, 100, 300);
@@ -143,7 +143,7 @@ TEST(Legibility, HudIconsStandOutOnTheLightestAndTheDarkestFloorAndOnBlack)
             for (int x = 0; x < pic.w; x++)
                 floorLevel += luminance(h.pixel(left + x, top - 4));
             floorLevel /= pic.w;
-            game->actorSprites->drawSprite(icon, left, top, pic.w, pic.h);
+            game->devices.actorSprites->drawSprite(icon, left, top, pic.w, pic.h);
             // Of the pixels the icon covers (drawn 1:1), enough must differ
             // clearly from the floor beside it.
             int apart = 0, covered = 0;

@@ -27,18 +27,18 @@ TEST(ScriptGame, CutSceneWalksScrollsTalksAndAKeySkipsIt)
                              "sayLock(2, \"Hi\");\n");
     h.writeFile("ask.mor", "playCinema(\"scene.mor\"); say(1, \"asked\");");
     game->runScript("ask.mor");
-    ASSERT_TRUE(game->bInCinema);
-    EXPECT_EQ(game->talkingConversation, "asked") << "the scene starts after the script has ended";
-    EXPECT_FALSE(game->shouldLoadCinema);
+    ASSERT_TRUE(game->play.bInCinema);
+    EXPECT_EQ(game->play.talkingConversation, "asked") << "the scene starts after the script has ended";
+    EXPECT_FALSE(game->play.shouldLoadCinema);
 
     std::vector<float> walkerX, cameraX;
     Rgb firstFrame{};
     h.io().onFrame = [&](int frame) {
         if (frame == 1)
             firstFrame = h.pixel(400, 300);
-        if (game->bInCinema) {
-            walkerX.push_back(game->scene->actors[0]->x);
-            cameraX.push_back(game->scene->cinemaX);
+        if (game->play.bInCinema) {
+            walkerX.push_back(game->play.scene->actors[0]->x);
+            cameraX.push_back(game->play.scene->cinemaX);
         }
         if (frame == 200)
             h.io().press(SDLK_SPACE);
@@ -58,9 +58,9 @@ TEST(ScriptGame, CutSceneWalksScrollsTalksAndAKeySkipsIt)
     EXPECT_GT(cameraX[arrived + 10], 200.0f);
     EXPECT_LT(cameraX[arrived + 10], 291.0f);
     EXPECT_GT(cameraX.back(), 290.0f);
-    EXPECT_EQ(game->talkingConversation, "Hi");
-    EXPECT_EQ(game->talkingPortrait, 2);
-    EXPECT_FALSE(game->bInCinema);
+    EXPECT_EQ(game->play.talkingConversation, "Hi");
+    EXPECT_EQ(game->play.talkingPortrait, 2);
+    EXPECT_FALSE(game->play.bInCinema);
 }
 
 } // namespace

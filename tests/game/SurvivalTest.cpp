@@ -11,11 +11,11 @@ TEST(Survival, DeathShowsTheResultsUntilAKey)
     game->newSurvival();
 
     // Death: the fade, then the results until a key, which they consume.
-    game->player->setHealth(0);
+    game->world.player->setHealth(0);
     bool sawPrompt = false; // the bottom line "Hit any key ..." in white
     h.io().onFrame = [&](int) {
         sawPrompt = sawPrompt || h.pixel(2, 594) == Rgb{255, 255, 255};
-        if (h.io().events.empty() && !game->bGameOver)
+        if (h.io().events.empty() && !game->play.bGameOver)
             h.io().key(SDLK_a); // drained by the death fade, taken by the results
     };
     h.runFrames(2000);

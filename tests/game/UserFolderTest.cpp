@@ -25,7 +25,7 @@ TEST(UserFolder, EditorSavesThereTheGameLoadsItAndScreenshotsGoThere)
     CGame* game = h.start(settings);
     EXPECT_TRUE(exists(user + "/morscript-log.txt"));
 
-    game->ed.curTile = 3;
+    game->tools.ed.curTile = 3;
     h.io().onFrame = [&](int frame) {
         if (frame == 1)
             h.io().press(SDLK_e);
@@ -65,6 +65,6 @@ TEST(UserFolder, NowhereToWriteIsReportedAndTheCommandLineWindowBeatsConfig)
     EXPECT_FALSE(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
     game->newGame();
     game->processConsole("sshot");
-    EXPECT_EQ(game->consoleHistory.back(), ">>>couldn't write console.bmp");
+    EXPECT_EQ(game->tools.consoleHistory.back(), ">>>couldn't write console.bmp");
     EXPECT_FALSE(exists("console.bmp"));
 }

@@ -75,7 +75,7 @@ TEST(WindowResize, TheEditorLaysTheTileUnderTheClickInAResizedWindow)
     std::string out = capturedStdout([&] { game->menuLoop(); });
     EXPECT_EQ(SDL_GetVideoSurface()->w, 1000);
     EXPECT_NE(out.find("Laying tile at (2,1)\n"), std::string::npos) << out;
-    EXPECT_EQ(game->theMap->getTileAt(2, 1), game->ed.curTile);
+    EXPECT_EQ(game->theMap->getTileAt(2, 1), game->tools.ed.curTile);
 }
 
 TEST(WindowFullScreen, F11KeepsTheTexturesAndTheGameNeverSeesTheKey)

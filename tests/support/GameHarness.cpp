@@ -161,9 +161,9 @@ void GameHarness::runFrames(int frames)
         if (previous)
             previous(n);
         if (n >= stopAt)
-            theGame->bGameOver = true;
+            theGame->play.bGameOver = true;
     };
-    theGame->bGameOver = false;
+    theGame->play.bGameOver = false;
     theGame->gameLoop();
     platform->onFrame = previous;
 }
@@ -191,7 +191,7 @@ void GameHarness::play(int frames)
 
 Larder* GameHarness::addLarder(float x, float y)
 {
-    Larder* l = theGame->larders.put(std::make_unique<Larder>());
+    Larder* l = theGame->world.larders.put(std::make_unique<Larder>());
     l->setX(x);
     l->setY(y);
     return l;
@@ -199,15 +199,15 @@ Larder* GameHarness::addLarder(float x, float y)
 
 void GameHarness::dragCorpse()
 {
-    theGame->luggedCorpse = std::make_unique<Corpse>();
-    theGame->bIsLuggingCorpse = true;
+    theGame->world.luggedCorpse = std::make_unique<Corpse>();
+    theGame->play.bIsLuggingCorpse = true;
 }
 
 int GameHarness::effectsOfGraphic(int first, int last)
 {
     theGame->consumeEvents(); // what the rules did so far is on the map
     int n = 0;
-    for (Effect* e : theGame->effects)
+    for (Effect* e : theGame->world.effects)
         n += e->getGraphic() >= first && e->getGraphic() <= last;
     return n;
 }

@@ -69,7 +69,7 @@ public:
     // Puts a new actor of type T at (x, y) among the game's actors.
     template <typename T> T* place(float x, float y)
     {
-        T* a = theGame->actors.put(std::make_unique<T>());
+        T* a = theGame->world.actors.put(std::make_unique<T>());
         a->x = x;
         a->y = y;
         return a;

@@ -19,8 +19,8 @@ protected:
     void SetUp() override
     {
         game = h.startStory();
-        game->player->x = 2000;
-        game->player->y = 2000;
+        game->world.player->x = 2000;
+        game->world.player->y = 2000;
         gameRandom().seed(7);
     }
     // An officer whose pistol is ready to fire.
@@ -46,7 +46,7 @@ TEST_F(NpcBehaviour, PlayersGunfireDrawsCiviliansWithinEarshot)
     Pistol* gun = heldGun.get();
     gun->setInClip(gun->getClipSize());
     gun->update(1.0f);
-    game->player->setGun(std::move(heldGun));
+    game->world.player->setGun(std::move(heldGun));
     AIActor* near = h.place<AIActor>(2000, 3000); // exactly 1000 away
     AIActor* far = h.place<AIActor>(2000, 999);
 
@@ -73,8 +73,8 @@ TEST_F(NpcBehaviour, OfficerFiresInsideItsConeAndCalmsAfterASecond)
 
     frame(0.1f);
     EXPECT_EQ(behind->getGun()->getInClip(), 17) << "target behind the officer";
-    ASSERT_EQ(game->shots.size(), 1u);
-    EXPECT_EQ(game->shots[0]->team, 2);
+    ASSERT_EQ(game->world.shots.size(), 1u);
+    EXPECT_EQ(game->world.shots[0]->team, 2);
     EXPECT_EQ(cop->getGun()->getInClip(), 16);
 
     frame(0.15f);
@@ -107,7 +107,7 @@ TEST_F(NpcBehaviour, CorneredScaredCivilianBleedsOnlyWhenWounded)
     for (int i = 0; i < 20; i++)
         frame(0.05f);
     EXPECT_GT(h.effectsOfGraphic(10, 12), 0);
-    EXPECT_EQ(h.effectsOfGraphic(10, 12), static_cast<int>(game->effects.size()));
+    EXPECT_EQ(h.effectsOfGraphic(10, 12), static_cast<int>(game->world.effects.size()));
     EXPECT_EQ(std::make_pair(boxed->x, boxed->y), std::make_pair(960.0f, 960.0f));
 }
 

@@ -29,13 +29,13 @@ protected:
     void SetUp() override
     {
         game = h.startStory();
-        game->player->x = 1000;
-        game->player->y = 1000;
+        game->world.player->x = 1000;
+        game->world.player->y = 1000;
     }
     Weapon* arm(std::unique_ptr<Weapon> gun)
     {
         Weapon* held = gun.get();
-        game->player->setGun(std::move(gun));
+        game->world.player->setGun(std::move(gun));
         return held;
     }
     GameHarness h{GameHarness::NO_WINDOW};
@@ -46,13 +46,13 @@ TEST_F(PlayerControls, DiagonalWalkIntoAWallSlidesAlongIt)
 {
     for (int row = 0; row < Map::SIZE; row++)
         game->theMap->setTileAt(10, row, 1); // a wall from x 480
-    game->player->x = 430;
+    game->world.player->x = 430;
     h.io().frameMs = 20; // 5.5 pixels a frame at the default speed
     h.io().hold(SDLK_RIGHT, true);
     h.io().hold(SDLK_s, true);
     h.play(10);
-    EXPECT_FLOAT_EQ(game->player->x, 435.5f) << "one step, then the wall";
-    EXPECT_NEAR(game->player->y, 1055.0f, 0.01f) << "the free axis keeps its full speed";
+    EXPECT_FLOAT_EQ(game->world.player->x, 435.5f) << "one step, then the wall";
+    EXPECT_NEAR(game->world.player->y, 1055.0f, 0.01f) << "the free axis keeps its full speed";
 }
 
 TEST_F(PlayerControls, HeldButtonFiresAtTheRefreshRateThenClicksDry)
@@ -89,8 +89,8 @@ TEST_F(PlayerControls, ShotgunPullPutsEightPelletsInTheAirForOneRound)
     h.play(2);
 
     EXPECT_EQ(shotgun->getInClip(), 7);
-    ASSERT_EQ(game->shots.size(), 8u);
-    for (Bullet* b : game->shots) {
+    ASSERT_EQ(game->world.shots.size(), 8u);
+    for (Bullet* b : game->world.shots) {
         EXPECT_EQ(b->team, 0);
         EXPECT_GE(b->heading, 80.0);
         EXPECT_LT(b->heading, 100.0);
@@ -110,26 +110,26 @@ TEST_F(PlayerControls, RKeyReloadsFromTheReserve)
 TEST_F(PlayerControls, SpaceSwapsTheHeldGunForTheOneUnderfootOrTakesAHealthPack)
 {
     Weapon* shotgun = arm(std::make_unique<Shotgun>());
-    Weapon* pistol = game->items.put(std::make_unique<Pistol>());
+    Weapon* pistol = game->world.items.put(std::make_unique<Pistol>());
     pistol->x = 1010;
     pistol->y = 1020;
     h.io().press(SDLK_SPACE);
     h.play(1);
-    EXPECT_EQ(game->player->getGun(), pistol);
-    ASSERT_EQ(game->items.size(), 1u);
-    EXPECT_EQ(game->items[0], shotgun);
-    EXPECT_EQ(std::make_pair(shotgun->x, shotgun->y), std::make_pair(game->player->x, game->player->y));
+    EXPECT_EQ(game->world.player->getGun(), pistol);
+    ASSERT_EQ(game->world.items.size(), 1u);
+    EXPECT_EQ(game->world.items[0], shotgun);
+    EXPECT_EQ(std::make_pair(shotgun->x, shotgun->y), std::make_pair(game->world.player->x, game->world.player->y));
 
-    game->items.clear(); // the shotgun goes
-    game->player->setHealth(10);
-    Weapon* pack = game->items.put(std::make_unique<HealthPill>());
+    game->world.items.clear(); // the shotgun goes
+    game->world.player->setHealth(10);
+    Weapon* pack = game->world.items.put(std::make_unique<HealthPill>());
     pack->x = 1000;
     pack->y = 1000;
     h.io().press(SDLK_SPACE);
     h.play(1);
-    EXPECT_EQ(game->player->getHealth(), 150);
-    EXPECT_TRUE(game->items.empty());
-    EXPECT_EQ(game->player->getGun(), pistol);
+    EXPECT_EQ(game->world.player->getHealth(), 150);
+    EXPECT_TRUE(game->world.items.empty());
+    EXPECT_EQ(game->world.player->getGun(), pistol);
 }
 
 TEST_F(PlayerControls, BulletHurtsAnotherTeamAndPassesItsOwn)
@@ -137,7 +137,7 @@ TEST_F(PlayerControls, BulletHurtsAnotherTeamAndPassesItsOwn)
     h.bystander->setHealthMax(100);
     h.bystander->setHealth(100);
     for (int team : {1, 0}) { // the bystander's own team, then the player's
-        Bullet* b = game->shots.put(std::make_unique<Bullet>());
+        Bullet* b = game->world.shots.put(std::make_unique<Bullet>());
         b->x = 2990;
         b->y = 3010;
         b->team = team;
@@ -148,8 +148,8 @@ TEST_F(PlayerControls, BulletHurtsAnotherTeamAndPassesItsOwn)
     }
     h.play(1);
     EXPECT_EQ(h.bystander->getHealth(), 70);
-    ASSERT_EQ(game->shots.size(), 1u);
-    EXPECT_EQ(game->shots[0]->team, 1) << "a bullet never hits its own team";
+    ASSERT_EQ(game->world.shots.size(), 1u);
+    EXPECT_EQ(game->world.shots[0]->team, 1) << "a bullet never hits its own team";
 }
 
 TEST_F(PlayerControls, AShotThatVisiblyPassesATableCornerReachesItsTarget)
@@ -159,8 +159,8 @@ TEST_F(PlayerControls, AShotThatVisiblyPassesATableCornerReachesItsTarget)
     // a table whose bottom edge is y 3024.
     game->theMap->setTileAt(60, 62, 1);
     arm(std::make_unique<Revolver>())->update(1.0f); // no spread; past its refresh time
-    game->player->x = 2800;
-    game->player->y = 3008;
+    game->world.player->x = 2800;
+    game->world.player->y = 3008;
     h.bystander->y = 3008;
     h.bystander->setHealthMax(5000);
     h.bystander->setHealth(5000);
@@ -183,7 +183,7 @@ TEST_F(PlayerControls, AQuickClickFiresOnceIfTheGunIsReadyWhenItLandsOrNextFrame
         h.io().mouseButton(button, false, 600, 300); // within one frame
         h.play(10);
         int shots = pistol->getClipSize() - pistol->getInClip();
-        game->player->setGun(nullptr);
+        game->world.player->setGun(nullptr);
         return shots;
     };
     EXPECT_EQ(shotsOfAClick(2, SDL_BUTTON_LEFT), 0) << "not ready then nor next frame: dropped";
@@ -195,19 +195,19 @@ TEST_F(PlayerControls, AQuickClickFiresOnceIfTheGunIsReadyWhenItLandsOrNextFrame
 
 TEST_F(PlayerControls, PromptsDescribeWhatIsUnderfootNowAndResetClearsThem)
 {
-    Weapon* pistol = game->items.put(std::make_unique<Pistol>());
+    Weapon* pistol = game->world.items.put(std::make_unique<Pistol>());
     pistol->x = 1000;
     pistol->y = 1000;
     game->detectOverWeapon(1000, 1000);
-    ASSERT_TRUE(game->bIsOverWeapon);
+    ASSERT_TRUE(game->play.bIsOverWeapon);
     h.io().press(SDLK_SPACE);
     h.play(1);
-    EXPECT_EQ(game->player->getGun(), pistol);
-    EXPECT_FALSE(game->bIsOverWeapon) << "nothing is left underfoot";
+    EXPECT_EQ(game->world.player->getGun(), pistol);
+    EXPECT_FALSE(game->play.bIsOverWeapon) << "nothing is left underfoot";
 
-    game->bIsOverWeapon = game->bIsOverPowerup = game->bIsOverCorpse = true;
+    game->play.bIsOverWeapon = game->play.bIsOverPowerup = game->play.bIsOverCorpse = true;
     game->newSurvival();
-    EXPECT_FALSE(game->bIsOverWeapon || game->bIsOverPowerup || game->bIsOverCorpse);
+    EXPECT_FALSE(game->play.bIsOverWeapon || game->play.bIsOverPowerup || game->play.bIsOverCorpse);
 }
 
 TEST_F(PlayerControls, LarderReachIsMeasuredFromTheBodysCentre)
@@ -216,14 +216,14 @@ TEST_F(PlayerControls, LarderReachIsMeasuredFromTheBodysCentre)
     // is 114 px off on each axis (25992 squared), its centre 90 (16200).
     Larder* larder = h.addLarder(1000, 1000);
     h.dragCorpse();
-    game->player->x = 950;
-    game->player->y = 945;
+    game->world.player->x = 950;
+    game->world.player->y = 945;
     h.io().frameMs = 20;
     h.io().hold(SDLK_DOWN, true);
     h.play(2);
     h.io().hold(SDLK_DOWN, false);
     EXPECT_EQ(larder->numFrozen(), 1);
-    EXPECT_FALSE(game->bIsLuggingCorpse);
+    EXPECT_FALSE(game->play.bIsLuggingCorpse);
 }
 
 } // namespace

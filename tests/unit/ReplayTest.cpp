@@ -68,9 +68,9 @@ TEST(Replay, ARecordedGameReplaysToTheSameStateAQuitEndsItAndADamagedFileIsRefus
     game->recordPath = file;
     std::string out = capturedStdout([&] { game->playSession(false); });
 
-    ASSERT_EQ(game->corpses.size(), 1u) << "the shot civilian lies dead";
-    EXPECT_GT(game->slowMoTimer, 0) << "the pill slowed time down";
-    EXPECT_GT(game->player->x, 130) << "the player walked on";
+    ASSERT_EQ(game->world.corpses.size(), 1u) << "the shot civilian lies dead";
+    EXPECT_GT(game->play.slowMoTimer, 0) << "the pill slowed time down";
+    EXPECT_GT(game->world.player->x, 130) << "the player walked on";
     uint32_t recorded = game->worldChecksum();
     Recording rec;
     std::string error;
@@ -168,13 +168,13 @@ TEST(Replay, ASessionSoundsAndMarksTheMapInTheSameOrder)
     };
     gameRandom().seed(42);
     std::string samples;
-    game->sfx->listener = [&](unsigned sample, int channel) {
+    game->devices.sfx->listener = [&](unsigned sample, int channel) {
         samples += std::to_string(sample) + "/" + std::to_string(channel) + " ";
     };
     capturedStdout([&] { game->playSession(false); });
     std::string kinds;
     uint32_t where = 2166136261u;
-    for (Effect* e : game->effects) {
+    for (Effect* e : game->world.effects) {
         kinds += std::to_string(e->getGraphic()) + " ";
         for (double v : {(double)e->getX(), (double)e->getY(), e->getRotation(),
                          (double)e->getSpeedY(), (double)e->getWidth()})

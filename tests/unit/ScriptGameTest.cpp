@@ -33,9 +33,9 @@ TEST_F(ScriptGame, TalkScriptsActAndLogAndBrokenOnesRunNothing)
                 "changeTile(5, 7, getTile(5, 7) + 1);\n"
                 "playSample(4, 0); playSample(4, 2);\n"
                 "print(\"talked\\n\");\n");
-    AIActor* npc = game->actors.put(std::make_unique<AIActor>());
-    npc->x = game->player->x + 40;
-    npc->y = game->player->y;
+    AIActor* npc = game->world.actors.put(std::make_unique<AIActor>());
+    npc->x = game->world.player->x + 40;
+    npc->y = game->world.player->y;
     npc->talkScriptFilename = "data/scripts/talk.mor";
     npc->setHasScript(true);
     int tile = game->theMap->getTileAt(5, 7);
@@ -45,10 +45,10 @@ TEST_F(ScriptGame, TalkScriptsActAndLogAndBrokenOnesRunNothing)
         game->talkToNPC(npc);
     });
 
-    EXPECT_EQ(game->talkingConversation, "Two\\lines");
-    EXPECT_EQ(game->talkingPortrait, 3);
-    EXPECT_FLOAT_EQ(game->talkTimer, 6.5f);
-    EXPECT_TRUE(game->bIsTalking);
+    EXPECT_EQ(game->play.talkingConversation, "Two\\lines");
+    EXPECT_EQ(game->play.talkingPortrait, 3);
+    EXPECT_FLOAT_EQ(game->play.talkTimer, 6.5f);
+    EXPECT_TRUE(game->play.bIsTalking);
     EXPECT_EQ(game->theMap->getTileAt(5, 7), tile + 2);
     // The test data has no samples: the request reaches the sample player.
     size_t sample = out.find("Sample 4 is out of bounds\n");
@@ -62,13 +62,13 @@ TEST_F(ScriptGame, TalkScriptsActAndLogAndBrokenOnesRunNothing)
     out = capturedStdout([&] { game->runScript("bad.mor"); });
     EXPECT_NE(out.find("ScriptIO: Error, line 2: "), std::string::npos) << out;
     EXPECT_EQ(log().find("Error"), std::string::npos) << "errors go to standard output only";
-    EXPECT_EQ(game->talkingConversation, "Two\\lines");
+    EXPECT_EQ(game->play.talkingConversation, "Two\\lines");
     // A console command that starts a cut-scene waits for the script's end
     // instead of replacing the state the script runs in.
     h.writeFile("exec.mor", "engineExec(\"wingame\"); say(1, \"still here\");");
     game->runScript("exec.mor");
-    EXPECT_EQ(game->talkingConversation, "still here");
-    EXPECT_TRUE(game->bInCinema);
+    EXPECT_EQ(game->play.talkingConversation, "still here");
+    EXPECT_TRUE(game->play.bInCinema);
 }
 
 // The town's closing scene plays out, then the credits roll and the game ends.
@@ -80,15 +80,15 @@ TEST_F(ScriptGame, WinSceneLeadsToTheCreditsAndEndsTheGame)
     h.writeFile("data/credits.txt", "Thanks for playing\n");
     int spokenFrames = 0;
     h.io().onFrame = [&](int) {
-        if (game->bInCinema && game->bIsTalking && game->talkingPortrait == 2)
+        if (game->play.bInCinema && game->play.bIsTalking && game->play.talkingPortrait == 2)
             spokenFrames++;
     };
     std::string out = capturedStdout([&] { h.runFrames(5000); });
 
     EXPECT_LT(h.io().framesDone, 5000) << "the game ended by itself";
-    EXPECT_TRUE(game->bGameOver);
+    EXPECT_TRUE(game->play.bGameOver);
     EXPECT_GT(spokenFrames, 2 * 300) << "two lines of 6.5 seconds each";
-    EXPECT_EQ(game->scene->actors.size(), 1u);
+    EXPECT_EQ(game->play.scene->actors.size(), 1u);
     size_t won = out.find("Player has completed the game\n");
     size_t bail = out.find("gameLoop: Bailing out of cinema, appears to be done\n");
     size_t credits = out.find("No more lines appear to be on screen.\n");
@@ -113,11 +113,11 @@ TEST_F(ScriptGame, WinRequestFromACutSceneDoesNotOutliveTheScene)
             h.io().press(SDLK_x); // skip the scene
     };
     h.runFrames(10);
-    EXPECT_FALSE(game->bInCinema);
-    EXPECT_FALSE(game->shouldLoadCinema);
+    EXPECT_FALSE(game->play.bInCinema);
+    EXPECT_FALSE(game->play.shouldLoadCinema);
     game->runScript("talk.mor");
-    EXPECT_FALSE(game->bInCinema) << "the talk script starts no cut-scene";
-    EXPECT_EQ(game->talkingConversation, "hello");
+    EXPECT_FALSE(game->play.bInCinema) << "the talk script starts no cut-scene";
+    EXPECT_EQ(game->play.talkingConversation, "hello");
 }
 
 } // namespace

@@ -57,7 +57,7 @@ TEST(FullDisk, EveryWriterKeepsTheOldFileAndNamesTheFileAndTheReason)
         {"highscores.txt",
          [&] {
              HighScoreTable table;
-             g->survival.score = 7;
+             g->play.survival.score = 7;
              g->recordHighScore(table);
          }},
         {"morscript-log.txt", [&] { g->runScript("log.mor"); }},
@@ -100,7 +100,7 @@ TEST(HighScores, ATableThatCannotBeReadIsReportedAndKept)
     h.writeFile("highscores.txt", table);
     chmod("highscores.txt", 0);
     chmod(".", 0777); // the table could be replaced
-    g->survival.score = 3;
+    g->play.survival.score = 3;
     EXPECT_EXIT(
         {
             asUnprivilegedUser();

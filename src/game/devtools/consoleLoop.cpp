@@ -12,12 +12,12 @@ void CGame::consoleLoop()
     console.running = [&] { return open; };
     console.frame = [&] {
         clearScreen();
-        int S = smallfont->getLineHeight();
+        int S = devices.smallfont->getLineHeight();
         int y = scrHeight - S - S;
-        for (auto entry = consoleHistory.rbegin(); entry != consoleHistory.rend() && y > -S;
+        for (auto entry = tools.consoleHistory.rbegin(); entry != tools.consoleHistory.rend() && y > -S;
              ++entry, y -= S)
-            smallfont->print(*entry, 0, y);
-        smallfont->print(consoleLine, 0, scrHeight - S);
+            devices.smallfont->print(*entry, 0, y);
+        devices.smallfont->print(tools.consoleLine, 0, scrHeight - S);
         return true;
     };
     console.eventsAt = ModalLoop::EVENTS_AFTER_FRAME;
@@ -30,20 +30,20 @@ void CGame::consoleLoop()
             return true;
         SDLKey key = e.key.keysym.sym;
         if (key >= SDLK_a && key <= SDLK_z) {
-            consoleLine += (char)('a' + (key - SDLK_a));
+            tools.consoleLine += (char)('a' + (key - SDLK_a));
         } else if (key == SDLK_SPACE) {
-            consoleLine += " ";
+            tools.consoleLine += " ";
         } else if (key == SDLK_BACKSPACE) {
-            if (!consoleLine.empty())
-                consoleLine.pop_back();
+            if (!tools.consoleLine.empty())
+                tools.consoleLine.pop_back();
         } else if (key == SDLK_UP) {
-            consoleLine = lastLine;
+            tools.consoleLine = tools.lastLine;
         } else if (key == SDLK_RETURN) {
-            consolePrint(consoleLine);
-            if (processConsole(consoleLine) < 0)
+            consolePrint(tools.consoleLine);
+            if (processConsole(tools.consoleLine) < 0)
                 open = false;
-            lastLine = consoleLine;
-            consoleLine.clear();
+            tools.lastLine = tools.consoleLine;
+            tools.consoleLine.clear();
         } else if (key == SDLK_ESCAPE || key == SDLK_BACKQUOTE) {
             open = false;
         }
@@ -54,5 +54,5 @@ void CGame::consoleLoop()
         delta = 0; // the time spent here is not game time
         return true;
     };
-    console.run(*io, event);
+    console.run(*devices.io, event);
 }

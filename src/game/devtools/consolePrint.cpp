@@ -2,5 +2,5 @@
 
 void CGame::consolePrint(const std::string& s)
 {
-    consoleHistory.push_back(">>>" + s);
+    tools.consoleHistory.push_back(">>>" + s);
 }

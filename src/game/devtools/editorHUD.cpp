@@ -9,18 +9,18 @@
 // the mouse, in world pixels and in tiles.
 void CGame::editorHUD()
 {
-    int tiles = Editor::paletteSize((int)tileSprites->size());
+    int tiles = Editor::paletteSize((int)devices.tileSprites->size());
     int rows = Editor::paletteRows(scrHeight);
     for (int i = 0; i < rows; i++) {
-        int t = ed.paletteScroll + i;
+        int t = tools.ed.paletteScroll + i;
         if (t < tiles)
-            tileSprites->drawSprite(t, ed.paletteX(t), Editor::TILE * i, Editor::TILE, Editor::TILE);
+            devices.tileSprites->drawSprite(t, tools.ed.paletteX(t), Editor::TILE * i, Editor::TILE, Editor::TILE);
     }
 
     int wx, wy, tx, ty;
-    ed.screenToWorld(ed.mouseX, ed.mouseY, scrWidth, scrHeight, wx, wy);
-    ed.screenToTile(ed.mouseX, ed.mouseY, scrWidth, scrHeight, tx, ty);
+    tools.ed.screenToWorld(tools.ed.mouseX, tools.ed.mouseY, scrWidth, scrHeight, wx, wy);
+    tools.ed.screenToTile(tools.ed.mouseX, tools.ed.mouseY, scrWidth, scrHeight, tx, ty);
     char readout[100];
     snprintf(readout, sizeof readout, "%i,%i (%i, %i)", wx, wy, tx, ty);
-    font->print(readout, Editor::readoutX(), 0);
+    devices.font->print(readout, Editor::readoutX(), 0);
 }

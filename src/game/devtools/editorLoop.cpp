@@ -8,12 +8,12 @@
 void CGame::editorLoop()
 {
     ModalLoop editor;
-    editor.running = [this] { return !bGameOver; };
+    editor.running = [this] { return !play.bGameOver; };
     editor.frame = [this] {
         clearScreen();
         // A game left before may have tinted the world; the editor shows true colours.
         setColour(1, 1, 1, 1);
-        drawTileLayer((int)ed.scrollX, (int)ed.scrollY);
+        drawTileLayer((int)tools.ed.scrollX, (int)tools.ed.scrollY);
         editorHUD();
         editorInput(); // polls the events itself
         return true;
@@ -22,5 +22,5 @@ void CGame::editorLoop()
         delta = FrameTiming::seconds(ms);
         return true;
     };
-    editor.run(*io, event);
+    editor.run(*devices.io, event);
 }

@@ -29,35 +29,35 @@ int CGame::processConsole(const std::string& line)
         return 0; // an empty line or only spaces: nothing to do
 
     if (command == "spawndrone") {
-        AIActor* drone = actors.put(std::make_unique<AIActor>());
-        drone->x = player->x;
-        drone->y = player->y;
+        AIActor* drone = world.actors.put(std::make_unique<AIActor>());
+        drone->x = world.player->x;
+        drone->y = world.player->y;
         consolePrint("added actor at your x,y");
     } else if (command == "comboup") {
-        combo.timer = HudMath::COMBO_SECONDS;
-        combo.number += 1;
+        play.combo.timer = HudMath::COMBO_SECONDS;
+        play.combo.number += 1;
         consolePrint("Combo increased");
     } else if (command == "freakout") {
-        for (Actor* actor : actors)
+        for (Actor* actor : world.actors)
             if (AIActor* npc = dynamic_cast<AIActor*>(actor))
-                npc->changeMood(player->team, -50);
+                npc->changeMood(world.player->team, -50);
         consolePrint("Everyone really hates you now.");
     } else if (command == "spawncop") {
-        CopActor* cop = actors.put(std::make_unique<CopActor>());
+        CopActor* cop = world.actors.put(std::make_unique<CopActor>());
         cop->cacheMap(theMap.get());
-        cop->x = player->x;
-        cop->y = player->y;
+        cop->x = world.player->x;
+        cop->y = world.player->y;
         consolePrint("added cop at your x,y");
     } else if (command == "wingame") {
-        if (!survival.active) {
+        if (!play.survival.active) {
             initCinema("data/cinema/win.mor");
             return -1;
         }
     } else if (command == "healme") {
-        player->setHealth(player->getHealthMax());
+        world.player->setHealth(world.player->getHealthMax());
         consolePrint("Cheater");
     } else if (command == "fullammo") {
-        if (Weapon* gun = player->getGun()) {
+        if (Weapon* gun = world.player->getGun()) {
             gun->setReserve(1000);
             consolePrint("here, have 1000 bullets");
         } else {

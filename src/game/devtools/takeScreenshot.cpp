@@ -62,7 +62,7 @@ bool CGame::takeScreenshot(const char* filename)
         printf("Couldn't malloc\n");
         return false;
     }
-    if (bHasScreen) { // without one the picture stays black
+    if (devices.bHasScreen) { // without one the picture stays black
         SpriteBatch::flush();
         glPixelStorei(GL_PACK_ALIGNMENT, 4);
         glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.get());

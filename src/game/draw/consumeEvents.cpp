@@ -43,10 +43,10 @@ void CGame::consumeEvents()
                 continue;
             unsigned sample = s.sample == GUN_SOUND ? e.sample : (unsigned)s.sample;
             for (int i = 0; i < e.count; i++)
-                sfx->playSample(sample, true, s.channel);
+                devices.sfx->playSample(sample, true, s.channel);
         }
         if (e.kind == GameEventKind::PLAYER_HURT)
-            hurtTimer = HURT_TINT_TIME;
+            play.hurtTimer = HURT_TINT_TIME;
         addEffects(e.marks);
     }
 }

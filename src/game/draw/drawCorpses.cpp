@@ -25,14 +25,14 @@ void drawCorpses(CGame& game, int centreX, int centreY)
 
     // The dragged corpse hangs ahead of the player, turned with it, and
     // bleeds where the player walks, in survival mode too.
-    if (game.bIsLuggingCorpse) {
-        game.gameAssert(game.luggedCorpse != nullptr && game.player != nullptr,
+    if (game.play.bIsLuggingCorpse) {
+        game.gameAssert(game.world.luggedCorpse != nullptr && game.world.player != nullptr,
                         "drawSpriteLayer", 30);
-        Corpse* c = game.luggedCorpse.get();
-        Actor* p = game.player;
+        Corpse* c = game.world.luggedCorpse.get();
+        Actor* p = game.world.player;
         int sx = halfW - (int)(centreX - p->getNewX(DRAG_DISTANCE));
         int sy = halfH - (int)(centreY - p->getNewY(DRAG_DISTANCE));
-        game.actorSprites->drawSprite(c->getSpriteID(), sx, sy, CORPSE_SIZE, CORPSE_SIZE,
+        game.devices.actorSprites->drawSprite(c->getSpriteID(), sx, sy, CORPSE_SIZE, CORPSE_SIZE,
                                       (float)p->getRotation());
         c->setActive(true);
         c->updateTimer(game.delta);
@@ -42,9 +42,9 @@ void drawCorpses(CGame& game, int centreX, int centreY)
 
     // Corpses on the map bleed while they were on screen last frame; those
     // now off screen become inactive: they neither bleed nor can be lifted.
-    for (Corpse* c : game.corpses) {
+    for (Corpse* c : game.world.corpses) {
         c->updateTimer(game.delta);
-        if (c->shouldBleed() && !game.survival.active)
+        if (c->shouldBleed() && !game.play.survival.active)
             game.spawnBlood(BLEED_AMOUNT, c->x + BLEED_OFFSET, c->y + BLEED_OFFSET);
         int sx = halfW - (int)(centreX - c->x);
         int sy = halfH - (int)(centreY - c->y);
@@ -53,7 +53,7 @@ void drawCorpses(CGame& game, int centreX, int centreY)
             c->setActive(false);
             continue;
         }
-        game.actorSprites->drawSprite(c->getSpriteID(), sx, sy, CORPSE_SIZE, CORPSE_SIZE,
+        game.devices.actorSprites->drawSprite(c->getSpriteID(), sx, sy, CORPSE_SIZE, CORPSE_SIZE,
                                       (float)c->getRotation());
         c->setActive(true);
     }

@@ -16,11 +16,11 @@ const float EFFECT_LIFETIME = 18.75f;
 // outlived their time; an expiring effect is still shown in its last frame.
 void CGame::drawEffectLayer(int centreX, int centreY)
 {
-    effects.dropIf([&](Effect* e) {
+    world.effects.dropIf([&](Effect* e) {
         e->update(delta);
         int sx = scrWidth / 2 - (int)(centreX - e->getX());
         int sy = scrHeight / 2 - (int)(centreY - e->getY());
-        actorSprites->drawSprite(e->getGraphic(), sx, sy, e->getWidth(), e->getHeight(),
+        devices.actorSprites->drawSprite(e->getGraphic(), sx, sy, e->getWidth(), e->getHeight(),
                                  (float)e->getRotation());
         return e->getTimer() > EFFECT_LIFETIME;
     });

@@ -11,10 +11,10 @@ const int NUMBER_X = 34;
 void drawRow(CGame& g, int row, int icon, int number)
 {
     // Rows stand above the weapon icon, spaced by the taller of line and icon.
-    int y = HudMath::HudLayout(g.font->getLineHeight(), g.scrHeight).infoRowY(row);
+    int y = HudMath::HudLayout(g.devices.font->getLineHeight(), g.scrHeight).infoRowY(row);
     const int size = HudMath::HudLayout::ICON;
-    g.actorSprites->drawSprite(icon, 0, y, size, size);
-    g.font->print(HudMath::format("%i", number), NUMBER_X, y);
+    g.devices.actorSprites->drawSprite(icon, 0, y, size, size);
+    g.devices.font->print(HudMath::format("%i", number), NUMBER_X, y);
 }
 }
 
@@ -23,9 +23,9 @@ void drawRow(CGame& g, int row, int icon, int number)
 // left alive besides the player.
 void CGame::drawInfoPanel()
 {
-    if (survival.active)
+    if (play.survival.active)
         return;
-    drawRow(*this, 1, SpriteIndex::LARDER_ICON, inLarder);
-    drawRow(*this, 2, SpriteIndex::KILL_ICON, (int)corpses.size() + (bIsLuggingCorpse ? 1 : 0));
-    drawRow(*this, 3, SpriteIndex::PEOPLE_LEFT_ICON, (int)actors.size() - 1);
+    drawRow(*this, 1, SpriteIndex::LARDER_ICON, play.inLarder);
+    drawRow(*this, 2, SpriteIndex::KILL_ICON, (int)world.corpses.size() + (play.bIsLuggingCorpse ? 1 : 0));
+    drawRow(*this, 3, SpriteIndex::PEOPLE_LEFT_ICON, (int)world.actors.size() - 1);
 }

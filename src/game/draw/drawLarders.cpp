@@ -8,11 +8,11 @@
 // centre (centreX, centreY).
 void CGame::drawLarders(float centreX, float centreY)
 {
-    for (Larder* l : larders) {
+    for (Larder* l : world.larders) {
         l->update(delta);
         int sx = scrWidth / 2 - (int)(centreX - l->getX());
         int sy = scrHeight / 2 - (int)(centreY - l->getY());
-        actorSprites->drawSprite(l->getFrame(), sx, sy, 128, 128, (float)l->getRotation());
+        devices.actorSprites->drawSprite(l->getFrame(), sx, sy, 128, 128, (float)l->getRotation());
     }
     SpriteBatch::flush();
 }

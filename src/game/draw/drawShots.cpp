@@ -16,12 +16,12 @@ const int BULLET_DRAW_LIMIT = 3840;
 // Bullets in flight, each turned to its heading.
 void CGame::drawShots(int centreX, int centreY)
 {
-    for (Bullet* b : shots) {
+    for (Bullet* b : world.shots) {
         int sx = screenCoord(b->x, centreX, scrWidth);
         int sy = screenCoord(b->y, centreY, scrHeight);
         if (sx < 0 || sx >= BULLET_DRAW_LIMIT || sy < 0 || sy >= BULLET_DRAW_LIMIT)
             continue;
-        actorSprites->drawSprite(b->graphic, sx, sy, BULLET_SPRITE_SIZE, BULLET_SPRITE_SIZE,
+        devices.actorSprites->drawSprite(b->graphic, sx, sy, BULLET_SPRITE_SIZE, BULLET_SPRITE_SIZE,
                                  (float)b->heading);
     }
     SpriteBatch::flush();

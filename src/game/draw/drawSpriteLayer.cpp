@@ -18,7 +18,7 @@ void drawActor(CGame& g, Actor* a, int centreX, int centreY)
     int sx = screenCoord(a->x, centreX, g.scrWidth);
     int sy = screenCoord(a->y, centreY, g.scrHeight);
     if (sx > ACTOR_MARGIN && sx <= g.scrWidth && sy > ACTOR_MARGIN && sy <= g.scrHeight)
-        g.actorSprites->drawSprite(a->getSpriteID(), sx, sy, ACTOR_SIZE, ACTOR_SIZE,
+        g.devices.actorSprites->drawSprite(a->getSpriteID(), sx, sy, ACTOR_SIZE, ACTOR_SIZE,
                                    (float)a->getRotation());
 }
 }
@@ -29,7 +29,7 @@ void drawActor(CGame& g, Actor* a, int centreX, int centreY)
 void CGame::drawSpriteLayer(int centreX, int centreY)
 {
     drawCorpses(*this, centreX, centreY);
-    for (Actor* a : actors)
+    for (Actor* a : world.actors)
         drawActor(*this, a, centreX, centreY);
     SpriteBatch::flush();
 }

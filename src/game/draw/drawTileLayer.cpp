@@ -28,7 +28,7 @@ void CGame::drawTileLayer(int centreX, int centreY)
                 tile = 0;
             if (theMap->isAnimatedTile(tile))
                 tile += theMap->getTileFrame();
-            tileSprites->drawSprite(tile, tx * 48 - originX, ty * 48 - originY, 48, 48);
+            devices.tileSprites->drawSprite(tile, tx * 48 - originX, ty * 48 - originY, 48, 48);
         }
     }
     SpriteBatch::flush();

@@ -12,8 +12,8 @@ const int ITEM_SIZE = 32;
 // Items lying on the map, each turned to its own rotation.
 void CGame::drawWeapons(int centreX, int centreY)
 {
-    for (Weapon* w : items) {
-        actorSprites->drawSprite(w->graphic, screenCoord(w->x, centreX, scrWidth),
+    for (Weapon* w : world.items) {
+        devices.actorSprites->drawSprite(w->graphic, screenCoord(w->x, centreX, scrWidth),
                                  screenCoord(w->y, centreY, scrHeight), ITEM_SIZE, ITEM_SIZE,
                                  (float)w->rotation);
     }

@@ -10,9 +10,9 @@
 // timer down, turns the pages and ends the box.
 void CGame::showConversation(const std::string& text, int portrait)
 {
-    size_t pages = smallfont ? HudMath::conversationPages(*smallfont, text).size() : 1;
-    talkingConversation = text;
-    talkingPortrait = portrait;
-    talkTimer = HudMath::TALK_PAGE_SECONDS * (float)pages;
-    bIsTalking = true;
+    size_t pages = devices.smallfont ? HudMath::conversationPages(*devices.smallfont, text).size() : 1;
+    play.talkingConversation = text;
+    play.talkingPortrait = portrait;
+    play.talkTimer = HudMath::TALK_PAGE_SECONDS * (float)pages;
+    play.bIsTalking = true;
 }

@@ -21,5 +21,5 @@ void CGame::spawnBulletCasing(double angle, float x, float y)
 void CGame::addEffects(const std::vector<Effect>& made)
 {
     for (const Effect& e : made)
-        effects.put(std::make_unique<Effect>(e));
+        world.effects.put(std::make_unique<Effect>(e));
 }

@@ -7,19 +7,19 @@
 // a red that fades with the combo.
 void CGame::setWorldTint()
 {
-    if (!redRender) {
-        if (HudMath::advanceHurt(hurtTimer, delta))
+    if (!play.redRender) {
+        if (HudMath::advanceHurt(play.hurtTimer, delta))
             setColour(1, 0, 0);
         else
             setColour(1, 1, 1);
         return;
     }
-    HudMath::pulseBlue(blueEffect, redPulse, delta);
-    setColour(redEffect, 0, 0);
+    HudMath::pulseBlue(play.blueEffect, play.redPulse, delta);
+    setColour(play.redEffect, 0, 0);
 }
 
 // During a combo the actors, larders and cursor pulse in blue over the red world.
 void CGame::setBlueTint()
 {
-    setColour(0, 0, blueEffect);
+    setColour(0, 0, play.blueEffect);
 }

@@ -19,51 +19,39 @@
 
 CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platform,
              const StartSettings& settings)
-    : io(std::move(platform)), files(settings.files)
+    : devices(std::move(platform)), files(settings.files)
 {
     scrWidth = screenWidth;
     scrHeight = screenHeight;
 
-    io->init();
+    devices.io->init();
     printf("Larder 2 Engine: Pre-Init\n");
 
     EngineVars vars = loadEngineVars(files.configPath().c_str());
     if (settings.fullscreen)
         vars.fullscreen = *settings.fullscreen;
     if (vars.scale > 0)
-        io->setWindowScale(vars.scale);
-    bHasScreen = io->openWindow(screenWidth, screenHeight, vars.fullscreen);
-    audio.open(*io);
-    if (bHasScreen && initGL(screenWidth, screenHeight) < 0) {
+        devices.io->setWindowScale(vars.scale);
+    devices.bHasScreen = devices.io->openWindow(screenWidth, screenHeight, vars.fullscreen);
+    devices.audio.open(*devices.io);
+    if (devices.bHasScreen && initGL(screenWidth, screenHeight) < 0) {
         fprintf(stderr, "Couldn't initialize OpenGL!\n");
         exit(1);
     }
 
-    actorSprites = std::make_unique<SpriteManager>("data/sprites", bHasScreen);
-    actorSprites->setScreenSize(screenWidth, screenHeight);
-    portraitSprites = std::make_unique<SpriteManager>("data/portraits", bHasScreen);
-    portraitSprites->setScreenSize(screenWidth, screenHeight);
-    tileSprites = std::make_unique<SpriteManager>("data/tiles", bHasScreen);
-    tileSprites->setScreenSize(screenWidth, screenHeight);
-    tunes = std::make_unique<MusicManager>("data/music");
-    sfx = std::make_unique<SoundEffectManager>("data/sounds");
+    devices.actorSprites = std::make_unique<SpriteManager>("data/sprites", devices.bHasScreen);
+    devices.actorSprites->setScreenSize(screenWidth, screenHeight);
+    devices.portraitSprites = std::make_unique<SpriteManager>("data/portraits", devices.bHasScreen);
+    devices.portraitSprites->setScreenSize(screenWidth, screenHeight);
+    devices.tileSprites = std::make_unique<SpriteManager>("data/tiles", devices.bHasScreen);
+    devices.tileSprites->setScreenSize(screenWidth, screenHeight);
+    devices.tunes = std::make_unique<MusicManager>("data/music");
+    devices.sfx = std::make_unique<SoundEffectManager>("data/sounds");
     conf = std::make_unique<ConfLoader>("data/physics.dat");
 
     loadFont();
 
     theMap = std::make_unique<Map>();
-
-    bIsOverCorpse = shouldLoadCinema = bIsOverWeapon = bIsOverPowerup = false;
-    bIsLuggingCorpse = bInCinema = bIsTalking = false;
-    cinemaName = "";
-    slowMoTimer = 0;
-    talkingPortrait = 0;
-    talkingConversation = "(nothing)";
-    talkTimer = 0;
-    deltaTimer = 1000.0f;
-    consoleLine = "";
-    inLarder = 0;
-    lastLine = "";
 
     // Tiles drawn around the camera: enough to cover the larger side.
     viewRange = (scrWidth > scrHeight ? scrWidth : scrHeight) / 96 + 2;
@@ -74,17 +62,14 @@ CGame::CGame(int screenWidth, int screenHeight, std::unique_ptr<Platform> platfo
     script = std::make_unique<ScriptManager>(files.writePath(ScriptManager::LOG_NAME));
     printf("Script engine engaged.\n");
 
-    io->showCursor(false);
-    redRender = false;
-    redPulse = false;
-    redEffect = 0;
-    blueEffect = 0;
+    devices.io->showCursor(false);
 
     resetGame(0);
 }
 
-// Everything else goes by member order: the cut-scene and the managers, then
-// the audio device, then the platform.
+// Everything else goes by member order: the cut-scene, the script host and
+// the tuning values, then the devices (the managers, then the audio device,
+// then the platform).
 CGame::~CGame()
 {
     world.clear();
@@ -97,13 +82,13 @@ EngineVars CGame::loadEngineVars(const char* filename)
 
 void CGame::loadFont()
 {
-    font = std::make_unique<KelBitmapFont>("data/font.png", "data/font.fnt", bHasScreen);
-    smallfont = std::make_unique<KelBitmapFont>("data/smallfont.png", "data/smallfont.fnt", bHasScreen);
+    devices.font = std::make_unique<KelBitmapFont>("data/font.png", "data/font.fnt", devices.bHasScreen);
+    devices.smallfont = std::make_unique<KelBitmapFont>("data/smallfont.png", "data/smallfont.fnt", devices.bHasScreen);
 }
 
 void CGame::setColour(float r, float g, float b, float a)
 {
-    if (bHasScreen)
+    if (devices.bHasScreen)
         SpriteBatch::setColour(r, g, b, a);
 }
 

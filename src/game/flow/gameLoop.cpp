@@ -26,65 +26,65 @@ const int HOSPITAL_PORTRAIT = 2;
 
 void CGame::gameLoop()
 {
-    help = true; // every game starts behind the help screen
-    io->setMenuMode(false);
+    play.help = true; // every game starts behind the help screen
+    devices.io->setMenuMode(false);
     // Play has music: the first game starts the first track, which then
     // loops on through the menu and later games.
-    if (tunes->curTrack < 0 && tunes->size() > 0)
-        tunes->playTrack(0, true);
-    ModalLoop play;
-    play.running = [this] { return !bGameOver; };
-    play.frame = [this] {
+    if (devices.tunes->curTrack < 0 && devices.tunes->size() > 0)
+        devices.tunes->playTrack(0, true);
+    ModalLoop loop;
+    loop.running = [this] { return !play.bGameOver; };
+    loop.frame = [this] {
         consumeEvents();
-        if (bInCinema)
+        if (play.bInCinema)
             cinemaFrame();
         else
             playFrame();
         return true;
     };
-    play.timing = [this](Uint32 ms) {
-        frames++;
+    loop.timing = [this](Uint32 ms) {
+        frameRate.frames++;
         delta = FrameTiming::frameDelta(ms, deltaTimer);
-        if (FrameTiming::fpsDue(io->ticks(), (Uint32)last_check)) {
-            last_check = (int)io->ticks();
-            fps = frames;
-            frames = 0;
+        if (FrameTiming::fpsDue(devices.io->ticks(), (Uint32)frameRate.last_check)) {
+            frameRate.last_check = (int)devices.io->ticks();
+            frameRate.fps = frameRate.frames;
+            frameRate.frames = 0;
         }
         return true;
     };
-    play.run(*io, event);
+    loop.run(*devices.io, event);
     consumeEvents(); // what the last frame did
 }
 
 void CGame::cinemaFrame()
 {
-    gameAssert(scene != nullptr, "gameLoop", 125);
-    scene->tickScript(delta);
+    gameAssert(play.scene != nullptr, "gameLoop", 125);
+    play.scene->tickScript(delta);
     clearScreen();
-    drawTileLayer((int)scene->cinemaX, (int)scene->cinemaY);
-    drawSpriteLayer((int)scene->cinemaX, (int)scene->cinemaY, scene->actors);
+    drawTileLayer((int)play.scene->cinemaX, (int)play.scene->cinemaY);
+    drawSpriteLayer((int)play.scene->cinemaX, (int)play.scene->cinemaY, play.scene->actors);
     drawHUD();
 
-    while (io->pollEvent(event)) {
+    while (devices.io->pollEvent(event)) {
         if (event.type == SDL_QUIT) {
-            bInCinema = false;
+            play.bInCinema = false;
             if (gameWon())
-                bGameOver = true;
+                play.bGameOver = true;
         } else if (event.type == SDL_KEYDOWN) {
-            bInCinema = false; // any key skips the scene
+            play.bInCinema = false; // any key skips the scene
         }
     }
 
-    if (!scene->isReady() || scene->isDone()) {
+    if (!play.scene->isReady() || play.scene->isDone()) {
         printf("%s: Bailing out of cinema, appears to be done\n", "gameLoop");
-        scene->finish();
-        bInCinema = false;
+        play.scene->finish();
+        play.bInCinema = false;
         if (gameWon()) {
-            bGameOver = true;
+            play.bGameOver = true;
             showCredits();
         }
     }
-    if (!bInCinema)
+    if (!play.bInCinema)
         startRequestedCinema();
 }
 
@@ -93,48 +93,48 @@ void CGame::cinemaFrame()
 // the game is over; it never waits for some later, unrelated script.
 void CGame::startRequestedCinema()
 {
-    if (!shouldLoadCinema)
+    if (!play.shouldLoadCinema)
         return;
-    std::string name = cinemaName;
-    shouldLoadCinema = false;
-    cinemaName = "";
-    if (!bGameOver)
+    std::string name = play.cinemaName;
+    play.shouldLoadCinema = false;
+    play.cinemaName = "";
+    if (!play.bGameOver)
         initCinema(name.c_str());
 }
 
 void CGame::playFrame()
 {
     clearScreen();
-    if (!survival.active) {
+    if (!play.survival.active) {
         if (gameWon()) {
             printf("Player has completed the game\n");
             initCinema("data/cinema/win.mor");
         }
-    } else if (!help) {
+    } else if (!play.help) {
         // The clock and the officers' arrivals wait behind the help screen,
         // as the rest of play does.
         survivalUpdate(delta);
     }
 
-    if (player->getHealth() < 1)
+    if (world.player->getHealth() < 1)
         playerDied();
 
     setWorldTint();
     theMap->updateTileAnimation(delta);
 
-    int cx = (int)player->x + 24;
-    int cy = (int)player->y + 24;
+    int cx = (int)world.player->x + 24;
+    int cy = (int)world.player->y + 24;
     drawTileLayer(cx, cy);
     drawEffectLayer(cx, cy);
     drawWeapons(cx, cy);
     drawShots(cx, cy);
-    if (redRender)
+    if (play.redRender)
         setBlueTint();
     drawSpriteLayer(cx, cy);
-    drawLarders(player->x + 24.0f, player->y + 24.0f);
+    drawLarders(world.player->x + 24.0f, world.player->y + 24.0f);
     drawHUD();
 
-    if (help) {
+    if (play.help) {
         helpScreen();
     } else {
         updateSlowmo();
@@ -147,22 +147,22 @@ void CGame::playFrame()
 // The player's weapon and a dragged corpse stay where the player fell.
 void CGame::playerDied()
 {
-    mbDown = false;
-    clickFramesLeft = 0;
-    if (std::unique_ptr<Weapon> gun = player->takeGun()) {
-        gun->x = player->x;
-        gun->y = player->y;
-        items.put(std::move(gun));
+    mouse.mbDown = false;
+    mouse.clickFramesLeft = 0;
+    if (std::unique_ptr<Weapon> gun = world.player->takeGun()) {
+        gun->x = world.player->x;
+        gun->y = world.player->y;
+        world.items.put(std::move(gun));
     }
-    if (bIsLuggingCorpse)
+    if (play.bIsLuggingCorpse)
         dropLuggedCorpse();
 
-    if (survival.active) {
+    if (play.survival.active) {
         deathAnimation();
         survivalResults();
-        bGameOver = true;
+        play.bGameOver = true;
     } else {
-        ents.respawnPlayer(player, true);
+        world.ents.respawnPlayer(world.player, true);
         showConversation("You have been revived at a local hospital.", HOSPITAL_PORTRAIT);
         deathAnimation();
     }
@@ -170,15 +170,15 @@ void CGame::playerDied()
 
 void CGame::showCredits()
 {
-    ScrollingText credits(font.get(), "data/credits.txt", scrWidth, scrHeight, actorSprites.get(),
-                          SpriteIndex::CREDITS_BACKGROUND, io.get(),
+    ScrollingText credits(devices.font.get(), "data/credits.txt", scrWidth, scrHeight, devices.actorSprites.get(),
+                          SpriteIndex::CREDITS_BACKGROUND, devices.io.get(),
                           [this] { clearScreen(); });
     credits.displayLoop();
 }
 
 void CGame::clearScreen()
 {
-    if (!bHasScreen)
+    if (!devices.bHasScreen)
         return;
     SpriteBatch::flush();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -186,12 +186,12 @@ void CGame::clearScreen()
 
 void CGame::initSlowmo()
 {
-    slowMoTimer = HudMath::SLOWMO_SECONDS;
+    play.slowMoTimer = HudMath::SLOWMO_SECONDS;
 }
 
 void CGame::updateSlowmo()
 {
-    FrameTiming::updateSlowmo(slowMoTimer, deltaTimer, delta, conf->getValue("SLOWMO_MULTIPLIER"));
+    FrameTiming::updateSlowmo(play.slowMoTimer, deltaTimer, delta, conf->getValue("SLOWMO_MULTIPLIER"));
 }
 
 void CGame::deathAnimation()
@@ -200,12 +200,12 @@ void CGame::deathAnimation()
     bool rising = true;
     ModalLoop fade;
     fade.frame = [&] {
-        if (bHasScreen)
+        if (devices.bHasScreen)
             glClearColor(counter, 0, 0, counter);
         clearScreen();
         if (rising && counter >= 1.0f) {
             rising = false;
-            sfx->playSample(SampleIndex::DEATH, true);
+            devices.sfx->playSample(SampleIndex::DEATH, true);
         } else if (!rising && counter < 0) {
             return false;
         }
@@ -219,8 +219,8 @@ void CGame::deathAnimation()
     };
     fade.eventsAt = ModalLoop::EVENTS_AFTER_SWAP;
     fade.onEvent = [](const SDL_Event&) { return true; }; // drained and ignored
-    fade.run(*io, event);
-    if (bHasScreen)
+    fade.run(*devices.io, event);
+    if (devices.bHasScreen)
         glClearColor(0, 0, 0, 0);
     setColour(1, 1, 1);
     delta = 0; // the fade's duration is not game time
@@ -228,7 +228,7 @@ void CGame::deathAnimation()
 
 bool CGame::gameWon()
 {
-    if (survival.active)
+    if (play.survival.active)
         return false;
-    return actors.size() == 1 && corpses.empty() && !bIsLuggingCorpse;
+    return world.actors.size() == 1 && world.corpses.empty() && !play.bIsLuggingCorpse;
 }

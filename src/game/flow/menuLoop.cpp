@@ -26,9 +26,9 @@ void CGame::menuLoop()
     ModalLoop menu;
     menu.running = [&] { return !bMenuDone; };
     menu.frame = [&] {
-        io->setMenuMode(true);
-        font->setFontColour(255, 255, 255);
-        frames++;
+        devices.io->setMenuMode(true);
+        devices.font->setFontColour(255, 255, 255);
+        frameRate.frames++;
         clearScreen();
         drawMenu(menuPos, angle, pos);
         return true;
@@ -45,13 +45,13 @@ void CGame::menuLoop()
     };
     // The menu takes its count once more than a full second has passed.
     menu.endOfPass = [&] {
-        if (io->ticks() - (Uint32)last_check > 1000) {
-            last_check = (int)io->ticks();
-            fps = frames;
-            frames = 0;
+        if (devices.io->ticks() - (Uint32)frameRate.last_check > 1000) {
+            frameRate.last_check = (int)devices.io->ticks();
+            frameRate.fps = frameRate.frames;
+            frameRate.frames = 0;
         }
     };
-    menu.run(*io, event);
+    menu.run(*devices.io, event);
 }
 
 // The decoration drifts right along a wave and turns; the status line and
@@ -64,24 +64,24 @@ void CGame::drawMenu(int menuPos, float& angle, float& pos)
     pos += delta * 40;
     if (pos > scrWidth)
         pos = -250;
-    actorSprites->drawSprite(SpriteIndex::MENU_EMBLEM, (int)pos, (int)(std::sin(pos / 2) * 40), 256,
+    devices.actorSprites->drawSprite(SpriteIndex::MENU_EMBLEM, (int)pos, (int)(std::sin(pos / 2) * 40), 256,
                              256, angle);
-    actorSprites->drawSprite(SpriteIndex::MENU_LARDER, scrWidth - 128, scrHeight - 128, 128, 128);
-    actorSprites->drawSprite(SpriteIndex::MENU_BADGE, scrWidth - 265, scrHeight - 128, 128, 128);
+    devices.actorSprites->drawSprite(SpriteIndex::MENU_LARDER, scrWidth - 128, scrHeight - 128, 128, 128);
+    devices.actorSprites->drawSprite(SpriteIndex::MENU_BADGE, scrWidth - 265, scrHeight - 128, 128, 128);
 
-    int L = font->getLineHeight();
+    int L = devices.font->getLineHeight();
     char status[200];
-    snprintf(status, sizeof status, "fps %i (%s)", fps, tunes->getTrackName().c_str());
-    font->print(status, 10, scrHeight - 5 * L);
+    snprintf(status, sizeof status, "fps %i (%s)", frameRate.fps, devices.tunes->getTrackName().c_str());
+    devices.font->print(status, 10, scrHeight - 5 * L);
 
     for (int i = 0; i < MENU_SIZE; i++) {
         if (i == menuPos)
-            font->setFontColour(255, 0, 0);
+            devices.font->setFontColour(255, 0, 0);
         else
-            font->setFontColour(255, 255, 255);
-        font->print(MENU_ITEMS[i], 10, scrHeight - (MENU_SIZE - i) * L);
+            devices.font->setFontColour(255, 255, 255);
+        devices.font->print(MENU_ITEMS[i], 10, scrHeight - (MENU_SIZE - i) * L);
     }
-    font->setFontColour(255, 255, 255);
+    devices.font->setFontColour(255, 255, 255);
 }
 
 void CGame::menuEvent(const SDL_Event& e, int& menuPos, bool& bMenuDone)
@@ -99,11 +99,11 @@ void CGame::menuEvent(const SDL_Event& e, int& menuPos, bool& bMenuDone)
             menuPos = (menuPos + MENU_SIZE - 1) % MENU_SIZE;
             break;
         case SDLK_e:
-            io->showCursor(true);
-            ed.reset();
+            devices.io->showCursor(true);
+            tools.ed.reset();
             resetGame(0);
             editorLoop();
-            io->showCursor(false);
+            devices.io->showCursor(false);
             break;
         case SDLK_RETURN:
             menuChoice(menuPos, bMenuDone);
@@ -138,12 +138,12 @@ void CGame::menuChoice(int& menuPos, bool& bMenuDone)
 
 void CGame::helpScreen()
 {
-    while (io->pollEvent(event)) {
+    while (devices.io->pollEvent(event)) {
         if (event.type == SDL_QUIT || event.type == SDL_KEYDOWN) {
-            help = false;
+            play.help = false;
             return;
         }
     }
-    int picture = survival.active ? SpriteIndex::SURVIVAL_HELP_SCREEN : SpriteIndex::HELP_SCREEN;
-    actorSprites->drawSprite(picture, 0, 0, scrWidth, scrHeight);
+    int picture = play.survival.active ? SpriteIndex::SURVIVAL_HELP_SCREEN : SpriteIndex::HELP_SCREEN;
+    devices.actorSprites->drawSprite(picture, 0, 0, scrWidth, scrHeight);
 }

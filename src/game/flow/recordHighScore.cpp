@@ -25,9 +25,9 @@ int CGame::recordHighScore(HighScoreTable& table)
                 highScorePath.c_str(), problem.c_str());
 
     HighScore run;
-    run.kills = survival.score;
-    run.seconds = survival.minutes * 60 + survival.seconds;
-    run.ranking = survivalRanking(survival.score);
+    run.kills = play.survival.score;
+    run.seconds = play.survival.minutes * 60 + play.survival.seconds;
+    run.ranking = survivalRanking(play.survival.score);
     time_t now = time(nullptr);
     char date[32];
     strftime(date, sizeof date, "%Y-%m-%d", localtime(&now));

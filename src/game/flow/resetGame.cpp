@@ -19,93 +19,93 @@
 
 void CGame::resetGame(int mapNum)
 {
-    bGameOver = false;
-    frames = 0;
+    play.bGameOver = false;
+    frameRate.frames = 0;
     delta = 0;
-    fps = 0;
-    cursX = cursY = 0;
-    hurtTimer = 0;
-    last_check = 0;
-    bIsLuggingCorpse = false;
-    bIsOverWeapon = false;
-    bIsOverPowerup = false;
-    bIsOverCorpse = false;
-    mbDown = false;
-    clickFramesLeft = 0;
-    inLarder = 0;
-    bInCinema = false;
-    shouldLoadCinema = false;
-    cinemaName = "";
+    frameRate.fps = 0;
+    mouse.cursX = mouse.cursY = 0;
+    play.hurtTimer = 0;
+    frameRate.last_check = 0;
+    play.bIsLuggingCorpse = false;
+    play.bIsOverWeapon = false;
+    play.bIsOverPowerup = false;
+    play.bIsOverCorpse = false;
+    mouse.mbDown = false;
+    mouse.clickFramesLeft = 0;
+    play.inLarder = 0;
+    play.bInCinema = false;
+    play.shouldLoadCinema = false;
+    play.cinemaName = "";
 
-    scene.reset();
+    play.scene.reset();
     events.clear();
 
     world.clear();
-    ents.clear();
-    runawayScripts.clear();
+    world.ents.clear();
+    play.runawayScripts.clear();
 
-    combo.number = 0;
-    combo.timer = 0;
-    talkingConversation = "";
-    bIsTalking = false;
-    slowMoTimer = 0;
+    play.combo.number = 0;
+    play.combo.timer = 0;
+    play.talkingConversation = "";
+    play.bIsTalking = false;
+    play.slowMoTimer = 0;
     deltaTimer = 1000.0f;
 
     consolePrint("Reset game!");
 
-    redRender = false;
-    redEffect = 1.0f;
-    mbDown = false;
-    blueEffect = 1.0f;
+    play.redRender = false;
+    play.redEffect = 1.0f;
+    mouse.mbDown = false;
+    play.blueEffect = 1.0f;
 
     std::string mapFile = "data/map" + std::to_string(mapNum) + ".dat";
     theMap->loadMap(files.readPath(mapFile).c_str());
 
-    survival.active = false;
-    survival.timer = 0;
-    survival.spawntimer = 0;
-    survival.score = 0;
-    survival.seconds = 0;
-    survival.minutes = 0;
+    play.survival.active = false;
+    play.survival.timer = 0;
+    play.survival.spawntimer = 0;
+    play.survival.score = 0;
+    play.survival.seconds = 0;
+    play.survival.minutes = 0;
 }
 
 void CGame::newGame()
 {
     resetGame(0);
 
-    player = actors.put(std::make_unique<Actor>());
-    player->x = 40;
-    player->y = 40;
-    player->setAnimation(0, 3, 0, 0);
-    player->setLevel(1);
-    player->setHealth(100);
-    player->setHealthMax(150);
-    player->setRotation(0);
+    world.player = world.actors.put(std::make_unique<Actor>());
+    world.player->x = 40;
+    world.player->y = 40;
+    world.player->setAnimation(0, 3, 0, 0);
+    world.player->setLevel(1);
+    world.player->setHealth(100);
+    world.player->setHealthMax(150);
+    world.player->setRotation(0);
 
     printf("Massloading actors.\n");
     ActorMassLoader("data/actors");
 
     printf("Massloading entities and weapons\n");
-    ents.load("data/entities.txt", items, larders);
+    world.ents.load("data/entities.txt", world.items, world.larders);
 }
 
 void CGame::newSurvival()
 {
     resetGame(0);
 
-    player = actors.put(std::make_unique<Actor>());
-    player->setHealth(200);
-    player->setHealthMax(200);
-    player->x = 2000;
-    player->y = 2000;
-    player->setRotation(0);
+    world.player = world.actors.put(std::make_unique<Actor>());
+    world.player->setHealth(200);
+    world.player->setHealthMax(200);
+    world.player->x = 2000;
+    world.player->y = 2000;
+    world.player->setRotation(0);
     auto gun = std::make_unique<MicroAR>();
     gun->setReserve(4500);
-    player->setGun(std::move(gun));
-    player->setAnimation(0, 3, 0, 0);
-    player->setLevel(1);
+    world.player->setGun(std::move(gun));
+    world.player->setAnimation(0, 3, 0, 0);
+    world.player->setLevel(1);
 
-    survival.active = true;
+    play.survival.active = true;
 }
 
 int CGame::ActorMassLoader(const char* dir)
@@ -129,7 +129,7 @@ int CGame::ActorMassLoader(const char* dir)
             made = std::make_unique<AIActor>();
         else
             made = std::make_unique<CopActor>();
-        Actor* actor = actors.put(std::move(made));
+        Actor* actor = world.actors.put(std::move(made));
         actor->load(fileName.c_str());
         if (isAI && isCop)
             static_cast<CopActor*>(actor)->cacheMap(theMap.get());

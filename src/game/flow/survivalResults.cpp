@@ -12,15 +12,15 @@
 // window close. The closing key is consumed here, not passed to the menu.
 void CGame::survivalResults()
 {
-    font->setFontColour(255, 255, 255);
+    devices.font->setFontColour(255, 255, 255);
     char summary[200];
     snprintf(summary, sizeof summary, "You survived for %im%is, with %i total kills",
-             survival.minutes, survival.seconds, survival.score);
-    std::string ranking = survivalRanking(survival.score);
+             play.survival.minutes, play.survival.seconds, play.survival.score);
+    std::string ranking = survivalRanking(play.survival.score);
     // The ranking word follows its label, however wide the label is drawn.
     const std::string label = "Your ranking is ";
-    int F = font->getLineHeight();
-    int S = smallfont->getLineHeight();
+    int F = devices.font->getLineHeight();
+    int S = devices.smallfont->getLineHeight();
     HighScoreTable best;
     int marked = recordHighScore(best);
 
@@ -29,12 +29,12 @@ void CGame::survivalResults()
     results.running = [&] { return !done; };
     results.frame = [&] {
         clearScreen();
-        font->print("Survival mode ended!", 50, 50);
-        smallfont->print(summary, 50, 50 + F);
-        smallfont->print(label, 50, 50 + F + S);
-        font->print(ranking, 50 + textWidth(*smallfont, label), 50 + F + S);
+        devices.font->print("Survival mode ended!", 50, 50);
+        devices.smallfont->print(summary, 50, 50 + F);
+        devices.smallfont->print(label, 50, 50 + F + S);
+        devices.font->print(ranking, 50 + textWidth(*devices.smallfont, label), 50 + F + S);
         drawHighScoreTable(best, marked, 50 + 2 * F + 2 * S);
-        smallfont->print("Hit any key to return to the main menu...", 0, scrHeight - S);
+        devices.smallfont->print("Hit any key to return to the main menu...", 0, scrHeight - S);
         return true;
     };
     results.delayMs = 1;
@@ -43,5 +43,5 @@ void CGame::survivalResults()
         done = e.type == SDL_KEYDOWN || e.type == SDL_QUIT;
         return !done; // the closing event is taken, the rest stay queued
     };
-    results.run(*io, event);
+    results.run(*devices.io, event);
 }

@@ -27,12 +27,12 @@ void CGame::playSession(bool survivalMode)
     Recording rec;
     rec.survival = survivalMode;
     rec.seed = gameRandom().getState();
-    auto recording = std::make_unique<RecordingPlatform>(std::move(io), rec);
+    auto recording = std::make_unique<RecordingPlatform>(std::move(devices.io), rec);
     RecordingPlatform* recorder = recording.get();
-    io = std::move(recording);
+    devices.io = std::move(recording);
     startMode(*this, survivalMode);
     gameLoop();
-    io = recorder->release();
+    devices.io = recorder->release();
 
     rec.finalState = worldChecksum();
     std::string error;
@@ -50,15 +50,15 @@ int CGame::replaySession(const Recording& rec)
 {
     gameRandom().seed(rec.seed);
     bKeepHighScores = false; // a replayed run is not a new one
-    auto replay = std::make_unique<ReplayPlatform>(std::move(io), rec);
-    ReplayPlatform* player = replay.get();
-    io = std::move(replay);
+    auto replay = std::make_unique<ReplayPlatform>(std::move(devices.io), rec);
+    ReplayPlatform* replayer = replay.get();
+    devices.io = std::move(replay);
     startMode(*this, rec.survival);
     gameLoop();
-    size_t played = player->framesPlayed();
-    size_t beyond = player->framesBeyond();
-    bool stopped = player->stopped();
-    io = player->release();
+    size_t played = replayer->framesPlayed();
+    size_t beyond = replayer->framesBeyond();
+    bool stopped = replayer->stopped();
+    devices.io = replayer->release();
 
     uint32_t state = worldChecksum();
     if (stopped)

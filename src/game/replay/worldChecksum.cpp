@@ -42,33 +42,33 @@ void mixActor(Checksum& c, Actor* a)
 uint32_t CGame::worldChecksum()
 {
     Checksum c;
-    c.mix((uint32_t)actors.size());
-    for (Actor* a : actors)
+    c.mix((uint32_t)world.actors.size());
+    for (Actor* a : world.actors)
         mixActor(c, a);
-    c.mix((uint32_t)items.size());
-    for (Weapon* w : items) {
+    c.mix((uint32_t)world.items.size());
+    for (Weapon* w : world.items) {
         c.mix(w->x);
         c.mix(w->y);
         c.mix(w->getType());
     }
-    c.mix((uint32_t)corpses.size());
-    for (Corpse* k : corpses) {
+    c.mix((uint32_t)world.corpses.size());
+    for (Corpse* k : world.corpses) {
         c.mix(k->x);
         c.mix(k->y);
     }
-    c.mix((uint32_t)shots.size());
-    for (Bullet* b : shots) {
+    c.mix((uint32_t)world.shots.size());
+    for (Bullet* b : world.shots) {
         c.mix(b->x);
         c.mix(b->y);
     }
-    c.mix(bIsLuggingCorpse);
-    c.mix(inLarder);
-    c.mix(combo.number);
-    c.mix(combo.timer);
-    c.mix(slowMoTimer);
-    c.mix(survival.score);
-    c.mix(survival.minutes);
-    c.mix(survival.seconds);
+    c.mix(play.bIsLuggingCorpse);
+    c.mix(play.inLarder);
+    c.mix(play.combo.number);
+    c.mix(play.combo.timer);
+    c.mix(play.slowMoTimer);
+    c.mix(play.survival.score);
+    c.mix(play.survival.minutes);
+    c.mix(play.survival.seconds);
     c.mix(gameRandom().getState());
     return c.value;
 }

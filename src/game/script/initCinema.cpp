@@ -14,17 +14,17 @@ void CGame::initCinema(const char* filename)
     // script): replacing its state now would pull it from under the script,
     // so the request waits until that script has ended, as "playCinema" does.
     if (script->isRunning()) {
-        shouldLoadCinema = true;
-        cinemaName = path;
+        play.shouldLoadCinema = true;
+        play.cinemaName = path;
         return;
     }
-    while (io->pollEvent(event)) {
+    while (devices.io->pollEvent(event)) {
     }
-    scene.reset(); // the old scene goes before the new one is made
-    scene = std::make_unique<CinemaScene>(path.c_str(), script.get());
+    play.scene.reset(); // the old scene goes before the new one is made
+    play.scene = std::make_unique<CinemaScene>(path.c_str(), script.get());
     script->reset();
     scriptEngineInterface();
-    scene->scriptCinemaInterface(0.0f);
-    scene->execScript();
-    bInCinema = true;
+    play.scene->scriptCinemaInterface(0.0f);
+    play.scene->execScript();
+    play.bInCinema = true;
 }

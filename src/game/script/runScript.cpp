@@ -12,18 +12,18 @@ void CGame::runScript(const char* filename)
 {
     // The caller's text may live in something the script changes.
     std::string path = filename;
-    if (runawayScripts.count(path))
+    if (play.runawayScripts.count(path))
         return;
     script->reset();
     scriptEngineInterface();
     if (!script->execScript(path.c_str(), false)) {
-        runawayScripts.insert(path);
+        play.runawayScripts.insert(path);
         fprintf(stderr, "runScript: %s will not run again until the level restarts\n", path.c_str());
     }
-    if (shouldLoadCinema) {
-        std::string name = cinemaName;
-        shouldLoadCinema = false;
-        cinemaName = "";
+    if (play.shouldLoadCinema) {
+        std::string name = play.cinemaName;
+        play.shouldLoadCinema = false;
+        play.cinemaName = "";
         initCinema(name.c_str());
     }
 }

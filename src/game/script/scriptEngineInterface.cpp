@@ -28,8 +28,8 @@ int fontPrint(State* S, int n, void* user)
     if (!takeHostArguments(S, n, 3, a))
         return 0;
     if (CGame* game = gameOf(user)) {
-        game->font->setFontColour(255, 255, 255);
-        game->font->print(a[0].GetStr(), a[1].GetInt(), a[2].GetInt());
+        game->devices.font->setFontColour(255, 255, 255);
+        game->devices.font->print(a[0].GetStr(), a[1].GetInt(), a[2].GetInt());
     }
     return returnEmpty(S);
 }
@@ -40,7 +40,7 @@ int drawSprite(State* S, int n, void* user)
     if (!takeHostArguments(S, n, 5, a))
         return 0;
     if (CGame* game = gameOf(user))
-        game->actorSprites->drawSprite(a[0].GetInt(), a[1].GetInt(), a[2].GetInt(),
+        game->devices.actorSprites->drawSprite(a[0].GetInt(), a[1].GetInt(), a[2].GetInt(),
                                        a[3].GetInt(), a[4].GetInt(), 0.0f);
     return returnEmpty(S);
 }
@@ -53,9 +53,9 @@ int playSample(State* S, int n, void* user)
     if (CGame* game = gameOf(user)) {
         int loops = a[1].GetInt();
         if (loops > 0)
-            game->sfx->loopSample((unsigned)a[0].GetInt(), loops);
+            game->devices.sfx->loopSample((unsigned)a[0].GetInt(), loops);
         else
-            game->sfx->playSample((unsigned)a[0].GetInt());
+            game->devices.sfx->playSample((unsigned)a[0].GetInt());
     }
     return returnEmpty(S);
 }
@@ -87,8 +87,8 @@ int playCinema(State* S, int n, void* user)
     if (!takeHostArguments(S, n, 1, a))
         return 0;
     if (CGame* game = gameOf(user)) {
-        game->shouldLoadCinema = true;
-        game->cinemaName = a[0].GetStr();
+        game->play.shouldLoadCinema = true;
+        game->play.cinemaName = a[0].GetStr();
     }
     return returnEmpty(S);
 }
@@ -99,9 +99,9 @@ int scrollyText(State* S, int n, void* user)
     if (!takeHostArguments(S, n, 2, a))
         return 0;
     if (CGame* game = gameOf(user)) {
-        ScrollingText text(game->font.get(), a[0].GetStr().c_str(), game->scrWidth,
-                           game->scrHeight, game->actorSprites.get(), a[1].GetInt(),
-                           game->io.get(), [game] { game->clearScreen(); });
+        ScrollingText text(game->devices.font.get(), a[0].GetStr().c_str(), game->scrWidth,
+                           game->scrHeight, game->devices.actorSprites.get(), a[1].GetInt(),
+                           game->devices.io.get(), [game] { game->clearScreen(); });
         text.displayLoop();
     }
     return returnEmpty(S);
@@ -159,6 +159,6 @@ void CGame::scriptEngineInterface()
     script->speechHook = [this](const std::string& text, int portrait) {
         showConversation(text, portrait);
     };
-    script->talkingHook = [this] { return bIsTalking; };
+    script->talkingHook = [this] { return play.bIsTalking; };
     addGameFunctions(script.get(), this);
 }

@@ -44,8 +44,8 @@ void alertWitnesses(const OwnedList<Actor>& actors, const Actor* player, float x
 // fleeing, police in pursuit included, walks over to look.
 void CGame::AI_gunFired(float x, float y)
 {
-    for (size_t i = 0; i < actors.size(); i++) {
-        AIActor* npc = npcOf(actors[i], player);
+    for (size_t i = 0; i < world.actors.size(); i++) {
+        AIActor* npc = npcOf(world.actors[i], world.player);
         if (!npc || !withinEarshot(npc, x, y) || npc->getState() == STATE_SCARED)
             continue;
         npc->walkTo(x, y);
@@ -55,10 +55,10 @@ void CGame::AI_gunFired(float x, float y)
 
 void CGame::AI_actorShot(float x, float y, int shooterTeam, int)
 {
-    alertWitnesses(actors, player, x, y, shooterTeam, SHOT_MOOD_CHANGE);
+    alertWitnesses(world.actors, world.player, x, y, shooterTeam, SHOT_MOOD_CHANGE);
 }
 
 void CGame::AI_actorKilled(float x, float y, int killerTeam, int)
 {
-    alertWitnesses(actors, player, x, y, killerTeam, KILL_MOOD_CHANGE);
+    alertWitnesses(world.actors, world.player, x, y, killerTeam, KILL_MOOD_CHANGE);
 }

@@ -10,10 +10,10 @@
 // (not AIActor) have no attention and ignore it.
 void CGame::checkCorpseViewers(float x, float y, bool dumb)
 {
-    if (!bIsLuggingCorpse)
+    if (!play.bIsLuggingCorpse)
         return;
-    for (Actor* a : actors) {
-        if (a == player)
+    for (Actor* a : world.actors) {
+        if (a == world.player)
             continue;
         AIActor* npc = dynamic_cast<AIActor*>(a);
         if (!npc || npc->distance(x, y) > npc->getAttentionRange())

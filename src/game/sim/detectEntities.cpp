@@ -13,10 +13,10 @@ const int SIGN_PORTRAIT = 3;
 // runs its script, again on every such frame.
 void CGame::detectEntities(float x, float y)
 {
-    if (StaticEntity* message = ents.getEntity(x, y, STENT_AREAMESSAGE)) {
+    if (StaticEntity* message = world.ents.getEntity(x, y, STENT_AREAMESSAGE)) {
         showConversation(message->getString(), SIGN_PORTRAIT);
     }
-    if (StaticEntity* area = ents.getEntity(x, y, STENT_AREASCRIPT)) {
+    if (StaticEntity* area = world.ents.getEntity(x, y, STENT_AREASCRIPT)) {
         // A copy: the script may clear the entities while it runs.
         std::string scriptFile = area->getString();
         runScript(scriptFile.c_str());

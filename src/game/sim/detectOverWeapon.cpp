@@ -11,7 +11,7 @@ const float PROBE_SIZE = 48.0f;
 // stays in the list.
 Weapon* CGame::getWeaponAt(float x, float y)
 {
-    for (Weapon* w : items) {
+    for (Weapon* w : world.items) {
         if (w->collides(x, y, PROBE_SIZE, PROBE_SIZE))
             return w;
     }
@@ -22,10 +22,10 @@ Weapon* CGame::getWeaponAt(float x, float y)
 // for the pick-up prompt and the use key.
 void CGame::detectOverWeapon(float x, float y)
 {
-    bIsOverWeapon = false;
-    bIsOverPowerup = false;
+    play.bIsOverWeapon = false;
+    play.bIsOverPowerup = false;
     if (Weapon* w = getWeaponAt(x, y)) {
-        bIsOverWeapon = true;
-        bIsOverPowerup = w->getType() == WEAPON_TYPE_DRUG_PILL;
+        play.bIsOverWeapon = true;
+        play.bIsOverPowerup = w->getType() == WEAPON_TYPE_DRUG_PILL;
     }
 }

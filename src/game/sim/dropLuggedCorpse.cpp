@@ -8,11 +8,11 @@
 // faces, and lies on the map again.
 void CGame::dropLuggedCorpse()
 {
-    bIsLuggingCorpse = false;
-    if (!luggedCorpse)
+    play.bIsLuggingCorpse = false;
+    if (!world.luggedCorpse)
         return;
-    luggedCorpse->x = player->x;
-    luggedCorpse->y = player->y;
-    luggedCorpse->setRotation(player->getRotation());
-    corpses.put(std::move(luggedCorpse));
+    world.luggedCorpse->x = world.player->x;
+    world.luggedCorpse->y = world.player->y;
+    world.luggedCorpse->setRotation(world.player->getRotation());
+    world.corpses.put(std::move(world.luggedCorpse));
 }

@@ -14,7 +14,7 @@ const float PROBE_SIZE = 48.0f;
 // on screen or not.
 Corpse* CGame::getCorpseAt(float x, float y)
 {
-    for (Corpse* c : corpses) {
+    for (Corpse* c : world.corpses) {
         if (c->collides(x, y, PROBE_SIZE, PROBE_SIZE))
             return c;
     }
@@ -25,10 +25,10 @@ Corpse* CGame::getCorpseAt(float x, float y)
 // (only active, that is on-screen, corpses can).
 void CGame::detectOverCorpse(float x, float y)
 {
-    bIsOverCorpse = false;
-    for (Corpse* c : corpses) {
+    play.bIsOverCorpse = false;
+    for (Corpse* c : world.corpses) {
         if (c->isActive() && c->collides(x, y, PROBE_SIZE, PROBE_SIZE)) {
-            bIsOverCorpse = true;
+            play.bIsOverCorpse = true;
             return;
         }
     }
@@ -40,8 +40,8 @@ void CGame::detectOverCorpse(float x, float y)
 // underfoot comes first.
 bool CGame::useTakesCorpse()
 {
-    if (survival.active || !bIsOverCorpse || bIsLuggingCorpse || !player || !player->getGun())
+    if (play.survival.active || !play.bIsOverCorpse || play.bIsLuggingCorpse || !world.player || !world.player->getGun())
         return false;
-    Weapon* w = getWeaponAt(player->x, player->y);
+    Weapon* w = getWeaponAt(world.player->x, world.player->y);
     return w != nullptr && !w->isPowerup();
 }

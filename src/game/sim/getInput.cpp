@@ -26,7 +26,7 @@ const int CLICK_FRAMES = 2;
 
 void reloadPlayerGun(CGame& g)
 {
-    if (Weapon* gun = g.player->getGun()) {
+    if (Weapon* gun = g.world.player->getGun()) {
         g.events.post(GameEventKind::GUN_RELOADED);
         gun->reload();
     }
@@ -38,29 +38,29 @@ void pickUpItem(CGame& g, float x, float y)
     Weapon* w = g.getWeaponAt(x, y);
     g.gameAssert(w != nullptr, "getInput", 53);
     if (!w->isPowerup()) {
-        Weapon* held = g.player->getGun();
+        Weapon* held = g.world.player->getGun();
         if (held == nullptr) {
             w = g.getWeaponAt(x, y);
             g.gameAssert(w != nullptr, "getInput", 75);
-            g.player->setGun(g.items.take(w));
+            g.world.player->setGun(g.world.items.take(w));
         } else {
             held->x = x;
             held->y = y;
             held->rotation = gameRand() % 360;
             w = g.getWeaponAt(x, y);
             g.gameAssert(w != nullptr, "getInput", 86);
-            std::unique_ptr<Weapon> taken = g.items.take(w);
-            g.items.put(g.player->takeGun());
-            g.player->setGun(std::move(taken));
+            std::unique_ptr<Weapon> taken = g.world.items.take(w);
+            g.world.items.put(g.world.player->takeGun());
+            g.world.player->setGun(std::move(taken));
         }
     } else if (w->getType() == WEAPON_TYPE_DRUG_PILL) {
         printf("Pill acquired!\n");
         g.initSlowmo();
-        g.items.drop(w);
+        g.world.items.drop(w);
     } else if (w->getType() == WEAPON_TYPE_HEALTH_PILL) {
         printf("Healthpack acquired!\n");
-        g.player->setHealth(g.player->getHealthMax());
-        g.items.drop(w);
+        g.world.player->setHealth(g.world.player->getHealthMax());
+        g.world.items.drop(w);
         g.events.post(GameEventKind::HEALTH_TAKEN);
     }
     // Any other power-up stays where it lies.
@@ -71,35 +71,35 @@ void pickUpItem(CGame& g, float x, float y)
 // the corpse underfoot.
 void useAction(CGame& g)
 {
-    float x = g.player->x, y = g.player->y;
-    if (!g.survival.active)
+    float x = g.world.player->x, y = g.world.player->y;
+    if (!g.play.survival.active)
         g.detectOverCorpse(x, y);
     g.detectOverWeapon(x, y);
 
-    if (g.bIsOverWeapon && !g.useTakesCorpse()) {
+    if (g.play.bIsOverWeapon && !g.useTakesCorpse()) {
         pickUpItem(g, x, y);
         g.detectOverWeapon(x, y); // the prompt follows what is left underfoot
-    } else if (!g.bIsOverCorpse && !g.survival.active) {
-        if (!g.bIsLuggingCorpse) {
+    } else if (!g.play.bIsOverCorpse && !g.play.survival.active) {
+        if (!g.play.bIsLuggingCorpse) {
             g.talkToNPC(x, y, TALK_RANGE);
         } else {
-            g.bIsLuggingCorpse = false;
-            g.gameAssert(g.luggedCorpse != nullptr, "getInput", 96);
-            g.luggedCorpse->x = x;
-            g.luggedCorpse->y = y;
-            g.luggedCorpse->setActive(true);
-            g.luggedCorpse->setRotation(gameRand() % 360);
-            g.corpses.put(std::move(g.luggedCorpse));
+            g.play.bIsLuggingCorpse = false;
+            g.gameAssert(g.world.luggedCorpse != nullptr, "getInput", 96);
+            g.world.luggedCorpse->x = x;
+            g.world.luggedCorpse->y = y;
+            g.world.luggedCorpse->setActive(true);
+            g.world.luggedCorpse->setRotation(gameRand() % 360);
+            g.world.corpses.put(std::move(g.world.luggedCorpse));
         }
-    } else if (g.bIsOverCorpse && !g.bIsLuggingCorpse && !g.survival.active) {
+    } else if (g.play.bIsOverCorpse && !g.play.bIsLuggingCorpse && !g.play.survival.active) {
         Corpse* c = g.getCorpseAt(x, y);
         g.gameAssert(c != nullptr, "getInput", 115);
         c->setActive(false);
-        g.luggedCorpse = g.corpses.take(c);
-        g.bIsLuggingCorpse = true;
+        g.world.luggedCorpse = g.world.corpses.take(c);
+        g.play.bIsLuggingCorpse = true;
     }
 
-    if (!g.survival.active)
+    if (!g.play.survival.active)
         g.detectOverCorpse(x, y);
 }
 
@@ -112,7 +112,7 @@ void handleEvent(CGame& g, const SDL_Event& event)
             reloadPlayerGun(g);
             break;
         case SDLK_h:
-            g.help = true;
+            g.play.help = true;
             break;
         case SDLK_F2: {
             std::string path = g.files.writePath("sshot.bmp");
@@ -131,13 +131,13 @@ void handleEvent(CGame& g, const SDL_Event& event)
         }
         break;
     case SDL_MOUSEMOTION:
-        g.cursX = event.motion.x;
-        g.cursY = event.motion.y;
-        if (!g.bIsLuggingCorpse) {
+        g.mouse.cursX = event.motion.x;
+        g.mouse.cursY = event.motion.y;
+        if (!g.play.bIsLuggingCorpse) {
             // rotateTo turns away from the point; the half turn faces it.
-            g.player->rotateTo(g.player->x + (float)(g.cursX - g.scrWidth / 2),
-                               g.player->y + (float)(g.cursY - g.scrHeight / 2));
-            g.player->rotate(-180.0);
+            g.world.player->rotateTo(g.world.player->x + (float)(g.mouse.cursX - g.scrWidth / 2),
+                               g.world.player->y + (float)(g.mouse.cursY - g.scrHeight / 2));
+            g.world.player->rotate(-180.0);
         }
         break;
     case SDL_MOUSEBUTTONDOWN:
@@ -146,13 +146,13 @@ void handleEvent(CGame& g, const SDL_Event& event)
         if (event.button.button == SDL_BUTTON_RIGHT) {
             reloadPlayerGun(g);
         } else {
-            g.mbDown = true;
-            g.clickFramesLeft = CLICK_FRAMES;
+            g.mouse.mbDown = true;
+            g.mouse.clickFramesLeft = CLICK_FRAMES;
         }
         break;
     case SDL_MOUSEBUTTONUP:
         if (!isWheelButton(event.button.button))
-            g.mbDown = false;
+            g.mouse.mbDown = false;
         break;
     default:
         break;
@@ -163,7 +163,7 @@ void handleEvent(CGame& g, const SDL_Event& event)
 // False when the gun is still between shots and the pull has to wait.
 bool firePlayerGun(CGame& g)
 {
-    Actor* p = g.player;
+    Actor* p = g.world.player;
     Weapon* gun = p->getGun();
     p->temporaryFrame(SpriteIndex::PLAYER_FIRING);
     if (!gun->canFire()) {
@@ -173,7 +173,7 @@ bool firePlayerGun(CGame& g)
         return true;
     }
     for (int i = 0; i < gun->getNumProjectiles(); i++) {
-        Bullet* b = g.shots.put(gun->fireGun(p->getRotation(), true));
+        Bullet* b = g.world.shots.put(gun->fireGun(p->getRotation(), true));
         b->x = p->getNewX(MUZZLE_DISTANCE);
         b->y = p->getNewY(MUZZLE_DISTANCE);
         b->team = p->team;
@@ -191,7 +191,7 @@ bool firePlayerGun(CGame& g)
 // if walls stopped him. `goal` receives the facing goal while dragging.
 bool movePlayer(CGame& g, float& goal)
 {
-    Uint8* keys = g.io->keyState();
+    Uint8* keys = g.devices.io->keyState();
     bool up = keys[SDLK_UP] || keys[SDLK_w];
     bool down = keys[SDLK_DOWN] || keys[SDLK_s];
     bool left = keys[SDLK_LEFT] || keys[SDLK_a];
@@ -200,15 +200,15 @@ bool movePlayer(CGame& g, float& goal)
     int horizontal = PlayerMotion::axis(left, right);
 
     float step = PlayerMotion::stepLength(g.conf->getValue("PLAYER_SPEED"), g.delta,
-                                          g.bIsLuggingCorpse,
+                                          g.play.bIsLuggingCorpse,
                                           g.conf->getValue("FRICTION_MULTIPLIER"),
-                                          g.slowMoTimer > 0);
+                                          g.play.slowMoTimer > 0);
     bool moved = vertical != 0 || horizontal != 0;
     if (moved)
-        g.player->updateTimer(g.delta); // the walking animation, once a frame
-    if (g.bIsLuggingCorpse)
+        g.world.player->updateTimer(g.delta); // the walking animation, once a frame
+    if (g.play.bIsLuggingCorpse)
         goal = PlayerMotion::dragGoal(vertical, horizontal, goal);
-    PlayerMotion::slide(g.player->x, g.player->y, horizontal, vertical, step,
+    PlayerMotion::slide(g.world.player->x, g.world.player->y, horizontal, vertical, step,
                         [&g](float nx, float ny) { return g.playerCollision(nx, ny); });
 
     if (keys[SDLK_i])
@@ -222,10 +222,10 @@ bool movePlayer(CGame& g, float& goal)
 // proximity checks at the player's new position.
 void CGame::getInput()
 {
-    while (io->pollEvent(event)) {
+    while (devices.io->pollEvent(event)) {
         if (event.type == SDL_QUIT ||
             (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE)) {
-            bGameOver = true;
+            play.bGameOver = true;
             return;
         }
         handleEvent(*this, event);
@@ -235,23 +235,23 @@ void CGame::getInput()
     // long as the gun can fire then or in the next frame; a shot long after
     // the button went up would surprise. A held button goes on firing at the
     // gun's own rate.
-    if ((mbDown || clickFramesLeft > 0) && !bIsLuggingCorpse && player->getGun() != nullptr) {
+    if ((mouse.mbDown || mouse.clickFramesLeft > 0) && !play.bIsLuggingCorpse && world.player->getGun() != nullptr) {
         if (firePlayerGun(*this))
-            clickFramesLeft = 0;
-        else if (clickFramesLeft > 0)
-            clickFramesLeft--;
+            mouse.clickFramesLeft = 0;
+        else if (mouse.clickFramesLeft > 0)
+            mouse.clickFramesLeft--;
     } else {
-        clickFramesLeft = 0;
+        mouse.clickFramesLeft = 0;
     }
 
     float targetAngle = 0.0f;
     if (!movePlayer(*this, targetAngle))
         return;
 
-    float x = player->x, y = player->y;
-    if (!survival.active) {
+    float x = world.player->x, y = world.player->y;
+    if (!play.survival.active) {
         detectOverCorpse(x, y);
-        if (bIsLuggingCorpse) {
+        if (play.bIsLuggingCorpse) {
             checkCorpseViewers(x, y, false);
             // The reach is measured from the middle of the body, so a larder
             // takes the corpse alike from every side.
@@ -259,9 +259,9 @@ void CGame::getInput()
         }
     }
     detectOverWeapon(x, y);
-    if (survival.active)
+    if (play.survival.active)
         checkCorpseViewers(x, y, false);
-    if (bIsLuggingCorpse)
-        player->rotateWithGoal(delta * DRAG_TURN_RATE, targetAngle);
+    if (play.bIsLuggingCorpse)
+        world.player->rotateWithGoal(delta * DRAG_TURN_RATE, targetAngle);
     detectEntities(x, y);
 }

@@ -50,10 +50,10 @@ bool stepBlocked(CGame& g, float x, float y, float newX, float newY)
 // The player and plain actors without behaviour are left alone.
 void CGame::handleAI()
 {
-    for (size_t i = 0; i < actors.size(); i++) {
-        if (actors[i] == player)
+    for (size_t i = 0; i < world.actors.size(); i++) {
+        if (world.actors[i] == world.player)
             continue;
-        AIActor* npc = dynamic_cast<AIActor*>(actors[i]);
+        AIActor* npc = dynamic_cast<AIActor*>(world.actors[i]);
         // An idle NPC does not move, turn, animate or advance its timers.
         if (!npc || npc->getState() == STATE_IDLE)
             continue;
@@ -100,18 +100,18 @@ void CGame::handleAI()
             Weapon* gun = npc->getGun();
             CopActor* cop = npc->isCop() ? dynamic_cast<CopActor*>(npc) : nullptr;
             if (gun && npc->distance(tx, ty) <= gun->getRange() && cop
-                && cop->canSeeHostile(tx, ty, theMap.get()) && cop->fireAt(tx, ty, shots, delta) > 0) {
+                && cop->canSeeHostile(tx, ty, theMap.get()) && cop->fireAt(tx, ty, world.shots, delta) > 0) {
                 gun->setInClip(gun->getInClip() - 1);
                 GameEvent fired{GameEventKind::NPC_FIRED, gun->sound, 1, {}};
                 fired.marks.push_back(bulletCasing(npc->getRotation() + (gameRand() % 50 - 50),
                     npc->getForwardX(MUZZLE_DISTANCE), npc->getForwardY(MUZZLE_DISTANCE)));
                 events.post(std::move(fired));
             }
-            if (npc->distance(tx, ty) < ARRIVAL_DISTANCE && player) {
-                if (npc->distance(player->x, player->y) > PURSUIT_DISTANCE)
+            if (npc->distance(tx, ty) < ARRIVAL_DISTANCE && world.player) {
+                if (npc->distance(world.player->x, world.player->y) > PURSUIT_DISTANCE)
                     npc->setState(STATE_CAUTION);
-                else if (npc->getMood(player->team) < PURSUIT_MOOD)
-                    npc->alertHostile(player->x, player->y);
+                else if (npc->getMood(world.player->team) < PURSUIT_MOOD)
+                    npc->alertHostile(world.player->x, world.player->y);
             }
             break;
         }

@@ -15,7 +15,7 @@
 // a wall or the end of its range.
 void CGame::handleShots()
 {
-    for (Actor* a : actors) {
+    for (Actor* a : world.actors) {
         if (Weapon* gun = a->getGun())
             gun->update(delta);
     }
@@ -23,10 +23,10 @@ void CGame::handleShots()
 
     ShotPassHooks hooks;
     hooks.resolveHit = [this](Bullet& b) {
-        for (Actor* a : actors) {
+        for (Actor* a : world.actors) {
             if (!b.canHit(a->team, a->x, a->y))
                 continue;
-            if (a == player)
+            if (a == world.player)
                 events.post(GameEventKind::PLAYER_HURT);
             a->hurt(b.damage);
             AI_actorShot(a->x, a->y, b.team, a->team);
@@ -43,5 +43,5 @@ void CGame::handleShots()
     hooks.spawnBulletHole = [this](const Bullet& b) {
         events.post(GameEventKind::BULLET_SPENT, {bulletHole(b.holeAngle(), b.x, b.y)});
     };
-    moveShots(shots, delta, multiplier, hooks);
+    moveShots(world.shots, delta, multiplier, hooks);
 }

@@ -78,7 +78,7 @@ void gunDropSpot(CGame& g, float x, float y, double heading, float& gx, float& g
             iy <= standY + Actor::BOX_SIDE && iy + Weapon::ITEM_SIZE >= standY)
             continue;
         bool covered = false;
-        for (Corpse* c : g.corpses)
+        for (Corpse* c : g.world.corpses)
             covered = covered || c->collides(ix, iy, Weapon::ITEM_SIZE, Weapon::ITEM_SIZE);
         if (!covered) {
             gx = ix;
@@ -95,17 +95,17 @@ void gunDropSpot(CGame& g, float x, float y, double heading, float& gx, float& g
 // The player's own death is handled by the play loop, not here.
 void CGame::killActor(Actor* victim, int killerTeam)
 {
-    if (victim == player)
+    if (victim == world.player)
         return;
 
-    if (player && killerTeam == player->team) {
-        combo.timer = Combo::SECONDS;
-        combo.number += 1;
-        if (survival.active)
-            survival.score += 1;
-        if (combo.number >= COMBO_HEAL_FROM) {
+    if (world.player && killerTeam == world.player->team) {
+        play.combo.timer = Combo::SECONDS;
+        play.combo.number += 1;
+        if (play.survival.active)
+            play.survival.score += 1;
+        if (play.combo.number >= COMBO_HEAL_FROM) {
             events.post(GameEventKind::COMBO_HEALED);
-            player->hurt(-COMBO_HEAL);
+            world.player->hurt(-COMBO_HEAL);
         }
     }
 
@@ -114,20 +114,20 @@ void CGame::killActor(Actor* victim, int killerTeam)
     float y = victim->y;
     double heading = victim->getRotation();
     int victimTeam = victim->team;
-    std::unique_ptr<Actor> dead = actors.take(victim);
+    std::unique_ptr<Actor> dead = world.actors.take(victim);
     bool wasCop = victim->isCop();
 
     // The gun falls beside the body, so that each can be taken on its own.
     if (std::unique_ptr<Weapon> gun = victim->takeGun()) {
         gunDropSpot(*this, x, y, heading, gun->x, gun->y);
-        items.put(std::move(gun));
+        world.items.put(std::move(gun));
     }
     dead.reset();
 
     AI_actorKilled(x, y, killerTeam, victimTeam);
     events.post(GameEventKind::ACTOR_KILLED);
 
-    Corpse* body = corpses.put(std::make_unique<Corpse>());
+    Corpse* body = world.corpses.put(std::make_unique<Corpse>());
     body->x = x;
     body->y = y;
     body->setRotation(heading);

@@ -20,7 +20,7 @@ void CGame::larderDrop(float x, float y)
     int ix = (int)x;
     int iy = (int)y;
     Larder* target = nullptr;
-    for (Larder* l : larders) {
+    for (Larder* l : world.larders) {
         if (l->getSquaredDistance(ix, iy) <= REACH_SQUARED) {
             target = l;
             break;
@@ -29,11 +29,11 @@ void CGame::larderDrop(float x, float y)
     if (!target)
         return;
 
-    bIsLuggingCorpse = false;
-    gameAssert(luggedCorpse != nullptr, "LarderMgr", 17);
-    target->freeze(luggedCorpse.get());
-    luggedCorpse.reset();
+    play.bIsLuggingCorpse = false;
+    gameAssert(world.luggedCorpse != nullptr, "LarderMgr", 17);
+    target->freeze(world.luggedCorpse.get());
+    world.luggedCorpse.reset();
 
     events.post(GameEventKind::BODY_STORED, {larderMarker(target->getX(), target->getY())});
-    inLarder += 1;
+    play.inLarder += 1;
 }

@@ -20,7 +20,7 @@ bool CGame::playerCollision(float nx, float ny)
     if (theMap->isSolid(nx, ny) || theMap->isSolid(nx + BODY_SPAN, ny) ||
         theMap->isSolid(nx, ny + BODY_SPAN) || theMap->isSolid(nx + BODY_SPAN, ny + BODY_SPAN))
         return true;
-    for (Larder* l : larders) {
+    for (Larder* l : world.larders) {
         if (l->collides(nx, ny, LARDER_PROBE, LARDER_PROBE))
             return true;
     }

@@ -59,13 +59,13 @@ bool CGame::survivalSpawn(float px, float py)
     cop->setSurvivalMode(true);
     cop->alertHostile(px, py);
     cop->becomeAngry(px, py);
-    cop->changeMood(player->team, -500);
+    cop->changeMood(world.player->team, -500);
     cop->cacheMap(theMap.get());
     cop->setAttentionRange(1950.0f);
 
-    cop->setHealth(10 * survival.seconds);
-    cop->setHealthMax(10 * survival.seconds);
+    cop->setHealth(10 * play.survival.seconds);
+    cop->setHealthMax(10 * play.survival.seconds);
 
-    actors.put(std::move(cop));
+    world.actors.put(std::move(cop));
     return true;
 }

@@ -13,20 +13,20 @@ const size_t MAX_ACTORS_FOR_SPAWN = 9; // the player included
 // per frame once others die.
 void CGame::survivalUpdate(float dt)
 {
-    survival.timer += dt;
-    survival.spawntimer += dt;
+    play.survival.timer += dt;
+    play.survival.spawntimer += dt;
 
-    if (survival.timer >= 1.0f) {
-        survival.timer -= 1.0f;
-        survival.seconds += 1;
-        if (survival.seconds > 59) {
-            survival.seconds -= 60;
-            survival.minutes += 1;
+    if (play.survival.timer >= 1.0f) {
+        play.survival.timer -= 1.0f;
+        play.survival.seconds += 1;
+        if (play.survival.seconds > 59) {
+            play.survival.seconds -= 60;
+            play.survival.minutes += 1;
         }
     }
 
     // A spawn that found no free spot keeps its time and is tried next frame.
-    if (survival.spawntimer >= SPAWN_INTERVAL && actors.size() <= MAX_ACTORS_FOR_SPAWN &&
-        survivalSpawn(player->x, player->y))
-        survival.spawntimer -= SPAWN_INTERVAL;
+    if (play.survival.spawntimer >= SPAWN_INTERVAL && world.actors.size() <= MAX_ACTORS_FOR_SPAWN &&
+        survivalSpawn(world.player->x, world.player->y))
+        play.survival.spawntimer -= SPAWN_INTERVAL;
 }

@@ -7,15 +7,15 @@
 // are passed over. Nobody near: the conversation box closes.
 void CGame::talkToNPC(float x, float y, float range)
 {
-    for (Actor* actor : actors) {
-        if (actor == player || !dynamic_cast<AIActor*>(actor))
+    for (Actor* actor : world.actors) {
+        if (actor == world.player || !dynamic_cast<AIActor*>(actor))
             continue;
         if (actor->distance(x, y) <= range) {
             talkToNPC(actor);
             return;
         }
     }
-    bIsTalking = false;
+    play.bIsTalking = false;
 }
 
 // A character that is not afraid of or hostile to the player turns to face
@@ -23,15 +23,15 @@ void CGame::talkToNPC(float x, float y, float range)
 // speaks for itself. Otherwise there is no answer and the text is emptied.
 void CGame::talkToNPC(Actor* theact)
 {
-    talkingConversation = "";
+    play.talkingConversation = "";
     AIActor* npc = dynamic_cast<AIActor*>(theact);
-    if (!npc || !player)
+    if (!npc || !world.player)
         return;
     ActorState state = npc->getState();
-    if (npc->getMood(player->team) < 0 || state == STATE_SCARED || state == STATE_HOSTILE)
+    if (npc->getMood(world.player->team) < 0 || state == STATE_SCARED || state == STATE_HOSTILE)
         return;
 
-    npc->rotateTo(player->x, player->y);
+    npc->rotateTo(world.player->x, world.player->y);
     npc->rotate(-180);
 
     if (!npc->hasScript()) {
