@@ -20,6 +20,9 @@ public:
     // Side and half side of the actor's box, world pixels.
     static constexpr float BOX_SIDE = 48.0f;
     static constexpr float HALF_SIDE = 24.0f;
+    // Side of the body that walls stop: narrower than the box, so a body
+    // fits a 48-pixel gap.
+    static constexpr float WALL_PROBE_SIDE = 40.0f;
 
     // Left and top edge of the actor's 48 x 48 box, world pixels.
     float x;

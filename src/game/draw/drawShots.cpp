@@ -6,7 +6,8 @@
 #include "world/Bullet.h"
 
 namespace {
-const int BULLET_SPRITE_SIZE = 48;
+// A bullet is drawn at the size its hits are measured from.
+const int BULLET_SPRITE_SIZE = (int)BULLET_PICTURE_SIZE;
 // A bullet is drawn only while its corner lies in this square of screen
 // space from the origin; one whose corner is left of or above the screen is
 // skipped, and drawSprite culls the far side against the window.

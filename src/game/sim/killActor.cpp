@@ -20,8 +20,8 @@ const int COMBO_HEAL = 10;
 // body underfoot, and one standing on the gun only the gun (a 48-pixel body
 // and a 32-pixel item count as overlapping even when their edges only touch).
 const float GUN_DROP_REACH = 56.0f;
-// The body tested against tiles is 40 px wide.
-const float BODY_HALF_SPAN = 20.0f;
+// Half the body that walls stop.
+const float BODY_HALF_SPAN = Actor::WALL_PROBE_SIDE / 2;
 
 // The eight directions a gun may fall in, a 45-degree turn apart from +x
 // (heading 0) toward -y (heading 90).

@@ -1,11 +1,12 @@
 #include "game/CGame.h"
 
+#include "world/Actor.h"
 #include "world/Larder.h"
 #include "world/Map.h"
 
 namespace {
-// The body tested against tiles: a 40 x 40 box from the given corner.
-const float BODY_SPAN = 40.0f;
+// The body tested against tiles, a box from the given corner.
+const float BODY_SPAN = Actor::WALL_PROBE_SIDE;
 // The box tested against larders, a full sprite square.
 const float LARDER_PROBE = 48.0f;
 }
